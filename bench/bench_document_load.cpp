@@ -1,0 +1,87 @@
+// Loading a document that holds one 1,000,000-point trace: the XML text
+// parsed and the points stored. Reports the peak memory the load adds, as a
+// multiple of the file size.
+
+#include "SweepData.h"
+#include "model/Trace.h"
+#include "model/XMLNode.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kPoints = 1000000;
+
+// Resident and peak resident memory of this process, in bytes.
+long StatusField(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::string(field).size()) * 1024;
+    }
+    return 0;
+}
+
+void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+std::string DocumentFile()
+{
+    static const std::string file = [] {
+        const std::string name = (std::filesystem::temp_directory_path() / "ombrelix-bench-document.csv").string();
+        CXMLNode root("Ombrelix");
+        CTrace trace;
+        trace.Name = "run1";
+        trace.Time = true;
+        FillSweep(trace.Data, kPoints);
+        trace.Exchange(root.AddChild("Traces")->AddChild("Trace"));
+        root.AddChild("Window");
+        root.SaveToFile(name);
+        return name;
+    }();
+    return file;
+}
+
+void LoadDocument(const std::string& file, CTraces& traces)
+{
+    CXMLNode root("Ombrelix");
+    if (!root.LoadFromFile(file)) std::abort();
+    CXMLNode* list = root.Child("Traces");
+    for (CXMLNode* element = list->FindChild("Trace", 0); element; element = list->FindNext()) {
+        auto trace = std::make_unique<CTrace>();
+        trace->Exchange(element);
+        traces.Add(std::move(trace));
+    }
+}
+
+void BM_LoadDocument(benchmark::State& state)
+{
+    const std::string file = DocumentFile();
+    const auto fileSize = static_cast<double>(std::filesystem::file_size(file));
+    double peakRatio = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const long before = StatusField("VmRSS:");
+        ResetPeakMemory();
+        state.ResumeTiming();
+
+        CTraces traces;
+        LoadDocument(file, traces);
+        benchmark::DoNotOptimize(traces.Get(0)->Data.Count());
+
+        state.PauseTiming();
+        peakRatio = std::max(peakRatio, (StatusField("VmHWM:") - before) / fileSize);
+        state.ResumeTiming();
+    }
+    state.counters["file_MB"] = fileSize / 1e6;
+    state.counters["peak_over_file"] = peakRatio;
+}
+BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ombrelix and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/release --target ombrelix
+exec build/release/src/app/ombrelix "$@"

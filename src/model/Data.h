@@ -1,0 +1,126 @@
+#pragma once
+
+#include "model/DisplayTransform.h"
+#include "model/MatchSlots.h"
+#include "model/PointRecord.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CTrace;
+
+constexpr int kBlockSize = 4096;
+
+// A fixed buffer of kBlockSize records. Appending to a trace never moves the
+// points already stored.
+class CDataBlock {
+public:
+    CDataBlock();
+    virtual ~CDataBlock();
+    CDataBlock(const CDataBlock&) = delete;
+    CDataBlock& operator=(const CDataBlock&) = delete;
+
+    PointRecord* Records() { return records_.get(); }
+    const PointRecord* Records() const { return records_.get(); }
+    int used = 0;
+
+private:
+    std::unique_ptr<PointRecord[]> records_;
+};
+
+// How a trace text names columns 2 and 3 of its lines.
+enum TraceTextKind {
+    kTextRX = 0,        // R and X in ohm
+    kTextMagAngle = 1,  // |Z| in ohm and its angle in degrees
+    kTextGamma = 2,     // reflection coefficient, real and imaginary
+};
+
+// The point store of one trace or correction standard. Reads other than
+// GetRecord return R and X as the owning document window displays them
+// (offset and rotated); the stored values stay as measured.
+class CData {
+public:
+    CData();
+    virtual ~CData();
+    CData(const CData&) = delete;
+    CData& operator=(const CData&) = delete;
+
+    CTrace* Owner = nullptr; // null for the correction standards
+    int DrawLimit = 0;       // points that NextPointX reads
+    MatchPoint MatchPoints[kMatchPointCount];
+    MatchTransition Transitions[kTransitionCount];
+
+    void Clear();
+    int Count() const { return count_; }
+    // Block and record of a point index; true when the index is a stored
+    // point. Negative indices give false and leave the outputs alone.
+    bool Locate(int index, int& block, int& record) const;
+
+    bool Append(double f, double R, double X, double t = 0, double V = 0, double I = 0, double phase = 0);
+    // Appends and moves the point to its place in ascending frequency, after
+    // every point of equal frequency.
+    void InsertSorted(double f, double R, double X, double t = 0, double V = 0, double I = 0, double phase = 0);
+
+    // kind 0: the index of point number round(value) (1-based); kind 1 and 2:
+    // the last point whose frequency (1) or time (2) is at or below the
+    // value, -1 when there is none.
+    int FindIndex(int kind, double value) const;
+    // R, X (and V, I, phase when asked) at x, interpolated between the two
+    // neighbouring points.
+    bool InterpolateAt(int horMode, bool logarithmic, double x, double& R, double& X, double* V = nullptr,
+                       double* I = nullptr, double* phase = nullptr);
+    // R and X at a frequency, interpolated in log frequency and held constant
+    // beyond the first and last point.
+    bool InterpolateAtFreq(double& R, double& X, double f);
+
+    // --- reading (applies the owning window's display transform) ---
+
+    void LoadDisplayOffsets();
+    void ApplyRotation(double* R, double* X) const;
+    const PointRecord* GetRecord(int index) const;
+    bool GetPoint(int index, double& f, double& R, double& X, double& t, double* V = nullptr, double* I = nullptr,
+                  double* phase = nullptr);
+    bool GetPointX(int horMode, int index, double& x, double* R = nullptr, double* X = nullptr, double* V = nullptr,
+                   double* I = nullptr, double* phase = nullptr);
+    bool GetReplayPointX(int horMode, int index, double& x, double* R = nullptr, double* X = nullptr,
+                         double* V = nullptr, double* I = nullptr, double* phase = nullptr);
+    bool StartIteration(int index);
+    bool NextPoint(double& f, double& R, double& X, double& t, double* V = nullptr, double* I = nullptr,
+                   double* phase = nullptr);
+    bool NextPointX(int horMode, double& x, double& R, double& X, double* V = nullptr, double* I = nullptr,
+                    double* phase = nullptr);
+
+    // --- trace text ---
+
+    // One blank, then a CR LF and one line per point, then a final CR LF.
+    // Points are read as displayed.
+    std::string ToCsvText(bool time, bool vip);
+    // Appends the points of the lines from startLine on; stops at a line that
+    // begins with "#" and returns its index, else the number of lines.
+    int FromCsvText(const std::string& text, int kind, int startLine, double z0, bool time, bool vip);
+
+private:
+    std::unique_ptr<CDataBlock> NewBlock();
+    PointRecord& RecordAt(int index);
+    const PointRecord& RecordAt(int index) const;
+    const CDisplayTransformSource* OwningView() const;
+    void TransformForDisplay(double& R, double& X) const;
+    bool ReadNext(PointRecord& record, double& R, double& X, int limit);
+
+    std::vector<std::unique_ptr<CDataBlock>> blocks_;
+    int count_ = 0;
+
+    // Sequential read position.
+    int readIndex_ = 0;
+    int readBlock_ = 0;
+    int readRecord_ = 0;
+    bool readValid_ = false;
+
+    // Display transform loaded from the owning window.
+    double offR_ = 0;
+    double offX_ = 0;
+    double rotation_ = 0;
+    double z0Re_ = 50;
+    double z0Im_ = 0;
+};

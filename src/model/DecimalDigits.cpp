@@ -1,0 +1,65 @@
+#include "model/DecimalDigits.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+bool IsScanfSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+} // namespace
+
+void DecimalDigits::Add(int digit, bool afterPoint)
+{
+    if (afterPoint) ++fractionDigits_;
+    if (significant_.empty() && digit == 0) return;
+    significant_.push_back(static_cast<char>('0' + digit));
+}
+
+double DecimalDigits::Value(long long exponent) const
+{
+    size_t length = significant_.size();
+    while (length > 0 && significant_[length - 1] == '0') --length;
+    if (length == 0) return 0.0;
+
+    const long long trailingZeros = static_cast<long long>(significant_.size() - length);
+    const long long scale = exponent - fractionDigits_ + trailingZeros;
+    // Decimal order of magnitude of the leading digit.
+    const long long order = static_cast<long long>(length) - 1 + scale;
+    if (order > 400) return std::numeric_limits<double>::infinity();
+    if (order < -400) return 0.0;
+
+    std::string text(significant_, 0, length);
+    text += 'e';
+    text += std::to_string(scale);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        return order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return value;
+}
+
+std::optional<int> ReadScanfInteger(std::string_view text, size_t* consumed)
+{
+    size_t i = 0;
+    while (i < text.size() && IsScanfSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i >= text.size() || text[i] < '0' || text[i] > '9') return std::nullopt;
+
+    constexpr long long limit = std::numeric_limits<int>::max();
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value <= limit) value = value * 10 + (text[i] - '0');
+    }
+    if (value > limit) value = limit;
+    if (consumed) *consumed = i;
+    return static_cast<int>(negative ? -value : value);
+}

@@ -1,0 +1,29 @@
+#include "model/Gamma.h"
+
+#include "model/PointRecord.h"
+
+#include <cmath>
+
+bool GammaFromZ(double R, double X, double z0Re, double z0Im, double& re, double& im)
+{
+    if (R > kNoValueThreshold || X > kNoValueThreshold) {
+        re = 1;
+        im = 0;
+        return true;
+    }
+    if (!std::isfinite(R) || !std::isfinite(X)) return false;
+
+    const double nRe = R - z0Re;
+    const double nIm = X - z0Im;
+    const double dRe = R + z0Re;
+    const double dIm = X + z0Im;
+    if (dRe == 0 && dIm == 0) return false;
+
+    const double k = 1 / (dRe * dRe + dIm * dIm);
+    const double resultRe = (nRe * dRe + nIm * dIm) * k;
+    const double resultIm = (nIm * dRe - nRe * dIm) * k;
+    if (!std::isfinite(resultRe) || !std::isfinite(resultIm)) return false;
+    re = resultRe;
+    im = resultIm;
+    return true;
+}

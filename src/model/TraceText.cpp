@@ -1,0 +1,106 @@
+// The plain-text form of a point store: one point per line, numbers separated
+// by commas. It is the content of every "Trace" element and of CSV imports.
+
+#include "model/Data.h"
+#include "model/TraceNumber.h"
+
+#include <cmath>
+
+namespace {
+
+int ColumnCount(bool time, bool vip) { return 3 + (time ? 1 : 0) + (vip ? 3 : 0); }
+
+// Parses "%lg,%lg,..." with scanf's rules: each number may follow blanks, each
+// comma must follow the previous number directly, text after the last number
+// is ignored. True when every column was read.
+bool ParseColumns(const char* begin, const char* end, double* values, int columns)
+{
+    const char* p = begin;
+    for (int k = 0; k < columns; ++k) {
+        if (k > 0) {
+            if (p >= end || *p != ',') return false;
+            ++p;
+        }
+        p = ParseTraceNumber(p, end, values[k]);
+        if (!p) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string CData::ToCsvText(bool time, bool vip)
+{
+    std::string text;
+    text.reserve(static_cast<size_t>(count_) * (time || vip ? 48 : 28) + 4);
+    text += ' ';
+
+    char line[2 + 7 * (kTraceNumberMaxLength + 1)];
+    double f = 0, R = 0, X = 0, t = 0, V = 0, I = 0, phase = 0;
+    StartIteration(0);
+    while (NextPoint(f, R, X, t, &V, &I, &phase)) {
+        const double values[7] = {f, R, X, t, V, I, phase};
+        char* out = line;
+        *out++ = '\r';
+        *out++ = '\n';
+        for (int k = 0; k < 7; ++k) {
+            if (k == 3 && !time) continue;
+            if (k >= 4 && !vip) break;
+            if (k > 0) *out++ = ',';
+            out += FormatTraceNumber(values[k], out);
+        }
+        text.append(line, out);
+    }
+    text += "\r\n";
+    return text;
+}
+
+int CData::FromCsvText(const std::string& text, int kind, int startLine, double z0, bool time, bool vip)
+{
+    const int columns = ColumnCount(time, vip);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    int lineIndex = 0;
+    while (p < end) {
+        // A line ends at CR, LF or CR LF.
+        const char* lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
+        const char* next = lineEnd;
+        if (next < end && *next++ == '\r' && next < end && *next == '\n') ++next;
+
+        if (lineIndex >= startLine && lineEnd > p) {
+            if (*p == '#') return lineIndex;
+            double values[7];
+            if (ParseColumns(p, lineEnd, values, columns)) {
+                double point[7] = {values[0], values[1], values[2], 0, 0, 0, 0};
+                int k = 3;
+                if (time) point[3] = values[k++];
+                if (vip) {
+                    point[4] = values[k++];
+                    point[5] = values[k++];
+                    point[6] = values[k++];
+                }
+                if (kind == kTextMagAngle) {
+                    const double magnitude = values[1];
+                    const double angle = values[2] * 3.141592653589793 * (1.0 / 180);
+                    point[1] = magnitude * std::cos(angle);
+                    point[2] = magnitude * std::sin(angle);
+                } else if (kind == kTextGamma) {
+                    const double re = values[1];
+                    const double im = values[2];
+                    const double d = (1 - re) * (1 - re) + im * im;
+                    if (d == 0) {
+                        point[1] = point[2] = kNoValue;
+                    } else {
+                        point[1] = z0 * (1 - re * re - im * im) / d;
+                        point[2] = 2 * z0 * im / d;
+                    }
+                }
+                Append(point[0], point[1], point[2], point[3], point[4], point[5], point[6]);
+            }
+        }
+        ++lineIndex;
+        p = next;
+    }
+    return lineIndex > startLine ? lineIndex : startLine;
+}

@@ -1,0 +1,116 @@
+#include "TempDir.h"
+#include "model/FileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::string ReadAll(const std::string& fileName)
+{
+    std::string text;
+    EXPECT_TRUE(ReadFileBytes(fileName, text));
+    return text;
+}
+
+size_t FilesIn(const std::filesystem::path& dir)
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+}
+
+// Limits the size of files this process may write, so that a write fails
+// part-way even for a user whom permissions do not stop.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int);
+};
+
+TEST(FileIO, ReplacesAFileWithItsNewContent)
+{
+    TempDir dir;
+    const std::string file = dir.File("a.txt");
+    ASSERT_TRUE(WriteFileReplacing(file, "first"));
+    ASSERT_TRUE(WriteFileReplacing(file, "second"));
+    EXPECT_EQ(ReadAll(file), "second");
+    EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+TEST(FileIO, AWriteThatFailsPartWayKeepsTheOldFile)
+{
+    TempDir dir;
+    const std::string file = dir.File("document.csv");
+    ASSERT_TRUE(WriteFileReplacing(file, "the user's measurements"));
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_FALSE(WriteFileReplacing(file, std::string(100000, 'x')));
+    }
+    EXPECT_EQ(ReadAll(file), "the user's measurements");
+    EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+TEST(FileIO, KeepsTheFileModeAndWritesThroughALink)
+{
+    TempDir dir;
+    const std::string file = dir.File("settings.omt");
+    ASSERT_TRUE(WriteFileReplacing(file, "old"));
+    ::chmod(file.c_str(), 0640);
+    std::filesystem::create_symlink(file, dir.File("link.omt"));
+
+    ASSERT_TRUE(WriteFileReplacing(dir.File("link.omt"), "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.omt")));
+    EXPECT_EQ(ReadAll(file), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(FileIO, ReadingAMissingFileFails)
+{
+    TempDir dir;
+    std::string text = "unchanged";
+    EXPECT_FALSE(ReadFileBytes(dir.File("missing"), text));
+    EXPECT_EQ(text, "unchanged");
+}
+
+TEST(FileIO, NormalizesLineBreaksToCrLf)
+{
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"", ""},
+        {"a", "a\r\n"},
+        {"a\r\nb\r\n", "a\r\nb\r\n"},
+        {"a\nb", "a\r\nb\r\n"},
+        {"a\rb\r", "a\r\nb\r\n"},
+        {"a\n\nb\r\n", "a\r\n\r\nb\r\n"},
+        {"a\r\r\nb", "a\r\n\r\nb\r\n"},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.in;
+        NormalizeLineBreaks(text);
+        EXPECT_EQ(text, c.out) << c.in;
+    }
+}
+
+} // namespace
