@@ -36,6 +36,10 @@ enum TraceTextKind {
     kTextGamma = 2,     // reflection coefficient, real and imaginary
 };
 
+// Whether a trace text holds the points as stored (measured) or as the
+// owning document window displays them.
+enum class TraceValues { Stored, Displayed };
+
 // The point store of one trace or correction standard. Reads other than
 // GetRecord return R and X as the owning document window displays them
 // (offset and rotated); the stored values stay as measured.
@@ -94,8 +98,7 @@ public:
     // --- trace text ---
 
     // One blank, then a CR LF and one line per point, then a final CR LF.
-    // Points are read as displayed.
-    std::string ToCsvText(bool time, bool vip);
+    std::string ToCsvText(bool time, bool vip, TraceValues values = TraceValues::Displayed);
     // Appends the points of the lines from startLine on; stops at a line that
     // begins with "#" and returns its index, else the number of lines.
     int FromCsvText(const std::string& text, int kind, int startLine, double z0, bool time, bool vip);

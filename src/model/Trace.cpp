@@ -1,14 +1,15 @@
 #include "model/Trace.h"
 
+#include "model/Settings.h"
 #include "model/XMLNode.h"
 
 #include <string>
 
-CTrace::CTrace() { Data.Owner = this; }
+CTrace::CTrace() : Color(SchemeColor(kColorTrace1)) { Data.Owner = this; }
 
 CTrace::~CTrace() = default;
 
-bool CTrace::Exchange(CXMLNode* element)
+bool CTrace::Exchange(CXMLNode* element, TraceValues values)
 {
     if (!element) return false;
     Name = element->ExchangeEncoded("name", Name);
@@ -18,7 +19,7 @@ bool CTrace::Exchange(CXMLNode* element)
     Color = element->ExchangeColor("color", Color);
 
     if (element->IsWriting()) {
-        element->SetText(Data.ToCsvText(Time, Vip));
+        element->SetText(Data.ToCsvText(Time, Vip, values));
     } else {
         Data.FromCsvText(element->GetText(), kTextRX, 0, 50, Time, Vip);
     }

@@ -23,7 +23,7 @@ public:
     bool Selected = false;
     bool Time = false; // points carry t
     bool Vip = false;  // points carry V, I and phase
-    TColor Color = 0;
+    TColor Color; // the trace 1 colour of the scheme in use at construction
     CData Data;
 
     // Kept here by the document window: the trace's value at the frequency
@@ -36,7 +36,9 @@ public:
     int SmithMarkerY = 0;
 
     // Two-way exchange with a "Trace" element; false only for a null element.
-    bool Exchange(CXMLNode* element);
+    // Files keep the points as measured; the clipboard carries them as the
+    // owning window displays them (with its offset and rotation).
+    bool Exchange(CXMLNode* element, TraceValues values = TraceValues::Stored);
 };
 
 // An ordered list that owns its traces. A document window's list names the

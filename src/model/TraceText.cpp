@@ -29,17 +29,15 @@ bool ParseColumns(const char* begin, const char* end, double* values, int column
 
 } // namespace
 
-std::string CData::ToCsvText(bool time, bool vip)
+std::string CData::ToCsvText(bool time, bool vip, TraceValues values)
 {
     std::string text;
     text.reserve(static_cast<size_t>(count_) * (time || vip ? 48 : 28) + 4);
     text += ' ';
 
     char line[2 + 7 * (kTraceNumberMaxLength + 1)];
-    double f = 0, R = 0, X = 0, t = 0, V = 0, I = 0, phase = 0;
-    StartIteration(0);
-    while (NextPoint(f, R, X, t, &V, &I, &phase)) {
-        const double values[7] = {f, R, X, t, V, I, phase};
+    const auto appendLine = [&](const PointRecord& point) {
+        const double columns[7] = {point.f, point.R, point.X, point.t, point.V, point.I, point.phase};
         char* out = line;
         *out++ = '\r';
         *out++ = '\n';
@@ -47,9 +45,17 @@ std::string CData::ToCsvText(bool time, bool vip)
             if (k == 3 && !time) continue;
             if (k >= 4 && !vip) break;
             if (k > 0) *out++ = ',';
-            out += FormatTraceNumber(values[k], out);
+            out += FormatTraceNumber(columns[k], out);
         }
         text.append(line, out);
+    };
+
+    if (values == TraceValues::Stored) {
+        for (int i = 0; i < count_; ++i) appendLine(RecordAt(i));
+    } else {
+        PointRecord point{};
+        StartIteration(0);
+        while (NextPoint(point.f, point.R, point.X, point.t, &point.V, &point.I, &point.phase)) appendLine(point);
     }
     text += "\r\n";
     return text;

@@ -1,4 +1,5 @@
 #include "model/Trace.h"
+#include "model/Settings.h"
 #include "model/XMLNode.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,40 @@ TEST(Traces, DeletesEverySelectedTrace)
     traces.DeleteSelected();
     ASSERT_EQ(traces.Count(), 1);
     EXPECT_EQ(traces.Get(0)->Name, "3");
+}
+
+} // namespace
+
+#include "FakeView.h"
+
+namespace {
+
+TEST(Trace, FilesKeepTheMeasuredPointsAndTheClipboardTheDisplayedOnes)
+{
+    FakeView view;
+    view.transform.offsetUse = true;
+    view.transform.offsetR = 50;
+    CTraces traces;
+    traces.Owner = &view;
+    traces.Add(std::make_unique<CTrace>());
+    CTrace& trace = *traces.Get(0);
+    trace.Data.Append(14, 75, 10);
+
+    CXMLNode file("Trace");
+    trace.Exchange(&file);
+    EXPECT_EQ(file.GetText(), " \r\n14,75,10\r\n");
+    CXMLNode clipboard("Trace");
+    trace.Exchange(&clipboard, TraceValues::Displayed);
+    EXPECT_EQ(clipboard.GetText(), " \r\n14,25,10\r\n");
+}
+
+TEST(Trace, ANewTraceTakesTheTraceColourOfTheScheme)
+{
+    CTrace trace;
+    EXPECT_EQ(trace.Color, ColorTable[kColorTrace1][CurrentScheme]);
+    EXPECT_TRUE(trace.Name.empty());
+    EXPECT_EQ(trace.Data.Count(), 0);
+    EXPECT_EQ(trace.Data.Owner, &trace);
 }
 
 } // namespace
