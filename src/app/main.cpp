@@ -1,4 +1,5 @@
 #include "app/QtMessageSink.h"
+#include "model/Settings.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     // screen are always written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");
     InstallMessageSink(std::make_unique<QtMessageSink>());
+    ProgramFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
 
     QMainWindow window;
     window.setWindowTitle("Ombrelix");
