@@ -1,0 +1,113 @@
+#include "app/SettingsFiles.h"
+
+#include "model/RunSettings.h"
+#include "model/Settings.h"
+#include "model/XMLNode.h"
+
+std::vector<SettingsListEntry> SettingsList;
+bool StartupFromList = false;
+std::vector<std::string> MRUList;
+std::string CurrentSettingsFile;
+std::string DefaultSettingsFile;
+std::string SettingsListFile;
+
+namespace {
+
+constexpr int kMaximised = 2;
+constexpr int kVisibleMargin = 100;
+
+// Keeps at least a margin of the window on the desktop.
+void PullOntoDesktop(WindowPlacement& window, const DesktopArea& desktop)
+{
+    const int bottom = desktop.Top + desktop.Height;
+    const int right = desktop.Left + desktop.Width;
+    if (window.Top > bottom - kVisibleMargin) window.Top = bottom - kVisibleMargin;
+    if (window.Top + window.Height < desktop.Top + kVisibleMargin) window.Top = desktop.Top + kVisibleMargin - window.Height;
+    if (window.Left > right - kVisibleMargin) window.Left = right - kVisibleMargin;
+    if (window.Left + window.Width < desktop.Left + kVisibleMargin) window.Left = desktop.Left + kVisibleMargin - window.Width;
+}
+
+void ExchangeMainWindow(CXMLNode* element, SettingsFileWindows& windows)
+{
+    WindowPlacement& main = windows.main;
+    // A minimised window is stored as a normal one: the program must not
+    // start minimised.
+    if (element->IsWriting() && main.State == 1) main.State = 0;
+    main.State = element->ExchangeInt("State", main.State);
+    if (main.State < 0 || main.State > kMaximised || main.State == 1) main.State = 0;
+    if (main.State == kMaximised) return;
+    main.Top = element->ExchangeInt("Top", main.Top);
+    main.Left = element->ExchangeInt("Left", main.Left);
+    main.Width = element->ExchangeInt("Width", main.Width);
+    main.Height = element->ExchangeInt("Height", main.Height);
+    if (!element->IsWriting()) PullOntoDesktop(main, windows.desktop);
+}
+
+void SaveRecentFiles(CXMLNode* element)
+{
+    int index = 0;
+    for (const std::string& path : MRUList) {
+        // Paths are stored as they stand; a quote would end the attribute
+        // and spoil the whole file.
+        if (path.find('"') != std::string::npos) continue;
+        element->SetAttribute("File" + std::to_string(index++), path);
+    }
+}
+
+void LoadRecentFiles(CXMLNode* element)
+{
+    MRUList.clear();
+    for (int i = 0; i < element->AttributeCount(); ++i) {
+        const std::string path = element->GetAttribute("File" + std::to_string(i), "");
+        if (!path.empty()) MRUList.push_back(path);
+    }
+}
+
+} // namespace
+
+bool ExchangeSettingsList(int mode, const std::string& fileName)
+{
+    CXMLNode root("OB_settings_list");
+    const bool saving = mode == kSettingsSave;
+    if (!saving) {
+        if (!root.LoadFromFile(fileName)) return false;
+        SettingsList.clear();
+    }
+    StartupFromList = root.ExchangeBool("Startup", StartupFromList);
+    if (saving) {
+        for (const SettingsListEntry& entry : SettingsList) {
+            CXMLNode* file = root.AddChild("File");
+            file->SetAttributeEncoded("Title", entry.Title);
+            file->SetAttributeEncoded("Name", entry.Name);
+        }
+        return root.SaveToFile(fileName);
+    }
+    for (CXMLNode* file = root.FindChild("", 0); file; file = root.FindNext()) {
+        SettingsList.push_back({file->GetAttributeDecoded("Title", ""), file->GetAttributeDecoded("Name", "")});
+    }
+    return true;
+}
+
+bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows)
+{
+    CXMLNode root("OB_settings");
+    const bool saving = mode == kSettingsSave;
+    if (!saving && !root.LoadFromFile(fileName)) return false;
+
+    if (saving) {
+        CXMLNode* version = root.AddChild("Version");
+        version->SetAttribute("Copyright", "Copyright (C) The Ombrelix developers");
+        version->SetAttribute("Date", "09/07/2023");
+        version->SetAttributeInt("Ver", 1);
+        version->SetAttributeInt("Rev", 10);
+    }
+    if (CXMLNode* main = root.Child("Main")) ExchangeMainWindow(main, windows);
+    if (windows.exchangeControlWindow) windows.exchangeControlWindow(root.Child("ViewControl"));
+    if (CXMLNode* run = root.Child("Run")) ExchangeRunSettings(run, CurrentRunSettings);
+    if (CXMLNode* recent = root.Child("MRU")) {
+        if (saving) SaveRecentFiles(recent);
+        else LoadRecentFiles(recent);
+    }
+    ExchangeSettings(&root);
+    return saving ? root.SaveToFile(fileName) : true;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CXMLNode;
+
+// The two configuration files beside the program: the settings file
+// ("ombrelix.omt" or any other the user chose) and the settings list file
+// ("ombrelix.oml"), which names alternative settings files and whether to
+// offer them at start-up.
+
+struct SettingsListEntry {
+    std::string Title;
+    std::string Name; // path of the settings file
+};
+
+extern std::vector<SettingsListEntry> SettingsList;
+extern bool StartupFromList;
+// Recent document paths, newest first, at most 10.
+extern std::vector<std::string> MRUList;
+extern std::string CurrentSettingsFile;
+extern std::string DefaultSettingsFile;
+extern std::string SettingsListFile;
+
+enum SettingsExchangeMode { kSettingsLoad = 0, kSettingsSave = 1 };
+
+// A window's placement as the settings file keeps it.
+struct WindowPlacement {
+    int State = 0; // 0 normal, 1 minimised, 2 maximised
+    int Top = 0;
+    int Left = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+// The bounding rectangle of all monitors.
+struct DesktopArea {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+// The windows whose places the settings file keeps.
+struct SettingsFileWindows {
+    WindowPlacement main;  // saved from, and loaded into, here
+    DesktopArea desktop;   // a loaded place is pulled back onto it
+    std::function<void(CXMLNode*)> exchangeControlWindow; // "ViewControl"; may get null
+};
+
+// Mode 0 loads, 1 saves. True when the file was read or written; a load that
+// fails changes nothing.
+bool ExchangeSettingsList(int mode, const std::string& fileName);
+bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows);
