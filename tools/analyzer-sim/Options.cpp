@@ -1,6 +1,8 @@
 #include "Options.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,11 @@ const char* const kSimulatorUsage =
     "  --endless-line     the first measurement line never ends\n";
 
 namespace {
+
+constexpr std::string_view kValueOptions[] = {
+    "--id", "--load", "--rlc", "--open-line", "--drift", "--log", "--line-end", "--garbage-at", "--hang-up-after",
+    "--line-delay",
+};
 
 bool ParseNumbers(const char* text, std::vector<double>& numbers, std::size_t count)
 {
@@ -60,7 +67,8 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(int argc, const char* cons
     std::vector<double> numbers;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
-        const bool takesValue = option != "--silent" && option != "--endless-line" && option != "--help";
+        const bool takesValue = std::find(std::begin(kValueOptions), std::end(kValueOptions), option) !=
+                                std::end(kValueOptions);
         if (takesValue && i + 1 >= argc) {
             std::fprintf(stderr, "%s needs a value\n%s", argv[i], kSimulatorUsage);
             return std::nullopt;
@@ -100,7 +108,7 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(int argc, const char* cons
         } else if (option == "--endless-line") {
             behaviour.endlessLine = true;
         } else {
-            std::fputs(kSimulatorUsage, option == "--help" ? stdout : stderr);
+            std::fprintf(stderr, "unknown option %s\n%s", argv[i], kSimulatorUsage);
             return std::nullopt;
         }
         if (!valid) {

@@ -19,6 +19,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -138,6 +139,10 @@ private:
 
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::fputs(kSimulatorUsage, stdout);
+        return 0;
+    }
     const std::optional<SimulatorOptions> options = ParseSimulatorOptions(argc, argv);
     if (!options) return 2;
     try {
