@@ -53,9 +53,8 @@ void CMeasurementRun::Measure(CPortSession& port)
 
 void CMeasurementRun::DeviceSweep(CPortSession& port)
 {
-    // The analyzer sweeps on its own. Write failures have shown their
-    // warning; the known models' answer read then times out, and the other
-    // devices fail at the read after the start command.
+    // The analyzer sweeps on its own. A failed write has shown its warning
+    // and goes on unchecked: the next read fails as well and ends the run.
     const double last = settings_.mode == kRunSweep ? settings_.to : settings_.from;
     if (!SendFrequency(port, 'S', settings_.from)) return;
     if (!SendFrequency(port, 'E', last)) return;

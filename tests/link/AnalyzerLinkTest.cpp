@@ -16,43 +16,20 @@ protected:
     // what the opening wrote.
     std::optional<CPortSession> OpenAnswering(const std::string& identification)
     {
-        script->input = identification;
+        script->Feed(identification);
         std::optional<CPortSession> session = link.OpenPort(SerialSettings{});
         script->written.clear();
         return session;
     }
 };
 
-TEST_F(AnalyzerLinkTest, IdentificationComparesTheFirstSixCharacters)
-{
-    const struct {
-        const char* answer;
-        DeviceModel model;
-    } cases[] = {
-        {"QV7100\n", DeviceModel::QV7100},
-        {"QV7101 rev 2.4\r", DeviceModel::QV7101},
-        {"QV7102\n", DeviceModel::QV7102},
-        {"QV710\n", DeviceModel::Other},
-        {"AA-55 ZOOM\n", DeviceModel::Other},
-    };
-    for (const auto& c : cases) {
-        script->input = c.answer;
-        std::optional<CPortSession> session = link.OpenPort(SerialSettings{});
-        ASSERT_TRUE(session) << c.answer;
-        EXPECT_EQ(link.ConnectedModel(), c.model) << c.answer;
-    }
-    EXPECT_EQ(script->written, "VVVVV");
-    EXPECT_EQ(script->closes, 5);
-    EXPECT_TRUE(messages.boxes().empty());
-}
-
 TEST_F(AnalyzerLinkTest, FailedIdentificationLeavesThePortOpenAndTheModelOther)
 {
-    script->input = "QV7102\n";
+    script->Feed("QV7102\n");
     link.OpenPort(SerialSettings{});
     ASSERT_EQ(link.ConnectedModel(), DeviceModel::QV7102);
 
-    script->input.clear();
+    script->Feed("");
     std::optional<CPortSession> silent = link.OpenPort(SerialSettings{});
     EXPECT_TRUE(silent);
     EXPECT_TRUE(link.IsOpen());
@@ -65,7 +42,7 @@ TEST_F(AnalyzerLinkTest, FailedIdentificationLeavesThePortOpenAndTheModelOther)
 
 TEST_F(AnalyzerLinkTest, PortThatCannotBeOpenedWarnsOnceAndStaysClosed)
 {
-    script->input = "QV7101\n";
+    script->Feed("QV7101\n");
     link.OpenPort(SerialSettings{});
     script->openFails = true;
     script->errorText = "No such file or directory";
@@ -83,7 +60,7 @@ TEST_F(AnalyzerLinkTest, SecondOpenIsRefusedAndLeavesTheFirstSessionAlone)
     std::optional<CPortSession> run = OpenAnswering("QV7100\n");
     ASSERT_TRUE(run);
 
-    script->input = "QV7102\n";
+    script->Feed("QV7102\n");
     std::optional<CPortSession> test = link.OpenPort(SerialSettings{});
     EXPECT_FALSE(test);
     ASSERT_EQ(messages.boxes().size(), 1u);
@@ -123,7 +100,7 @@ TEST_F(AnalyzerLinkTest, MovedSessionClosesThePortOnce)
 TEST_F(AnalyzerLinkTest, LinesEndAtTheFirstCarriageReturnOrLineFeed)
 {
     std::optional<CPortSession> session = OpenAnswering("QV7101\n");
-    script->input = "ABC\r\nDEF\r";
+    script->Feed("ABC\r\nDEF\r");
     std::string line = "old";
     EXPECT_TRUE(session->ReadLine(line, 256));
     EXPECT_EQ(line, "ABC");
@@ -137,7 +114,7 @@ TEST_F(AnalyzerLinkTest, LinesEndAtTheFirstCarriageReturnOrLineFeed)
 TEST_F(AnalyzerLinkTest, LongLineLosesItsExcessSoTheNextLineStaysWhole)
 {
     std::optional<CPortSession> session = OpenAnswering("QV7101\n");
-    script->input = std::string(300, '7') + "\nnext\n";
+    script->Feed(std::string(300, '7') + "\nnext\n");
     std::string line;
     EXPECT_TRUE(session->ReadLine(line, 256));
     EXPECT_EQ(line, std::string(255, '7'));
@@ -149,13 +126,13 @@ TEST_F(AnalyzerLinkTest, LongLineLosesItsExcessSoTheNextLineStaysWhole)
 TEST_F(AnalyzerLinkTest, StreamWithoutLineEndGivesUpAfter64KiB)
 {
     std::optional<CPortSession> session = OpenAnswering("QV7101\n");
-    script->input = std::string(70000, 'x') + "\nnext\n";
+    script->Feed(std::string(70000, 'x') + "\nnext\n");
     std::string line;
     EXPECT_FALSE(session->ReadLine(line, 256));
     ASSERT_EQ(messages.boxes().size(), 1u);
     EXPECT_EQ(messages.boxes()[0].caption, "Read");
     EXPECT_EQ(messages.boxes()[0].text, "Time-out");
-    EXPECT_EQ(script->input.size(), 70000u - 64 * 1024 + 6);
+    EXPECT_EQ(script->Unread(), 70000u - 64 * 1024 + 6);
 }
 
 TEST_F(AnalyzerLinkTest, FailuresShowTheSystemText)

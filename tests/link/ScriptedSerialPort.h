@@ -11,6 +11,7 @@ class CScriptedSerialPort final : public CSerialPort {
 public:
     struct Script {
         std::string input;                      // handed out byte by byte
+        std::size_t consumed = 0;               // bytes of input handed out
         ReadStatus whenEmpty = ReadStatus::TimeOut;
         std::string errorText = "Input/output error";
         bool openFails = false;
@@ -18,6 +19,13 @@ public:
         std::string written;
         int opens = 0;
         int closes = 0;
+
+        void Feed(std::string bytes)
+        {
+            input = std::move(bytes);
+            consumed = 0;
+        }
+        std::size_t Unread() const { return input.size() - consumed; }
     };
 
     explicit CScriptedSerialPort(std::shared_ptr<Script> script) : script_(std::move(script)) {}
@@ -44,9 +52,8 @@ public:
     }
     ReadStatus ReadByte(char& byte, Deadline) override
     {
-        if (script_->input.empty()) return script_->whenEmpty;
-        byte = script_->input.front();
-        script_->input.erase(0, 1);
+        if (script_->Unread() == 0) return script_->whenEmpty;
+        byte = script_->input[script_->consumed++];
         return ReadStatus::Byte;
     }
     std::string ErrorText() const override { return script_->errorText; }
