@@ -27,7 +27,8 @@ using MillisecondClock = std::function<std::int64_t()>;
 class CMeasurementRun {
 public:
     // The settings must have passed ApplyRunControls (positive samples and
-    // average, finite limits).
+    // average, finite limits). The correction is called only when the
+    // settings choose it.
     CMeasurementRun(const RunSettings& settings, const SerialSettings& serial, CAnalyzerLink& link,
                     PointCorrection correction, MillisecondClock clock, CRunListener& listener);
 

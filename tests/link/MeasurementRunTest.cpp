@@ -1,4 +1,4 @@
-#include "SimulatedRun.h"
+#include "SimulatedAnalyzerTest.h"
 
 #include <algorithm>
 #include <cmath>
