@@ -38,6 +38,7 @@ TEST_F(AnalyzerLinkTest, FailedIdentificationLeavesThePortOpenAndTheModelOther)
     EXPECT_EQ(messages.boxes()[0].caption, "Read");
     EXPECT_EQ(messages.boxes()[0].text, "Time-out");
     EXPECT_EQ(messages.log().beepsBeforeLastBox, 1);
+    EXPECT_EQ(script->written, "VV");
 }
 
 TEST_F(AnalyzerLinkTest, PortThatCannotBeOpenedWarnsOnceAndStaysClosed)

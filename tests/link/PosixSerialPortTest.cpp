@@ -149,11 +149,4 @@ TEST(PortName, NamesMapToDeviceFiles)
     EXPECT_EQ(DevicePathForPort("COMX"), "/dev/COMX");
 }
 
-TEST(SerialSettings, TimeOutThatIsNotPositiveMeansThreeSeconds)
-{
-    EXPECT_EQ(EffectiveTimeOut({"COM1", 9600, 250}), 250ms);
-    EXPECT_EQ(EffectiveTimeOut({"COM1", 9600, 0}), 3000ms);
-    EXPECT_EQ(EffectiveTimeOut({"COM1", 9600, -5}), 3000ms);
-}
-
 } // namespace

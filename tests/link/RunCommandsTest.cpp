@@ -5,18 +5,6 @@
 
 namespace {
 
-TEST(RunCommands, CommandsCarrySixDecimalsAndCR)
-{
-    EXPECT_EQ(FrequencyCommand('S', 10), "S10.000000\r");
-    EXPECT_EQ(FrequencyCommand('F', 0.0000004), "F0.000000\r");
-    EXPECT_EQ(PointCountCommand(5), "P5\r");
-    RunSettings settings;
-    settings.loglin = kSpacingLog;
-    EXPECT_EQ(SweepStartCommand(settings), "G");
-    settings.loglin = kSpacingLin;
-    EXPECT_EQ(SweepStartCommand(settings), "N");
-}
-
 TEST(RunCommands, HugeFrequencyIsWrittenOutInFull)
 {
     const std::string command = FrequencyCommand('E', 1e300);
