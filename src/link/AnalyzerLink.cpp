@@ -1,0 +1,101 @@
+#include "link/AnalyzerLink.h"
+
+#include "link/PosixSerialPort.h"
+#include "link/SystemError.h"
+#include "model/MessageBoxes.h"
+
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+constexpr std::size_t kIdentificationCapacity = 128;
+// A device that streams without line ends would otherwise keep a read going
+// for ever, since the time-out only applies to each single byte.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+constexpr int kLineTimeOuts = 10;
+
+void CommunicationWarning(const std::string& caption, const std::string& detail)
+{
+    ShowWarning(caption, "Communication error:\n" + detail);
+}
+
+} // namespace
+
+CPortSession::CPortSession(CPortSession&& other) noexcept : link_(std::exchange(other.link_, nullptr)) {}
+
+CPortSession::~CPortSession()
+{
+    if (link_) link_->ClosePort();
+}
+
+bool CPortSession::WritePort(std::string_view command) { return link_->WritePort(command); }
+
+bool CPortSession::ReadLine(std::string& line, std::size_t capacity) { return link_->ReadLine(line, capacity); }
+
+CAnalyzerLink::CAnalyzerLink(std::unique_ptr<CSerialPort> port) : port_(std::move(port)) {}
+
+std::optional<CPortSession> CAnalyzerLink::OpenPort(const SerialSettings& settings)
+{
+    // A second open while a run holds the port would otherwise take over
+    // the connection under the run's feet.
+    if (port_->IsOpen()) {
+        CommunicationWarning("Connect", SystemErrorText(EBUSY));
+        return std::nullopt;
+    }
+    connectedModel_ = DeviceModel::Other;
+    if (!port_->Open(settings)) {
+        CommunicationWarning("Connect", port_->ErrorText());
+        return std::nullopt;
+    }
+    lineTimeLimit_ = kLineTimeOuts * EffectiveTimeOut(settings);
+    CPortSession session(*this);
+    Identify(session);
+    return session;
+}
+
+void CAnalyzerLink::Identify(CPortSession& session)
+{
+    std::string answer;
+    if (session.WritePort("V") && session.ReadLine(answer, kIdentificationCapacity)) {
+        connectedModel_ = ModelOfIdentification(answer);
+    }
+}
+
+void CAnalyzerLink::ClosePort() { port_->Close(); }
+
+bool CAnalyzerLink::WritePort(std::string_view command)
+{
+    if (port_->Write(command)) return true;
+    CommunicationWarning("Write", port_->ErrorText());
+    return false;
+}
+
+bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity)
+{
+    line.clear();
+    const CSerialPort::Deadline deadline = std::chrono::steady_clock::now() + lineTimeLimit_;
+    for (std::size_t received = 0; received < kMaxLineBytes; ++received) {
+        char byte = 0;
+        switch (port_->ReadByte(byte, deadline)) {
+        case ReadStatus::Byte:
+            break;
+        case ReadStatus::TimeOut:
+            ShowWarning("Read", "Time-out");
+            return false;
+        case ReadStatus::Failed:
+            CommunicationWarning("Read", port_->ErrorText());
+            return false;
+        }
+        if (byte == '\n' || byte == '\r') return true;
+        if (line.size() + 1 < capacity) line.push_back(byte);
+    }
+    ShowWarning("Read", "Time-out");
+    return false;
+}
+
+CAnalyzerLink& ProgramAnalyzerLink()
+{
+    static CAnalyzerLink link(std::make_unique<CPosixSerialPort>());
+    return link;
+}

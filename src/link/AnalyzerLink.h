@@ -1,0 +1,76 @@
+#pragma once
+
+#include "link/DeviceModel.h"
+#include "link/SerialPort.h"
+#include "link/SerialSettings.h"
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CAnalyzerLink;
+
+// The hold of one caller (a run, a connection test) on the open port. The
+// port closes when the session goes, so a caller whose open was refused
+// cannot close a port that someone else opened.
+class CPortSession {
+public:
+    CPortSession(CPortSession&& other) noexcept;
+    CPortSession& operator=(CPortSession&&) = delete;
+    CPortSession(const CPortSession&) = delete;
+    CPortSession& operator=(const CPortSession&) = delete;
+    ~CPortSession();
+
+    // Sends the command as it stands, without a line end of its own. A
+    // failure shows the "Write" warning.
+    bool WritePort(std::string_view command);
+    // Reads one answer line into `line` without its line end (the first CR
+    // or LF ends it); at most capacity - 1 characters are kept and the rest
+    // of a longer line is dropped. A failure, no byte within the time-out,
+    // 64 KiB without a line end or ten times the time-out in all show the
+    // "Read" warning.
+    bool ReadLine(std::string& line, std::size_t capacity);
+
+private:
+    friend class CAnalyzerLink;
+    explicit CPortSession(CAnalyzerLink& link) : link_(&link) {}
+
+    CAnalyzerLink* link_;
+};
+
+// The one serial connection to the analyzer: opening and identification,
+// commands and answer lines. Every failure is shown to the user as a
+// warning at once.
+class CAnalyzerLink {
+public:
+    explicit CAnalyzerLink(std::unique_ptr<CSerialPort> port);
+
+    // Opens the port and identifies the analyzer. Empty, after the
+    // "Connect" warning, when the port cannot be opened or is already open;
+    // a failed identification has shown its own warning, leaves the port
+    // open and the model Other.
+    std::optional<CPortSession> OpenPort(const SerialSettings& settings);
+
+    bool IsOpen() const { return port_->IsOpen(); }
+    // Found by the last successful open; kept after the port closes.
+    DeviceModel ConnectedModel() const { return connectedModel_; }
+
+private:
+    friend class CPortSession;
+
+    void ClosePort();
+    bool WritePort(std::string_view command);
+    bool ReadLine(std::string& line, std::size_t capacity);
+    void Identify(CPortSession& session);
+
+    std::unique_ptr<CSerialPort> port_;
+    DeviceModel connectedModel_ = DeviceModel::Other;
+    std::chrono::milliseconds lineTimeLimit_{0};
+};
+
+// The link that the run and the connection test share, over the system's
+// serial ports.
+CAnalyzerLink& ProgramAnalyzerLink();

@@ -1,0 +1,181 @@
+#include "link/PosixSerialPort.h"
+
+#include "link/PortName.h"
+#include "link/SystemError.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+
+namespace {
+
+// Each byte may take this much beyond the configured time-out: room for
+// the byte itself on a slow line.
+constexpr std::chrono::milliseconds kTimeOutMargin{5};
+
+std::optional<speed_t> SpeedOf(int baudRate)
+{
+    struct Rate {
+        int baud;
+        speed_t speed;
+    };
+    static constexpr Rate kRates[] = {
+        {50, B50},           {75, B75},           {110, B110},         {134, B134},         {150, B150},
+        {200, B200},         {300, B300},         {600, B600},         {1200, B1200},       {1800, B1800},
+        {2400, B2400},       {4800, B4800},       {9600, B9600},       {19200, B19200},     {38400, B38400},
+        {57600, B57600},     {115200, B115200},   {230400, B230400},
+#ifdef B460800
+        {460800, B460800},   {500000, B500000},   {576000, B576000},   {921600, B921600},   {1000000, B1000000},
+        {1152000, B1152000}, {1500000, B1500000}, {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000},
+        {3500000, B3500000}, {4000000, B4000000},
+#endif
+    };
+    for (const Rate& rate : kRates) {
+        if (rate.baud == baudRate) return rate.speed;
+    }
+    return std::nullopt;
+}
+
+// Raw 8N1: every byte passes unchanged in both directions (NUL bytes and CR
+// included), no echo, no signals, no software or hardware flow control.
+// Reads never block in the driver; poll does the waiting.
+termios RawLine(termios line, speed_t speed)
+{
+    line.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | IGNPAR | PARMRK | INPCK | ISTRIP | INLCR | IGNCR |
+                                           ICRNL | IXON | IXOFF | IXANY);
+    line.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    line.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    line.c_cflag |= CS8 | CREAD | CLOCAL;
+    line.c_cc[VMIN] = 0;
+    line.c_cc[VTIME] = 0;
+    cfsetispeed(&line, speed);
+    cfsetospeed(&line, speed);
+    return line;
+}
+
+int PollMilliseconds(std::chrono::steady_clock::duration wait)
+{
+    const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+    return static_cast<int>(std::clamp<long long>(milliseconds, 0, 1 << 30));
+}
+
+} // namespace
+
+bool CPosixSerialPort::Fail(int errorNumber)
+{
+    lastError_ = errorNumber;
+    return false;
+}
+
+bool CPosixSerialPort::Open(const SerialSettings& settings)
+{
+    if (IsOpen()) return Fail(EBUSY);
+    const std::optional<speed_t> speed = SpeedOf(settings.baudRate);
+    if (!speed) return Fail(EINVAL);
+
+    // Without O_NONBLOCK the open could wait for a carrier that a plain
+    // analyzer cable never raises.
+    const std::string path = DevicePathForPort(settings.comPort);
+    CFileDescriptor descriptor(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!descriptor.IsOpen()) return Fail(errno);
+    if (::flock(descriptor.Get(), LOCK_EX | LOCK_NB) != 0) return Fail(errno);
+
+    termios line{};
+    if (::tcgetattr(descriptor.Get(), &line) != 0) return Fail(errno);
+    line = RawLine(line, *speed);
+    if (::tcsetattr(descriptor.Get(), TCSANOW, &line) != 0) return Fail(errno);
+    // Last, so that no failure above leaves the device marked exclusive.
+    if (::ioctl(descriptor.Get(), TIOCEXCL) != 0) return Fail(errno);
+
+    descriptor_ = std::move(descriptor);
+    byteTimeOut_ = EffectiveTimeOut(settings) + kTimeOutMargin;
+    next_ = end_ = 0;
+    return true;
+}
+
+void CPosixSerialPort::Close()
+{
+    if (!IsOpen()) return;
+    // A device that has gone away fails both; closing must still happen.
+    ::tcflush(descriptor_.Get(), TCIOFLUSH);
+    // The exclusive mark outlives the descriptor on Linux; without this a
+    // later open by a normal user would fail with "Device or resource busy".
+    ::ioctl(descriptor_.Get(), TIOCNXCL);
+    descriptor_.Reset();
+    next_ = end_ = 0;
+}
+
+bool CPosixSerialPort::Write(std::string_view bytes)
+{
+    if (!IsOpen()) return Fail(EBADF);
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor_.Get(), bytes.data(), bytes.size());
+        if (written > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+            continue;
+        }
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return Fail(errno);
+        pollfd ready{descriptor_.Get(), POLLOUT, 0};
+        if (::poll(&ready, 1, -1) < 0 && errno != EINTR) return Fail(errno);
+    }
+    return true;
+}
+
+ReadStatus CPosixSerialPort::ReadByte(char& byte, Deadline deadline)
+{
+    if (next_ == end_) {
+        const ReadStatus status = Refill(deadline);
+        if (status != ReadStatus::Byte) return status;
+    }
+    byte = received_[next_++];
+    return ReadStatus::Byte;
+}
+
+ReadStatus CPosixSerialPort::Refill(Deadline deadline)
+{
+    if (!IsOpen()) {
+        Fail(EBADF);
+        return ReadStatus::Failed;
+    }
+    const Deadline limit = std::min(deadline, std::chrono::steady_clock::now() + byteTimeOut_);
+    for (;;) {
+        const auto wait = limit - std::chrono::steady_clock::now();
+        if (wait <= std::chrono::steady_clock::duration::zero()) return ReadStatus::TimeOut;
+        pollfd ready{descriptor_.Get(), POLLIN, 0};
+        const int events = ::poll(&ready, 1, PollMilliseconds(wait));
+        if (events < 0) {
+            if (errno == EINTR) continue;
+            Fail(errno);
+            return ReadStatus::Failed;
+        }
+        if (events == 0) return ReadStatus::TimeOut;
+
+        const ssize_t count = ::read(descriptor_.Get(), received_.data(), received_.size());
+        if (count > 0) {
+            next_ = 0;
+            end_ = static_cast<std::size_t>(count);
+            return ReadStatus::Byte;
+        }
+        // Readable but nothing to read: the device hung up (an unplugged
+        // adapter, or the far end of a pseudo-terminal closed).
+        if (count == 0) {
+            Fail(EIO);
+            return ReadStatus::Failed;
+        }
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            Fail(errno);
+            return ReadStatus::Failed;
+        }
+    }
+}
+
+std::string CPosixSerialPort::ErrorText() const { return SystemErrorText(lastError_); }

@@ -1,0 +1,279 @@
+#include "SimulatedAnalyzerTest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// The simulator's series RLC: 25 ohm, 1 uH, 100 pF.
+const std::vector<std::string> kSeriesRLC{"--rlc", "25,1e-6,1e-10"};
+
+std::complex<double> SeriesRLC(double megahertz)
+{
+    const double omega = 2 * kPi * megahertz * 1e6;
+    return {25, omega * 1e-6 - 1 / (omega * 1e-10)};
+}
+
+std::vector<std::string> Options(std::vector<std::string> options, const std::vector<std::string>& more)
+{
+    options.insert(options.end(), more.begin(), more.end());
+    return options;
+}
+
+void ExpectImpedance(const PointRecord& point, std::complex<double> expected)
+{
+    EXPECT_NEAR(point.R, expected.real(), 1e-4) << "at " << point.f << " MHz";
+    EXPECT_NEAR(point.X, expected.imag(), 1e-4) << "at " << point.f << " MHz";
+}
+
+TEST_F(MeasurementRunTest, OtherDeviceLinearSweep)
+{
+    StartAnalyzer(Options(kSeriesRLC, {"--id", "AA-55 ZOOM"}));
+    settings.samples = 5;
+    settings.loglin = kSpacingLin;
+    Run();
+
+    EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rN");
+    ASSERT_EQ(listener.points.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        const PointRecord& point = listener.points[i];
+        EXPECT_EQ(point.f, 10 + 2.5 * i);
+        ExpectImpedance(point, SeriesRLC(point.f));
+        EXPECT_DOUBLE_EQ(point.t, 0.04 * i);
+        EXPECT_EQ(point.V, 0);
+        EXPECT_EQ(point.phase, 0);
+    }
+    const std::vector<std::pair<std::int64_t, std::int64_t>> progress{{0, 5}, {1, 5}, {2, 5}, {3, 5},
+                                                                       {4, 5}, {5, 5}, {0, 5}};
+    EXPECT_EQ(listener.progress, progress);
+    EXPECT_TRUE(Warnings().empty());
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(MeasurementRunTest, KnownModelLogSweepTakesTheReportedFrequencies)
+{
+    StartAnalyzer(Options(kSeriesRLC, {"--id", "QV7101"}));
+    settings.from = 1;
+    settings.to = 100;
+    settings.samples = 3;
+    Run();
+
+    EXPECT_EQ(Received(), "VCformat\rrecZ\rS1.000000\rE100.000000\rP3\rG");
+    ASSERT_EQ(listener.points.size(), 3u);
+    const double expected[] = {1, 10, 100};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(listener.points[i].f, expected[i], 1e-9);
+        ExpectImpedance(listener.points[i], SeriesRLC(expected[i]));
+    }
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, OneFrequencyModeSendsFromAsTheEnd)
+{
+    StartAnalyzer({"--id", "AA-55 ZOOM", "--load", "75"});
+    settings.mode = kRunOneFrequency;
+    settings.from = 14.2;
+    settings.samples = 3;
+    Run();
+
+    EXPECT_EQ(Received(), "VS14.200000\rE14.200000\rP3\rG");
+    ASSERT_EQ(listener.points.size(), 3u);
+    for (const PointRecord& point : listener.points) {
+        EXPECT_EQ(point.f, 14.2);
+        ExpectImpedance(point, 75);
+    }
+}
+
+TEST_F(MeasurementRunTest, PointByPointAveragesEachPoint)
+{
+    // R grows by 1 ohm with every measurement: 50, 51, 52 | 53, 54, 55.
+    StartAnalyzer({"--id", "QV7102", "--load", "50", "--drift", "1"});
+    settings.samples = 2;
+    settings.average = 3;
+    settings.loglin = kSpacingLin;
+    Run();
+
+    EXPECT_EQ(Received(), "VCformat\rrecZ\rF10.000000\rF10.000000\rF10.000000\rF20.000000\rF20.000000\rF20.000000\r");
+    ASSERT_EQ(listener.points.size(), 2u);
+    EXPECT_NEAR(listener.points[0].f, 10, 1e-9);
+    EXPECT_NEAR(listener.points[0].R, 51, 1e-9);
+    EXPECT_NEAR(listener.points[1].f, 20, 1e-9);
+    EXPECT_NEAR(listener.points[1].R, 54, 1e-9);
+    EXPECT_EQ(listener.points[1].X, 0);
+    EXPECT_EQ(listener.progress.size(), 8u);
+    for (std::int64_t i = 1; i <= 6; ++i) EXPECT_EQ(listener.progress[i], std::make_pair(i, std::int64_t{6}));
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, CorrectionAppliesOnceEvenToAGarbageLine)
+{
+    StartAnalyzer({"--id", "QV7100", "--load", "50", "--garbage-at", "2"});
+    settings.samples = 3;
+    settings.loglin = kSpacingLin;
+    settings.correction = true;
+    correction = [](double f, double& R, double& X) {
+        R += 1;
+        X = f;
+    };
+    Run();
+
+    ASSERT_EQ(listener.points.size(), 3u);
+    // The garbage line keeps the measured values of the point before.
+    EXPECT_EQ(listener.points[1].f, listener.points[0].f);
+    EXPECT_EQ(listener.points[1].R, 51);
+    EXPECT_EQ(listener.points[1].X, listener.points[0].f);
+    EXPECT_NEAR(listener.points[2].f, 20, 1e-9);
+    EXPECT_EQ(listener.points[2].R, 51);
+    EXPECT_EQ(listener.points[2].X, listener.points[2].f);
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, GarbageLineFromOtherDeviceKeepsItsFrequency)
+{
+    StartAnalyzer(Options(kSeriesRLC, {"--id", "AA-55 ZOOM", "--garbage-at", "2"}));
+    settings.samples = 3;
+    settings.loglin = kSpacingLin;
+    Run();
+
+    ASSERT_EQ(listener.points.size(), 3u);
+    EXPECT_EQ(listener.points[1].f, 15);
+    EXPECT_EQ(listener.points[1].R, listener.points[0].R);
+    EXPECT_EQ(listener.points[1].X, listener.points[0].X);
+    ExpectImpedance(listener.points[2], SeriesRLC(20));
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, StopInDeviceSweepSendsCarriageReturnAndKeepsThePoints)
+{
+    StartAnalyzer({"--id", "AA-55 ZOOM", "--line-delay", "100"});
+    settings.samples = 5;
+    listener.stopWhen = [this] { return listener.points.size() == 2; };
+    Run();
+
+    EXPECT_EQ(listener.points.size(), 2u);
+    EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rG\r");
+    EXPECT_TRUE(Warnings().empty());
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(MeasurementRunTest, StopInPointByPointEndsAtOnceWithoutThePointUnderWay)
+{
+    StartAnalyzer({"--id", "QV7101"});
+    settings.samples = 4;
+    settings.average = 3;
+    listener.stopWhen = [this] { return listener.progress.back().first == 5; };
+    Run();
+
+    EXPECT_EQ(listener.points.size(), 1u);
+    const std::string received = Received();
+    EXPECT_EQ(std::count(received.begin(), received.end(), 'F'), 5);
+    // "Cformat", "recZ" and the five F commands: no stop CR after them.
+    EXPECT_EQ(std::count(received.begin(), received.end(), '\r'), 7);
+    EXPECT_EQ(listener.progress.back(), std::make_pair(std::int64_t{0}, std::int64_t{12}));
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, RunWorksOnTheSettingsAsTheyWereAtItsStart)
+{
+    StartAnalyzer({"--id", "QV7101"});
+    settings.samples = 4;
+    settings.loglin = kSpacingLin;
+    listener.onDispatch = [this] {
+        settings.samples = 2;
+        settings.average = 7;
+        settings.mode = kRunOneFrequency;
+    };
+    Run();
+
+    ASSERT_EQ(listener.points.size(), 4u);
+    EXPECT_NEAR(listener.points[3].f, 20, 1e-9);
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, ProgressCountsBeyondThirtyTwoBits)
+{
+    StartAnalyzer({"--id", "AA-55 ZOOM"});
+    settings.samples = 2000000000;
+    settings.average = 2;
+    listener.stopWhen = [] { return true; };
+    Run();
+
+    const std::vector<std::pair<std::int64_t, std::int64_t>> progress{
+        {0, 4000000000}, {1, 4000000000}, {0, 4000000000}};
+    EXPECT_EQ(listener.progress, progress);
+    EXPECT_EQ(Received(), "VF10.000000\r");
+    EXPECT_TRUE(listener.points.empty());
+}
+
+TEST_F(MeasurementRunTest, UnpluggedMidSweepKeepsThePointsAndWarnsOnce)
+{
+    StartAnalyzer({"--id", "QV7101", "--hang-up-after", "3"});
+    settings.samples = 10;
+    Run();
+
+    EXPECT_EQ(listener.points.size(), 3u);
+    const std::vector<std::string> warnings{"Read|Communication error:\nInput/output error"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(listener.progress.back(), std::make_pair(std::int64_t{0}, std::int64_t{10}));
+}
+
+TEST_F(MeasurementRunTest, SilentAnalyzerTimesOutAtIdentificationAndAtTheStart)
+{
+    StartAnalyzer({"--silent"});
+    settings.samples = 5;
+    Run();
+
+    // The identification failed, so the run took it for another device.
+    EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rG");
+    const std::vector<std::string> warnings{"Read|Time-out", "Read|Time-out"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_EQ(messages.log().beeps, 2);
+    EXPECT_TRUE(listener.points.empty());
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(MeasurementRunTest, PortThatDoesNotExistWarnsOnce)
+{
+    Run({"/dev/ombrelix-no-such-port", 9600, kTimeOutMs});
+
+    const std::vector<std::string> warnings{"Connect|Communication error:\nNo such file or directory"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_TRUE(listener.points.empty());
+    const std::vector<std::pair<std::int64_t, std::int64_t>> progress{{0, 20}, {0, 20}};
+    EXPECT_EQ(listener.progress, progress);
+}
+
+TEST_F(MeasurementRunTest, EndlessLineEndsTheRunWithATimeOut)
+{
+    StartAnalyzer({"--id", "QV7101", "--endless-line"});
+    settings.samples = 5;
+    Run();
+
+    const std::vector<std::string> warnings{"Read|Time-out"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_TRUE(listener.points.empty());
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(MeasurementRunTest, ExceptionEndsTheRunWithARunError)
+{
+    StartAnalyzer({"--id", "QV7101"});
+    settings.samples = 3;
+    settings.correction = true;
+    correction = [this](double, double&, double&) {
+        if (!listener.points.empty()) throw Exception("sqrt");
+    };
+    Run();
+
+    EXPECT_EQ(listener.points.size(), 1u);
+    const std::vector<std::string> warnings{"|Run error:\nsqrt"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(listener.progress.back(), std::make_pair(std::int64_t{0}, std::int64_t{3}));
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "SimulatedAnalyzerTest.h"
+
+namespace {
+
+using SimulatedLinkTest = SimulatedAnalyzerTest;
+
+TEST_F(SimulatedLinkTest, IdentificationAnswersGiveTheModel)
+{
+    const struct {
+        const char* identification;
+        DeviceModel model;
+    } cases[] = {
+        {"QV7100", DeviceModel::QV7100},
+        {"QV7101 rev 2.4", DeviceModel::QV7101},
+        {"QV7102", DeviceModel::QV7102},
+        {"QV710", DeviceModel::Other},
+    };
+    for (const auto& c : cases) {
+        StartAnalyzer({"--id", c.identification});
+        EXPECT_TRUE(link.OpenPort(Serial())) << c.identification;
+        EXPECT_EQ(link.ConnectedModel(), c.model) << c.identification;
+        EXPECT_EQ(Received(), "V");
+    }
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(SimulatedLinkTest, CrLfLineEndsLeaveAnEmptyLineBehind)
+{
+    StartAnalyzer({"--id", "QV7101", "--line-end", "crlf"});
+    std::optional<CPortSession> session = link.OpenPort(Serial());
+    ASSERT_TRUE(session);
+    EXPECT_EQ(link.ConnectedModel(), DeviceModel::QV7101);
+    std::string line = "old";
+    EXPECT_TRUE(session->ReadLine(line, 256));
+    EXPECT_EQ(line, "");
+    EXPECT_TRUE(session->WritePort("recZ\r"));
+    EXPECT_TRUE(session->ReadLine(line, 256));
+    EXPECT_EQ(line, "OK");
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(SimulatedLinkTest, SlowStreamWithoutLineEndGivesUpAfterTenTimeOuts)
+{
+    // A byte every 5 ms never trips the time-out of 40 ms for a single byte.
+    StartAnalyzer({"--id", "AA-55 ZOOM", "--endless-line", "--line-delay", "5"});
+    std::optional<CPortSession> session = link.OpenPort(Serial(40));
+    ASSERT_TRUE(session);
+    ASSERT_TRUE(session->WritePort("F10.000000\r"));
+    std::string line;
+    EXPECT_FALSE(session->ReadLine(line, 256));
+    const std::vector<std::string> warnings{"Read|Time-out"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_EQ(line, std::string(line.size(), 'x'));
+    EXPECT_FALSE(line.empty());
+}
+
+TEST_F(SimulatedLinkTest, AnotherLinkCannotTakeAnOpenPort)
+{
+    StartAnalyzer({"--id", "QV7101"});
+    std::optional<CPortSession> session = link.OpenPort(Serial());
+    ASSERT_TRUE(session);
+
+    CAnalyzerLink other(std::make_unique<CPosixSerialPort>());
+    EXPECT_FALSE(other.OpenPort(Serial()));
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].caption, "Connect");
+    EXPECT_EQ(messages.boxes()[0].text.rfind("Communication error:\n", 0), 0u);
+    EXPECT_TRUE(session->WritePort("recZ\r"));
+    std::string line;
+    EXPECT_TRUE(session->ReadLine(line, 256));
+    EXPECT_EQ(line, "OK");
+}
+
+} // namespace
