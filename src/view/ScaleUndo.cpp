@@ -1,0 +1,8 @@
+#include "view/ScaleUndo.h"
+
+#include "view/ViewState.h"
+
+void ResetScaleUndo(ViewState& view)
+{
+    if (view.GraphKind != kGraphData) view.ScaleUndoCount = 0;
+}

@@ -1,0 +1,259 @@
+#include "view/View.h"
+
+#include "model/Settings.h"
+#include "view/Canvas.h"
+#include "view/ChartPaintBox.h"
+#include "view/CloseQuestion.h"
+#include "view/ColorConversion.h"
+#include "view/GraphTabs.h"
+#include "view/ScaleUndo.h"
+#include "view/ViewHost.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+constexpr int kRowHeight = 16;
+
+QVBoxLayout* StackedLayout(QWidget* widget)
+{
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QTableWidget* MakeGrid(QWidget* parent, const char* name, const std::initializer_list<int> columnWidths)
+{
+    auto* grid = new QTableWidget(1, static_cast<int>(columnWidths.size()), parent);
+    grid->setObjectName(name);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    int column = 0;
+    for (const int width : columnWidths) grid->setColumnWidth(column++, width);
+    return grid;
+}
+
+} // namespace
+
+TViewForm::TViewForm(CViewHost& host, QWidget* parent) : QWidget(parent), host_(host)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(818, 723);
+    setMinimumSize(150, 150);
+    BuildControls();
+    SmithRect = PaintBoxRect();
+    FillGraphTabs();
+    UpdateCaption();
+    FollowSubWindowActivation();
+}
+
+TViewForm::~TViewForm() = default;
+
+void TViewForm::BuildControls()
+{
+    QVBoxLayout* layout = StackedLayout(this);
+
+    DataInfoPanel = new QLabel(this);
+    DataInfoPanel->setObjectName("DataInfoPanel");
+    DataInfoPanel->setFixedHeight(41);
+    DataInfoPanel->setAutoFillBackground(true);
+    DataInfoPanel->setBackgroundRole(QPalette::Base);
+    QFont infoFont("Tahoma");
+    infoFont.setPixelSize(21);
+    DataInfoPanel->setFont(infoFont);
+    layout->addWidget(DataInfoPanel);
+
+    TableSplitter = new QSplitter(Qt::Vertical, this);
+    TableSplitter->setObjectName("TableSplitter");
+    TableSplitter->setHandleWidth(6);
+    TableSplitter->setChildrenCollapsible(false);
+    layout->addWidget(TableSplitter, 1);
+
+    auto* chartArea = new QWidget(TableSplitter);
+    QVBoxLayout* chartLayout = StackedLayout(chartArea);
+    PaintBox = new ChartPaintBox(chartArea);
+    PaintBox->setObjectName("PaintBox");
+    PaintBox->setAutoFillBackground(true);
+    chartLayout->addWidget(PaintBox, 1);
+    DataStringGrid = MakeGrid(chartArea, "DataStringGrid", {80, 80, 80, 80});
+    DataStringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    chartLayout->addWidget(DataStringGrid, 1);
+    SmithPanel = new QFrame(chartArea);
+    SmithPanel->setObjectName("SmithPanel");
+    SmithPanel->setFixedHeight(22);
+    SmithTrackBar = new QSlider(Qt::Horizontal, SmithPanel);
+    SmithTrackBar->setObjectName("SmithTrackBar");
+    SmithTrackBar->setRange(0, 10000);
+    SmithTrackBar->setTickPosition(QSlider::NoTicks);
+    StackedLayout(SmithPanel)->addWidget(SmithTrackBar);
+    chartLayout->addWidget(SmithPanel);
+
+    TablePanel = new QFrame(TableSplitter);
+    TablePanel->setObjectName("TablePanel");
+    TablePanel->setMinimumHeight(28);
+    TableGrid = MakeGrid(TablePanel, "TableGrid", {64, 77, 64});
+    TableGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TableGrid->horizontalHeader()->setStyleSheet("QHeaderView::section { background-color: rgb(238, 238, 238); }");
+    StackedLayout(TablePanel)->addWidget(TableGrid);
+    TableSplitter->setStretchFactor(0, 1);
+    TableSplitter->setStretchFactor(1, 0);
+    TableSplitter->setSizes({height() - 200, 200});
+
+    GraphTabSet = new QTabBar(this);
+    GraphTabSet->setObjectName("GraphTabSet");
+    GraphTabSet->setShape(QTabBar::RoundedSouth);
+    GraphTabSet->setExpanding(false);
+    GraphTabSet->setMinimumWidth(100);
+    layout->addWidget(GraphTabSet);
+
+    LabelsPopUpMenu = new QMenu(this);
+    LabelsPopUpMenu->setObjectName("LabelsPopUpMenu");
+    const auto addItem = [this](const char* name, const char* caption) {
+        LabelsPopUpMenu->addAction(caption)->setObjectName(name);
+    };
+    addItem("EditLabelMenuItem", "Edit label");
+    addItem("RemoveLabelMenuItem", "Remove label");
+    addItem("AddLabelMenuItem", "Add label");
+    addItem("DeleteLabelsMenuItem", "Delete all labels");
+    LabelsPopUpMenu->addSeparator();
+    addItem("HideLabelMenuItem", "Hide label");
+    addItem("ShowHiddenMenuItem", "Show hidden labels");
+    LabelsPopUpMenu->addSeparator();
+    addItem("AddMatchPointMenuItem", "Add match point");
+
+    connect(GraphTabSet, &QTabBar::currentChanged, this, &TViewForm::GraphTabSetChange);
+    connect(PaintBox, &ChartPaintBox::Resized, this, &TViewForm::FormPaint);
+}
+
+void TViewForm::UpdateCaption() { setWindowTitle(QString::fromStdString(DocumentName)); }
+
+bool TViewForm::FormCloseQuery()
+{
+    return MayCloseDocument(*this, [this] { return host_.SaveViewAs(*this); });
+}
+
+void TViewForm::FormClose() { host_.SetActiveView(false, this); }
+
+void TViewForm::FormActivate()
+{
+    host_.SetActiveView(true, this);
+    FormPaint();
+}
+
+void TViewForm::FillGraphTabs()
+{
+    const int tab = TabToSelect(*this);
+    {
+        const QSignalBlocker quiet(GraphTabSet);
+        while (GraphTabSet->count() > 0) GraphTabSet->removeTab(0);
+        for (const int kind : TabbedKinds(*this)) {
+            const std::string_view name = ChartKindNames[kind];
+            GraphTabSet->addTab(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        }
+        GraphTabSet->setCurrentIndex(tab);
+    }
+    // Selecting a tab is a tab change, also when Qt already had it current.
+    if (tab >= 0) GraphTabSetChange(tab);
+}
+
+void TViewForm::SelectGraphTab()
+{
+    const int tab = TabOfKind(*this, GraphKind);
+    if (tab < 0) return;
+    GraphTabSet->setCurrentIndex(tab);
+    FormPaint();
+    host_.GraphListFromView();
+    host_.ScreenEditsFromView();
+}
+
+void TViewForm::GraphTabSetChange(int newTab)
+{
+    const int kind = KindOfTab(*this, newTab);
+    if (kind < 0) return;
+    GraphKind = kind;
+    ResetScaleUndo(*this);
+    ArrangeControls();
+    FormPaint();
+    host_.GraphListFromView();
+    host_.ScreenEditsFromView();
+    ClearPointInfo();
+}
+
+void TViewForm::ArrangeControls()
+{
+    const bool chart = GraphKind != kGraphData;
+    PaintBox->setVisible(chart);
+    DataStringGrid->setVisible(!chart);
+    // The track bar belongs to the cursor table.
+    SmithPanel->setVisible(chart && GraphKind == kGraphSmith && TableVisible);
+    TablePanel->setVisible(chart && TableVisible);
+    DataInfoPanel->setVisible(!chart && !DataInfoPanel->text().isEmpty());
+    layout()->activate();
+}
+
+void TViewForm::FormPaint()
+{
+    if (GraphKind == kGraphData) return;
+    QPalette background = PaintBox->palette();
+    background.setColor(QPalette::Window, ToQColor(SchemeColor(kColorBackground)));
+    PaintBox->setPalette(background);
+
+    const TRect rect = PaintBoxRect();
+    QImage bitmap;
+    if (rect.Width() > 0 && rect.Height() > 0) {
+        bitmap = QImage(rect.Width(), rect.Height(), QImage::Format_RGB32);
+        // Without memory for a bitmap the last picture stays.
+        if (bitmap.isNull()) return;
+        try {
+            CCanvas canvas(bitmap);
+            DrawChart(canvas, rect);
+        } catch (const std::exception&) {
+            // A failing computation ends the drawing; what was drawn is shown.
+        }
+    }
+    PaintBox->ShowBitmap(bitmap);
+}
+
+void TViewForm::ClearPointInfo() { host_.ShowPointerReadout({}); }
+
+TRect TViewForm::PaintBoxRect() const { return {0, 0, PaintBox->width(), PaintBox->height()}; }
+
+bool TViewForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) FollowSubWindowActivation();
+    return QWidget::event(event);
+}
+
+void TViewForm::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+// The multiple-document area activates the frame around the window, not the
+// window itself; the window follows the frame it is shown in.
+void TViewForm::FollowSubWindowActivation()
+{
+    disconnect(activation_);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        activation_ = connect(frame, &QMdiSubWindow::aboutToActivate, this, &TViewForm::FormActivate);
+    }
+}

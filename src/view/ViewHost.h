@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+class TViewForm;
+
+// What a document window asks of the windows around it: the main window that
+// keeps the active document window, runs the Save As dialog and owns the
+// status bar, and the control window that shows the active window's chart
+// kinds and scales. The main window implements it and hands it to every
+// document window it creates.
+class CViewHost {
+public:
+    // Makes the window the active one (active true) or leaves no window
+    // active (false), then refreshes the control and tools windows.
+    virtual void SetActiveView(bool active, TViewForm* view) = 0;
+
+    // The Save As dialog for the window; false when the user cancelled it.
+    virtual bool SaveViewAs(TViewForm& view) = 0;
+
+    // The control window's graph list and Screen tab, from the active window.
+    virtual void GraphListFromView() = 0;
+    virtual void ScreenEditsFromView() = 0;
+
+    // Panels 0 to 2 of the status bar: what the chart means under the
+    // pointer; empty texts clear them.
+    virtual void ShowPointerReadout(const std::array<std::string, 3>& panels) = 0;
+
+protected:
+    ~CViewHost() = default;
+};
