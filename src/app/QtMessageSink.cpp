@@ -16,10 +16,18 @@ void QtMessageSink::Beep(int, int)
     QApplication::beep();
 }
 
-bool QtMessageSink::Show(MessageKind kind, const std::string& caption, const std::string& text)
+MessageAnswer QtMessageSink::Show(MessageKind kind, const std::string& caption, const std::string& text)
 {
     const auto box = BuildMessageBox(kind, caption, text);
-    return box->exec() == QMessageBox::Yes;
+    switch (box->exec()) {
+    case QMessageBox::Yes:
+    case QMessageBox::Ok:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Cancel;
+    }
 }
 
 std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string& caption, const std::string& text)
@@ -41,6 +49,12 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string
     case MessageKind::Info:
         box->setIcon(QMessageBox::NoIcon);
         box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::SaveQuestion:
+        box->setIcon(QMessageBox::Warning);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::Cancel);
         break;
     }
     return box;

@@ -9,7 +9,7 @@
 class QtMessageSink final : public CMessageSink {
 public:
     void Beep(int frequencyHz, int durationMs) override;
-    bool Show(MessageKind kind, const std::string& caption, const std::string& text) override;
+    MessageAnswer Show(MessageKind kind, const std::string& caption, const std::string& text) override;
 };
 
 // The box Show puts up, built apart so its look can be checked without

@@ -11,10 +11,10 @@ class ConsoleMessageSink final : public CMessageSink {
 public:
     void Beep(int, int) override {}
 
-    bool Show(MessageKind, const std::string& caption, const std::string& text) override
+    MessageAnswer Show(MessageKind kind, const std::string& caption, const std::string& text) override
     {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return false;
+        return kind == MessageKind::SaveQuestion ? MessageAnswer::Cancel : MessageAnswer::No;
     }
 };
 
@@ -24,7 +24,7 @@ std::unique_ptr<CMessageSink>& CurrentSink()
     return sink;
 }
 
-bool ShowBox(MessageKind kind, const std::string& caption, const std::string& text)
+MessageAnswer ShowBox(MessageKind kind, const std::string& caption, const std::string& text)
 {
     AlarmBeep();
     return CurrentSink()->Show(kind, caption, text);
@@ -43,9 +43,14 @@ void AlarmBeep() { CurrentSink()->Beep(kAlarmFrequencyHz, kAlarmDurationMs); }
 
 bool AskYesNo(const std::string& caption, const std::string& text)
 {
-    return ShowBox(MessageKind::Question, caption, text);
+    return ShowBox(MessageKind::Question, caption, text) == MessageAnswer::Yes;
 }
 
 void ShowWarning(const std::string& caption, const std::string& text) { ShowBox(MessageKind::Warning, caption, text); }
 
 void ShowInfo(const std::string& caption, const std::string& text) { ShowBox(MessageKind::Info, caption, text); }
+
+MessageAnswer AskYesNoCancel(const std::string& caption, const std::string& text)
+{
+    return CurrentSink()->Show(MessageKind::SaveQuestion, caption, text);
+}

@@ -1,6 +1,6 @@
 #include "view/CloseQuestion.h"
 
-#include "model/YesNoCancel.h"
+#include "model/MessageBoxes.h"
 #include "view/ViewState.h"
 
 bool MayCloseDocument(const ViewState& view, const std::function<bool()>& saveAs)
@@ -8,11 +8,11 @@ bool MayCloseDocument(const ViewState& view, const std::function<bool()>& saveAs
     if (view.Busy) return false;
     if (!view.Modified) return true;
     switch (AskYesNoCancel("Ombrelix", "Do you want to save the changes you made to " + view.DocumentName + " ?")) {
-    case YesNoCancelAnswer::Yes:
+    case MessageAnswer::Yes:
         return saveAs();
-    case YesNoCancelAnswer::No:
+    case MessageAnswer::No:
         return true;
-    case YesNoCancelAnswer::Cancel:
+    case MessageAnswer::Cancel:
         break;
     }
     return false;

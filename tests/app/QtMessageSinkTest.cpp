@@ -1,7 +1,6 @@
+#include "ModalAnswer.h"
 #include "app/QtMessageSink.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,23 +21,30 @@ TEST(QtMessageSink, ShowsTextPlainWithTheRightButtons)
     const auto info = BuildMessageBox(MessageKind::Info, "", "Done");
     EXPECT_EQ(info->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
+
+    const auto save = BuildMessageBox(MessageKind::SaveQuestion, "Ombrelix", "Do you want to save <b>a</b> ?");
+    EXPECT_EQ(save->icon(), QMessageBox::Warning);
+    EXPECT_EQ(save->textFormat(), Qt::PlainText);
+    EXPECT_EQ(save->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(save->escapeButton(), save->button(QMessageBox::Cancel));
 }
 
-TEST(QtMessageSink, AnswersYesOnlyForTheYesButton)
+TEST(QtMessageSink, AnswersWithTheButtonPressed)
 {
     QtMessageSink sink;
-    // The box is modal; press its button as soon as it is up.
-    for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
-        QMetaObject::invokeMethod(
-            qApp,
-            [button] {
-                for (QWidget* widget : QApplication::topLevelWidgets()) {
-                    if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) box->button(button)->click();
-                }
-            },
-            Qt::QueuedConnection);
-        EXPECT_EQ(sink.Show(MessageKind::Question, "Ombrelix", "Save?"), button == QMessageBox::Yes);
+    const std::pair<QMessageBox::StandardButton, MessageAnswer> presses[] = {
+        {QMessageBox::Yes, MessageAnswer::Yes},
+        {QMessageBox::No, MessageAnswer::No},
+        {QMessageBox::Cancel, MessageAnswer::Cancel},
+    };
+    for (const auto& [button, answer] : presses) {
+        PressWhenShown(button);
+        EXPECT_EQ(sink.Show(MessageKind::SaveQuestion, "Ombrelix", "Save?"), answer);
     }
+    PressWhenShown(QMessageBox::Yes);
+    EXPECT_EQ(sink.Show(MessageKind::Question, "Ombrelix", "Save?"), MessageAnswer::Yes);
+    PressWhenShown(QMessageBox::No);
+    EXPECT_EQ(sink.Show(MessageKind::Question, "Ombrelix", "Save?"), MessageAnswer::No);
 }
 
 } // namespace

@@ -32,13 +32,24 @@ TEST(MessageBoxes, AskYesNoReturnsTheAnswer)
     EXPECT_EQ(recorder.log().beeps, 2);
 }
 
+TEST(MessageBoxes, TheSaveQuestionOffersCancelWithoutATone)
+{
+    ScopedMessageRecorder recorder;
+    recorder.Answer(MessageAnswer::No);
+    EXPECT_EQ(AskYesNoCancel("Ombrelix", "Save?"), MessageAnswer::No);
+    EXPECT_EQ(AskYesNoCancel("Ombrelix", "Save?"), MessageAnswer::Cancel);
+    EXPECT_EQ(recorder.boxes()[0].kind, MessageKind::SaveQuestion);
+    EXPECT_EQ(recorder.log().beeps, 0);
+}
+
 TEST(MessageBoxes, RemovingTheSinkRestoresTheDefault)
 {
     {
         ScopedMessageRecorder recorder;
     }
-    // The default sink answers No and must not block.
+    // The default sink must not block; it keeps what it is asked about.
     EXPECT_FALSE(AskYesNo("caption", "question nobody sees"));
+    EXPECT_EQ(AskYesNoCancel("caption", "question nobody sees"), MessageAnswer::Cancel);
 }
 
 } // namespace

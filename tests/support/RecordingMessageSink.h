@@ -8,7 +8,8 @@
 #include <vector>
 
 // Stands in for the message boxes while a test runs: records every beep and
-// box, and answers questions from a queue (No when it is empty).
+// box, and answers questions from a queue (No, or Cancel where offered, when
+// it is empty).
 class RecordingMessageSink final : public CMessageSink {
 public:
     struct Box {
@@ -20,7 +21,7 @@ public:
         std::vector<Box> boxes;
         int beeps = 0;
         int beepsBeforeLastBox = 0;
-        std::deque<bool> answers;
+        std::deque<MessageAnswer> answers;
     };
 
     explicit RecordingMessageSink(std::shared_ptr<Log> log) : log_(std::move(log)) {}
@@ -30,12 +31,12 @@ public:
         if (frequencyHz == 2200 && durationMs == 50) ++log_->beeps;
     }
 
-    bool Show(MessageKind kind, const std::string& caption, const std::string& text) override
+    MessageAnswer Show(MessageKind kind, const std::string& caption, const std::string& text) override
     {
         log_->boxes.push_back({kind, caption, text});
         log_->beepsBeforeLastBox = log_->beeps;
-        if (log_->answers.empty()) return false;
-        const bool answer = log_->answers.front();
+        if (log_->answers.empty()) return kind == MessageKind::SaveQuestion ? MessageAnswer::Cancel : MessageAnswer::No;
+        const MessageAnswer answer = log_->answers.front();
         log_->answers.pop_front();
         return answer;
     }
@@ -59,7 +60,8 @@ public:
 
     RecordingMessageSink::Log& log() { return *log_; }
     const std::vector<RecordingMessageSink::Box>& boxes() const { return log_->boxes; }
-    void Answer(bool yes) { log_->answers.push_back(yes); }
+    void Answer(bool yes) { log_->answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No); }
+    void Answer(MessageAnswer answer) { log_->answers.push_back(answer); }
 
 private:
     std::shared_ptr<RecordingMessageSink::Log> log_;

@@ -1,4 +1,4 @@
-#include "RecordingYesNoCancelSink.h"
+#include "RecordingMessageSink.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
 #include "view/ChartPaintBox.h"
@@ -62,7 +62,7 @@ protected:
     void TearDown() override { delete view_.data(); }
 
     SettingsSnapshot snapshot_;
-    ScopedYesNoCancelRecorder boxes_;
+    ScopedMessageRecorder boxes_;
     RecordingViewHost host_;
     QPointer<TViewForm> view_;
 };
@@ -211,7 +211,7 @@ TEST_F(ViewForm, PaintsTheChartOffScreenAtTheSizeOfThePaintBox)
 TEST_F(ViewForm, AnUnchangedWindowClosesWithoutAQuestionAndIsFreed)
 {
     EXPECT_TRUE(view_->close());
-    EXPECT_TRUE(boxes_.questions().empty());
+    EXPECT_TRUE(boxes_.boxes().empty());
     ASSERT_FALSE(host_.activations.empty());
     EXPECT_EQ(host_.activations.back(), std::make_pair(false, view_.data()));
     DeleteClosedWindows();
@@ -222,11 +222,11 @@ TEST_F(ViewForm, AModifiedWindowAsksOnceAndCancelKeepsIt)
 {
     view_->Modified = true;
     view_->DocumentName = "antenna.csv";
-    boxes_.Answer(YesNoCancelAnswer::Cancel);
+    boxes_.Answer(MessageAnswer::Cancel);
     EXPECT_FALSE(view_->close());
-    ASSERT_EQ(boxes_.questions().size(), 1u);
-    EXPECT_EQ(boxes_.questions()[0].caption, "Ombrelix");
-    EXPECT_EQ(boxes_.questions()[0].text, "Do you want to save the changes you made to antenna.csv ?");
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].caption, "Ombrelix");
+    EXPECT_EQ(boxes_.boxes()[0].text, "Do you want to save the changes you made to antenna.csv ?");
     DeleteClosedWindows();
     ASSERT_FALSE(view_.isNull());
     EXPECT_TRUE(host_.saved.empty());
@@ -235,7 +235,7 @@ TEST_F(ViewForm, AModifiedWindowAsksOnceAndCancelKeepsIt)
 TEST_F(ViewForm, NoClosesWithoutSaving)
 {
     view_->Modified = true;
-    boxes_.Answer(YesNoCancelAnswer::No);
+    boxes_.Answer(MessageAnswer::No);
     EXPECT_TRUE(view_->close());
     EXPECT_TRUE(host_.saved.empty());
 }
@@ -244,13 +244,13 @@ TEST_F(ViewForm, YesSavesThisWindowAndACancelledSaveKeepsIt)
 {
     view_->Modified = true;
     host_.saveAsResult = false;
-    boxes_.Answer(YesNoCancelAnswer::Yes);
+    boxes_.Answer(MessageAnswer::Yes);
     EXPECT_FALSE(view_->close());
     ASSERT_EQ(host_.saved.size(), 1u);
     EXPECT_EQ(host_.saved[0], view_.data());
 
     host_.saveAsResult = true;
-    boxes_.Answer(YesNoCancelAnswer::Yes);
+    boxes_.Answer(MessageAnswer::Yes);
     EXPECT_TRUE(view_->close());
     EXPECT_EQ(host_.saved.size(), 2u);
 }
@@ -260,7 +260,7 @@ TEST_F(ViewForm, ABusyWindowRefusesToClose)
     view_->Busy = true;
     view_->Modified = true;
     EXPECT_FALSE(view_->close());
-    EXPECT_TRUE(boxes_.questions().empty());
+    EXPECT_TRUE(boxes_.boxes().empty());
     EXPECT_TRUE(host_.activations.empty());
     DeleteClosedWindows();
     EXPECT_FALSE(view_.isNull());
