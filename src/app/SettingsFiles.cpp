@@ -1,8 +1,12 @@
 #include "app/SettingsFiles.h"
 
+#include "model/MessageBoxes.h"
 #include "model/RunSettings.h"
 #include "model/Settings.h"
 #include "model/XMLNode.h"
+
+#include <cstdio>
+#include <filesystem>
 
 std::vector<SettingsListEntry> SettingsList;
 bool StartupFromList = false;
@@ -15,17 +19,6 @@ namespace {
 
 constexpr int kMaximised = 2;
 constexpr int kVisibleMargin = 100;
-
-// Keeps at least a margin of the window on the desktop.
-void PullOntoDesktop(WindowPlacement& window, const DesktopArea& desktop)
-{
-    const int bottom = desktop.Top + desktop.Height;
-    const int right = desktop.Left + desktop.Width;
-    if (window.Top > bottom - kVisibleMargin) window.Top = bottom - kVisibleMargin;
-    if (window.Top + window.Height < desktop.Top + kVisibleMargin) window.Top = desktop.Top + kVisibleMargin - window.Height;
-    if (window.Left > right - kVisibleMargin) window.Left = right - kVisibleMargin;
-    if (window.Left + window.Width < desktop.Left + kVisibleMargin) window.Left = desktop.Left + kVisibleMargin - window.Width;
-}
 
 void ExchangeMainWindow(CXMLNode* element, SettingsFileWindows& windows)
 {
@@ -64,6 +57,25 @@ void LoadRecentFiles(CXMLNode* element)
 }
 
 } // namespace
+
+void PullOntoDesktop(WindowPlacement& window, const DesktopArea& desktop)
+{
+    const int bottom = desktop.Top + desktop.Height;
+    const int right = desktop.Left + desktop.Width;
+    if (window.Top > bottom - kVisibleMargin) window.Top = bottom - kVisibleMargin;
+    if (window.Top + window.Height < desktop.Top + kVisibleMargin) window.Top = desktop.Top + kVisibleMargin - window.Height;
+    if (window.Left > right - kVisibleMargin) window.Left = right - kVisibleMargin;
+    if (window.Left + window.Width < desktop.Left + kVisibleMargin) window.Left = desktop.Left + kVisibleMargin - window.Width;
+}
+
+bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const DesktopArea& desktop)
+{
+    if (!element) return false;
+    window.Left = element->ExchangeInt("Left", window.Left);
+    window.Top = element->ExchangeInt("Top", window.Top);
+    if (!element->IsWriting()) PullOntoDesktop(window, desktop);
+    return true;
+}
 
 bool ExchangeSettingsList(int mode, const std::string& fileName)
 {
@@ -110,4 +122,18 @@ bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWin
     }
     ExchangeSettings(&root);
     return saving ? root.SaveToFile(fileName) : true;
+}
+
+bool SetAsideUnreadableFile(const std::string& fileName)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(fileName, error)) return !error;
+    const std::string aside = fileName + ".bad";
+    if (std::rename(fileName.c_str(), aside.c_str()) == 0) {
+        ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + fileName + "\nIt is kept as:\n" + aside);
+        return true;
+    }
+    ShowWarning("Load Settings",
+                "Can't read the file, or wrong file format:\n" + fileName + "\nIt is left as it is and not overwritten.");
+    return false;
 }

@@ -33,6 +33,8 @@ struct WindowPlacement {
     int Left = 0;
     int Width = 0;
     int Height = 0;
+
+    bool operator==(const WindowPlacement&) const = default;
 };
 
 // The bounding rectangle of all monitors.
@@ -50,7 +52,23 @@ struct SettingsFileWindows {
     std::function<void(CXMLNode*)> exchangeControlWindow; // "ViewControl"; may get null
 };
 
+// Moves a loaded place so that at least 100 pixels of the window stay on the
+// desktop; the window's width and height are kept.
+void PullOntoDesktop(WindowPlacement& window, const DesktopArea& desktop);
+
+// Two-way exchange of a window's left and top edges as "Left" and "Top"; a
+// place that is read is pulled onto the desktop. False only for a null
+// element.
+bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const DesktopArea& desktop);
+
 // Mode 0 loads, 1 saves. True when the file was read or written; a load that
 // fails changes nothing.
 bool ExchangeSettingsList(int mode, const std::string& fileName);
 bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows);
+
+// After a load that failed: a file that is there but could not be read may be
+// the user's only copy of their settings, so it is renamed to its name +
+// ".bad" before the save at exit could overwrite it, and the user is told.
+// False when the file is still in place (it could not be renamed) and must
+// not be written; true when the name is free.
+bool SetAsideUnreadableFile(const std::string& fileName);

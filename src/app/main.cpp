@@ -1,22 +1,25 @@
+#include "app/MainForm.h"
 #include "app/QtMessageSink.h"
+#include "app/SettingsFolder.h"
 #include "model/Settings.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QTimer>
 #include <clocale>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName("Ombrelix");
     // Qt takes the locale from the environment; numbers in files and on
     // screen are always written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");
     InstallMessageSink(std::make_unique<QtMessageSink>());
     ProgramFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
 
-    QMainWindow window;
-    window.setWindowTitle("Ombrelix");
-    window.resize(1024, 700);
-    window.show();
+    TMainForm mainForm(SettingsFolder(ProgramFolder));
+    mainForm.show();
+    // The start-up may ask questions; it runs once the window is up.
+    QTimer::singleShot(0, &mainForm, &TMainForm::FormShow);
     return application.exec();
 }

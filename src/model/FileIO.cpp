@@ -95,7 +95,7 @@ bool ReadFileBytes(const std::string& fileName, std::string& contents)
     return true;
 }
 
-bool WriteFileReplacing(const std::string& fileName, std::string_view contents)
+bool WriteFileReplacing(const std::string& fileName, std::string_view contents, const std::string& backupName)
 {
     if (fileName.empty()) return false;
     const std::string target = ResolveTarget(fileName);
@@ -109,7 +109,12 @@ bool WriteFileReplacing(const std::string& fileName, std::string_view contents)
     if (!WriteAll(descriptor, contents)) return false;
     if (::fsync(descriptor) != 0) return false;
     if (!temporary.Close()) return false;
-    if (::rename(temporary.Path().c_str(), target.c_str()) != 0) return false;
+    const bool keepBackup = !backupName.empty() && ::access(target.c_str(), F_OK) == 0;
+    if (keepBackup && ::rename(target.c_str(), backupName.c_str()) != 0) return false;
+    if (::rename(temporary.Path().c_str(), target.c_str()) != 0) {
+        if (keepBackup) ::rename(backupName.c_str(), target.c_str());
+        return false;
+    }
     temporary.Keep();
     return true;
 }

@@ -94,8 +94,8 @@ public:
     void WriteToString(std::string& out) const;
     // Writes the declaration and the tree. The file is replaced only once the
     // new content is safely on disk; on failure the old file stays and the
-    // result is false.
-    bool SaveToFile(const std::string& fileName) const;
+    // result is false. With a backup name the old file is kept under it.
+    bool SaveToFile(const std::string& fileName, const std::string& backupName = {}) const;
 
     // Position of the first "<name>" in the text, else of the first
     // "<name ", else npos.

@@ -77,12 +77,12 @@ void CXMLNode::WriteToString(std::string& out) const
     }
 }
 
-bool CXMLNode::SaveToFile(const std::string& fileName) const
+bool CXMLNode::SaveToFile(const std::string& fileName, const std::string& backupName) const
 {
     std::string text = kDeclaration;
     text += kLineBreak;
     WriteTo(text, 0);
-    return WriteFileReplacing(fileName, text);
+    return WriteFileReplacing(fileName, text, backupName);
 }
 
 size_t CXMLNode::FindRoot(const std::string& text, const std::string& name)

@@ -68,6 +68,28 @@ TEST(FileIO, AWriteThatFailsPartWayKeepsTheOldFile)
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
+TEST(FileIO, KeepsTheOldFileAsBackupOnlyOnceTheNewOneIsWritten)
+{
+    TempDir dir;
+    const std::string file = dir.File("document.csv");
+    const std::string backup = file + "~";
+
+    ASSERT_TRUE(WriteFileReplacing(file, "first", backup));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    ASSERT_TRUE(WriteFileReplacing(file, "second", backup));
+    ASSERT_TRUE(WriteFileReplacing(file, "third", backup));
+    EXPECT_EQ(ReadAll(file), "third");
+    EXPECT_EQ(ReadAll(backup), "second");
+
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_FALSE(WriteFileReplacing(file, std::string(100000, 'x'), backup));
+    }
+    EXPECT_EQ(ReadAll(file), "third");
+    EXPECT_EQ(ReadAll(backup), "second");
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
+}
+
 TEST(FileIO, KeepsTheFileModeAndWritesThroughALink)
 {
     TempDir dir;

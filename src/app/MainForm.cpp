@@ -1,0 +1,275 @@
+#include "app/MainForm.h"
+
+#include "app/Desktop.h"
+#include "app/RecentFiles.h"
+#include "app/ViewControl.h"
+#include "model/Correction.h"
+#include "model/Settings.h"
+#include "view/DrawLimits.h"
+#include "view/SmithGridTable.h"
+#include "view/View.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kStatusPanelWidths[] = {120, 120, 120, 50};
+
+} // namespace
+
+TMainForm::TMainForm(const std::string& settingsFolder)
+{
+    setObjectName("MainForm");
+    resize(1024, 700);
+    CurrentSettingsFile = settingsFolder + "ombrelix.omt";
+    DefaultSettingsFile = settingsFolder + "ombrelix.omt";
+    SettingsListFile = settingsFolder + "ombrelix.oml";
+    DrawLimits = DrawLimitsForDesktop(VirtualDesktop());
+    SmithGridTable();
+    MRUList.clear();
+    // Shown by the settings list editor and saved at exit as long as no
+    // settings list file replaces them.
+    SettingsList = {{"aaa", "bbb"}, {"ccc", "ddd"}};
+
+    MdiArea = new QMdiArea(this);
+    MdiArea->setObjectName("MdiArea");
+    setCentralWidget(MdiArea);
+    BuildActions();
+    BuildMenus();
+    BuildStatusBar();
+    viewControlForm_ = new TViewControlForm(*this);
+
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TMainForm::UpdateActions);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildActions()
+{
+    const auto makeAction = [this](const char* name, const char* caption, const QKeySequence& shortcut,
+                                   const QString& hint, QStyle::StandardPixmap icon) {
+        auto* action = new QAction(style()->standardIcon(icon), caption, this);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        // A hint's short part is the tool tip, the rest the status bar text.
+        action->setToolTip(hint.section('|', 0, 0));
+        action->setStatusTip(hint.section('|', 1));
+        return action;
+    };
+    FileNew1 = makeAction("FileNew1", "&New", QKeySequence("Ctrl+N"), "New|Create a new file", QStyle::SP_FileIcon);
+    FileOpen1 = makeAction("FileOpen1", "&Open", QKeySequence("Ctrl+O"), "Open|Open a file", QStyle::SP_DialogOpenButton);
+    FileSave1 = makeAction("FileSave1", "&Save", QKeySequence("Ctrl+S"), "Save|Save current file",
+                           QStyle::SP_DialogSaveButton);
+    FileSaveAs1 = makeAction("FileSaveAs1", "Save &As...", QKeySequence(),
+                             "Save As|Save current file with different name", QStyle::SP_DialogSaveButton);
+    FileExit1 = makeAction("FileExit1", "E&xit", QKeySequence(), "Exit|Exit application", QStyle::SP_DialogCloseButton);
+    connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
+    connect(FileExit1, &QAction::triggered, this, &QWidget::close);
+}
+
+void TMainForm::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("FileMenu");
+    file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
+    file->addSeparator();
+    file->addAction(FileExit1);
+
+    MainToolBar = addToolBar("Main");
+    MainToolBar->setObjectName("MainToolBar");
+    MainToolBar->addActions({FileNew1, FileOpen1, FileSave1});
+}
+
+void TMainForm::BuildStatusBar()
+{
+    statusBar()->setObjectName("StatusBar");
+    for (size_t i = 0; i < StatusPanels.size(); ++i) {
+        StatusPanels[i] = new QLabel(this);
+        StatusPanels[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        StatusPanels[i]->setFixedWidth(kStatusPanelWidths[i]);
+        statusBar()->addWidget(StatusPanels[i]);
+    }
+}
+
+void TMainForm::FormShow()
+{
+    setWindowTitle("Ombrelix");
+    SetDefaults();
+    LoadAtStartup(ExchangeSettingsList(kSettingsLoad, SettingsListFile), SettingsListFile);
+    CurrentSettingsFile = DefaultSettingsFile;
+    if (StartupFromList) ShowSettingsSelection();
+    LoadAtStartup(ExchangeSettingsFile(kSettingsLoad, CurrentSettingsFile), CurrentSettingsFile);
+    LoadCorrection(false);
+    LoadReference(false);
+    viewControlForm_->RefreshControlForm();
+    viewControlForm_->show();
+    RefreshToolsWindow();
+    UpdateMRUMenu();
+}
+
+void TMainForm::LoadAtStartup(bool loaded, const std::string& fileName)
+{
+    if (!loaded && !SetAsideUnreadableFile(fileName)) keptFiles_.push_back(fileName);
+}
+
+bool TMainForm::MayOverwrite(const std::string& fileName) const
+{
+    return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
+}
+
+// The selection dialog of the settings list is not there yet: the default
+// settings file is loaded.
+void TMainForm::ShowSettingsSelection() {}
+
+// There is no tools window yet to follow the active document window.
+void TMainForm::RefreshToolsWindow() {}
+
+// There is no recent-files menu yet; the list itself is kept and saved.
+void TMainForm::UpdateMRUMenu() {}
+
+void TMainForm::AddToMRU(const std::string& fileName)
+{
+    AddRecentFile(MRUList, fileName);
+    UpdateMRUMenu();
+}
+
+// The Save As dialog comes with the file commands; until then a document
+// cannot be given a name, which the close question takes as a cancel.
+bool TMainForm::SaveViewAs(TViewForm&) { return false; }
+
+TViewForm& TMainForm::CreateView(const std::string& name)
+{
+    auto* view = new TViewForm(*this);
+    activeView_ = view;
+    view->DocumentName = name;
+    const QSize size = view->size();
+    QMdiSubWindow* frame = MdiArea->addSubWindow(view, TViewForm::kSubWindowFlags);
+    frame->show();
+    // The frame starts at its smallest; the window keeps its own size in it.
+    frame->resize(frame->size() - view->size() + size);
+    SetActiveView(true, view);
+    view->UpdateCaption();
+    return *view;
+}
+
+QList<TViewForm*> TMainForm::Views() const
+{
+    QList<TViewForm*> views;
+    for (QMdiSubWindow* frame : MdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* view = qobject_cast<TViewForm*>(frame->widget())) views.append(view);
+    }
+    return views;
+}
+
+void TMainForm::SetActiveView(bool active, TViewForm* view)
+{
+    // Only the window that closes gives up being the active one; a frame
+    // that merely lost the focus keeps it.
+    if (active) activeView_ = view;
+    else if (view == activeView_) activeView_ = nullptr;
+    viewControlForm_->RefreshControlForm();
+    RefreshToolsWindow();
+}
+
+void TMainForm::RepaintAllViews()
+{
+    for (TViewForm* view : Views()) view->FormPaint();
+}
+
+void TMainForm::GraphListFromView() { viewControlForm_->GraphListFromView(); }
+
+void TMainForm::ScreenEditsFromView() { viewControlForm_->ScreenEditsFromView(); }
+
+void TMainForm::ShowPointerReadout(const std::array<std::string, 3>& panels)
+{
+    for (size_t i = 0; i < panels.size(); ++i) StatusPanels[i]->setText(QString::fromStdString(panels[i]));
+}
+
+void TMainForm::UpdateActions()
+{
+    const TViewForm* view = activeView_;
+    const bool idle = !view || !view->Busy;
+    FileNew1->setEnabled(idle);
+    FileOpen1->setEnabled(idle);
+    FileExit1->setEnabled(idle);
+    FileSave1->setEnabled(view && idle);
+    FileSaveAs1->setEnabled(view && idle);
+}
+
+void TMainForm::FileNew1Execute()
+{
+    ++NonameCounter;
+    CreateView("Noname" + std::to_string(NonameCounter));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    const QList<TViewForm*> views = Views();
+    for (TViewForm* view : views) {
+        if (!view->FormCloseQuery()) {
+            event->ignore();
+            return;
+        }
+    }
+    FormClose();
+    // Every window has answered its close question already; removing the
+    // frames closes them without asking again.
+    for (TViewForm* view : views) {
+        view->FormClose();
+        view->parentWidget()->deleteLater();
+    }
+    event->accept();
+}
+
+void TMainForm::FormClose()
+{
+    if (MayOverwrite(SettingsListFile)) ExchangeSettingsList(kSettingsSave, SettingsListFile);
+    if (MayOverwrite(CurrentSettingsFile)) ExchangeSettingsFile(kSettingsSave, CurrentSettingsFile);
+}
+
+bool TMainForm::ExchangeSettingsList(int mode, const std::string& fileName)
+{
+    return ::ExchangeSettingsList(mode, fileName);
+}
+
+bool TMainForm::ExchangeSettingsFile(int mode, const std::string& fileName)
+{
+    SettingsFileWindows windows;
+    windows.main = Placement();
+    windows.desktop = VirtualDesktop();
+    windows.exchangeControlWindow = [this](CXMLNode* element) { viewControlForm_->RestoreFormPosition(element); };
+    const WindowPlacement before = windows.main;
+    const bool done = ::ExchangeSettingsFile(mode, fileName, windows);
+    if (done && mode == kSettingsLoad && windows.main != before) ApplyPlacement(windows.main);
+    return done;
+}
+
+WindowPlacement TMainForm::Placement() const
+{
+    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    // A window that is not shown normally is stored with its normal place.
+    const QRect place = state == 0 ? geometry() : normalGeometry();
+    return {state, place.top(), place.left(), place.width(), place.height()};
+}
+
+void TMainForm::ApplyPlacement(const WindowPlacement& placement)
+{
+    if (placement.State == 2) {
+        setWindowState(Qt::WindowMaximized);
+        return;
+    }
+    setWindowState(Qt::WindowNoState);
+    setGeometry(placement.Left, placement.Top, placement.Width, placement.Height);
+}

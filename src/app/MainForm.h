@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/SettingsFiles.h"
+#include "view/ViewHost.h"
+
+#include <QList>
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QToolBar;
+class TViewControlForm;
+class TViewForm;
+
+// The program's main window: a multiple-document frame that holds the
+// document windows, with the menus, the tool bar and the status bar. It
+// keeps the active document window, reads the settings at start-up and
+// writes them at shut-down, and owns the control window.
+class TMainForm final : public QMainWindow, public CViewHost {
+    Q_OBJECT
+
+public:
+    // The settings files "ombrelix.omt" and "ombrelix.oml" lie in
+    // settingsFolder, which ends in a separator.
+    explicit TMainForm(const std::string& settingsFolder);
+    ~TMainForm() override;
+
+    // The start-up: settings, correction standards and reference traces are
+    // loaded and the control window is shown. Runs once the window is up.
+    void FormShow();
+
+    // The document window that commands act on; null when none is open.
+    TViewForm* ActiveView() const { return activeView_; }
+    // A new, empty document window named `name`, which becomes the active one.
+    TViewForm& CreateView(const std::string& name);
+    // The open document windows in the order they were created.
+    QList<TViewForm*> Views() const;
+    void RepaintAllViews();
+
+    // Mode 0 loads, 1 saves; true when the file was read or written. A
+    // loaded file places this window and the control window at once.
+    bool ExchangeSettingsList(int mode, const std::string& fileName);
+    bool ExchangeSettingsFile(int mode, const std::string& fileName);
+
+    void AddToMRU(const std::string& fileName);
+
+    // Enables the commands from the state of the active document window. Runs
+    // whenever the event loop falls idle, and wherever a command must not
+    // wait for that.
+    void UpdateActions();
+
+    TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+
+    // CViewHost
+    void SetActiveView(bool active, TViewForm* view) override;
+    bool SaveViewAs(TViewForm& view) override;
+    void GraphListFromView() override;
+    void ScreenEditsFromView() override;
+    void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
+
+    // The number behind "Noname" in the names of new documents; it only grows.
+    int NonameCounter = 0;
+
+    QMdiArea* MdiArea = nullptr;
+    QToolBar* MainToolBar = nullptr;
+    std::array<QLabel*, 4> StatusPanels = {};
+    QAction* FileNew1 = nullptr;
+    QAction* FileOpen1 = nullptr;
+    QAction* FileSave1 = nullptr;
+    QAction* FileSaveAs1 = nullptr;
+    QAction* FileExit1 = nullptr;
+
+protected:
+    // Every document window is asked first; only when none refuses are the
+    // settings saved and the windows closed.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildStatusBar();
+    void FileNew1Execute();
+    // Writes the settings list and the settings file.
+    void FormClose();
+    void LoadAtStartup(bool loaded, const std::string& fileName);
+    bool MayOverwrite(const std::string& fileName) const;
+    WindowPlacement Placement() const;
+    void ApplyPlacement(const WindowPlacement& placement);
+
+    void ShowSettingsSelection();
+    void RefreshToolsWindow();
+    void UpdateMRUMenu();
+
+    TViewForm* activeView_ = nullptr;
+    TViewControlForm* viewControlForm_ = nullptr;
+    // Settings files that could not be read at start-up and are still in
+    // place: they are not overwritten at exit.
+    std::vector<std::string> keptFiles_;
+};

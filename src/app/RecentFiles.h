@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+constexpr int kRecentFilesMax = 10;
+
+// Puts a path at the top of the recent files. A backup (a path ending in
+// "~") is never added; an entry naming the same path, whatever its letter
+// case, moves up instead of being repeated; the oldest entry falls off when
+// the list is full.
+void AddRecentFile(std::vector<std::string>& list, const std::string& path);

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "RecordingMessageSink.h"
+#include "SettingsSnapshot.h"
+#include "TempDir.h"
+#include "app/MainForm.h"
+#include "app/SettingsFiles.h"
+#include "app/ViewControl.h"
+#include "model/Correction.h"
+#include "model/FileIO.h"
+#include "model/RunSettings.h"
+#include "model/Settings.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// The whole program's window set on the offscreen platform, with its
+// settings files, correction file and program folder in a fresh folder, and
+// every message box recorded instead of shown.
+class MainFormFixture : public ::testing::Test {
+protected:
+    MainFormFixture()
+    {
+        ProgramFolder = Folder();
+        CorrectionAlarmOff = true;
+        ReferenceAlarmOff = true;
+        CurrentRunSettings = RunSettings{};
+        StartupFromList = false;
+        ShortStandard.Clear();
+        OpenStandard.Clear();
+        LoadStandard.Clear();
+        main = std::make_unique<TMainForm>(Folder());
+    }
+    ~MainFormFixture() override
+    {
+        main.reset();
+        DeleteClosedWindows();
+        CurrentRunSettings = RunSettings{};
+        StartupFromList = false;
+        SettingsList.clear();
+        MRUList.clear();
+        ShortStandard.Clear();
+        OpenStandard.Clear();
+        LoadStandard.Clear();
+    }
+
+    std::string Folder() const { return dir.path().string() + "/"; }
+    std::string File(const std::string& name) const { return dir.File(name); }
+    TViewControlForm& control() const { return main->ViewControlForm(); }
+
+    static void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    std::string Read(const std::string& file) const
+    {
+        std::string text;
+        EXPECT_TRUE(ReadFileBytes(file, text)) << file;
+        return text;
+    }
+
+    // Each box as caption and text separated by "|".
+    std::vector<std::string> Boxes() const
+    {
+        std::vector<std::string> shown;
+        for (const auto& box : messages.boxes()) shown.push_back(box.caption + "|" + box.text);
+        return shown;
+    }
+
+    TempDir dir;
+    SettingsSnapshot snapshot;
+    ScopedMessageRecorder messages;
+    std::unique_ptr<TMainForm> main;
+};

@@ -1,0 +1,232 @@
+#include "MainFormFixture.h"
+#include "SimulatorProcess.h"
+#include "model/Trace.h"
+#include "model/XMLNode.h"
+#include "view/View.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+// What the windows showed while a run went on.
+struct DuringTheRun {
+    bool running = false;
+    bool busy = false;
+    bool runEnabled = true;
+    bool stopEnabled = false;
+    bool settingsEditable = true;
+    bool newEnabled = true;
+    bool saveEnabled = true;
+    QWidget* pageAfterClick = nullptr;
+};
+
+class RunMeasurement : public MainFormFixture {
+protected:
+    RunMeasurement()
+    {
+        main->FormShow();
+        TimeOut = 500;
+    }
+
+    void StartAnalyzer(const std::vector<std::string>& options = {})
+    {
+        analyzer = std::make_unique<CSimulatorProcess>(options);
+        ComPort = analyzer->DevicePath();
+    }
+
+    // Presses Run; `whileRunning` runs inside the run, at the first moment
+    // it lets the windows handle their events.
+    DuringTheRun Run(const std::function<void()>& whileRunning = [] {})
+    {
+        DuringTheRun seen;
+        QTimer::singleShot(0, &control(), [&] {
+            TViewControlForm& form = control();
+            seen.running = form.Running;
+            seen.busy = main->ActiveView() && main->ActiveView()->Busy;
+            seen.runEnabled = form.RunBtn->isEnabled();
+            seen.stopEnabled = form.StopBtn->isEnabled();
+            seen.settingsEditable = form.RunFromEdit->isEnabled() && form.RunCorrectionCheckBox->isEnabled();
+            seen.newEnabled = main->FileNew1->isEnabled();
+            seen.saveEnabled = main->FileSave1->isEnabled();
+            QTabBar* tabs = form.PageControl->findChild<QTabBar*>();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(form.PageControl->indexOf(form.GraphTabSheet)).center());
+            seen.pageAfterClick = form.PageControl->currentWidget();
+            whileRunning();
+        });
+        control().RunBtn->click();
+        return seen;
+    }
+
+    const CTrace& Trace(const TViewForm& view, int index) const { return *view.Traces.Get(index); }
+
+    std::unique_ptr<CSimulatorProcess> analyzer;
+};
+
+TEST_F(RunMeasurement, ARunWithoutADocumentMakesNonameOneWithTheTraceRunOne)
+{
+    StartAnalyzer();
+    control().PageControl->setCurrentWidget(control().RunTabSheet);
+    const DuringTheRun seen = Run();
+    EXPECT_TRUE(messages.boxes().empty());
+
+    TViewForm* view = main->ActiveView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->DocumentName, "Noname1");
+    EXPECT_EQ(view->windowTitle(), "Noname1");
+    ASSERT_EQ(view->Traces.Count(), 1);
+    const CTrace& trace = Trace(*view, 0);
+    EXPECT_EQ(trace.Name, "run1");
+    EXPECT_TRUE(trace.Selected);
+    EXPECT_TRUE(trace.Time);
+    ASSERT_EQ(trace.Data.Count(), 20);
+    const PointRecord* first = trace.Data.GetRecord(0);
+    const PointRecord* last = trace.Data.GetRecord(19);
+    ASSERT_TRUE(first && last);
+    EXPECT_NEAR(first->f, 10, 1e-6);
+    EXPECT_NEAR(last->f, 20, 1e-6);
+    EXPECT_NEAR(first->R, 50, 1e-3);
+    EXPECT_EQ(first->t, 0);
+    EXPECT_GE(last->t, 0);
+    EXPECT_TRUE(view->Modified);
+    EXPECT_FALSE(view->Busy);
+
+    EXPECT_TRUE(seen.running);
+    EXPECT_TRUE(seen.busy);
+    EXPECT_FALSE(seen.runEnabled);
+    EXPECT_TRUE(seen.stopEnabled);
+    EXPECT_FALSE(seen.settingsEditable);
+    EXPECT_FALSE(seen.newEnabled);
+    EXPECT_FALSE(seen.saveEnabled);
+    EXPECT_EQ(seen.pageAfterClick, control().RunTabSheet);
+
+    EXPECT_FALSE(control().Running);
+    EXPECT_TRUE(control().RunBtn->isEnabled());
+    EXPECT_FALSE(control().StopBtn->isEnabled());
+    EXPECT_EQ(control().RunProgressBar->value(), 0);
+    EXPECT_TRUE(control().RunFromEdit->isEnabled());
+    QTabBar* tabs = control().PageControl->findChild<QTabBar*>();
+    EXPECT_TRUE(tabs->isTabEnabled(control().PageControl->indexOf(control().GraphTabSheet)));
+    main->UpdateActions();
+    EXPECT_TRUE(main->FileSave1->isEnabled());
+}
+
+TEST_F(RunMeasurement, TheNextRunAddsTheNextSelectedTrace)
+{
+    StartAnalyzer();
+    TViewForm& view = main->CreateView("Noname7");
+    Run();
+    CurrentRunSettings.samples = 3;
+    control().RunSettingsToControls();
+    Run();
+    ASSERT_EQ(view.Traces.Count(), 2);
+    EXPECT_FALSE(Trace(view, 0).Selected);
+    EXPECT_EQ(Trace(view, 1).Name, "run2");
+    EXPECT_TRUE(Trace(view, 1).Selected);
+    EXPECT_EQ(Trace(view, 1).Data.Count(), 3);
+    EXPECT_EQ(main->Views().size(), 1);
+}
+
+TEST_F(RunMeasurement, StopEndsTheSweepAfterThePointInHand)
+{
+    StartAnalyzer();
+    Run([this] { control().StopBtn->setChecked(true); });
+    ASSERT_NE(main->ActiveView(), nullptr);
+    EXPECT_EQ(Trace(*main->ActiveView(), 0).Data.Count(), 1);
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_FALSE(control().StopBtn->isChecked());
+}
+
+TEST_F(RunMeasurement, APortThatIsNotThereLeavesAnEmptyModifiedTrace)
+{
+    ComPort = File("no-such-port");
+    Run();
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].caption, "Connect");
+    TViewForm* view = main->ActiveView();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->Traces.Count(), 1);
+    EXPECT_EQ(Trace(*view, 0).Data.Count(), 0);
+    EXPECT_TRUE(Trace(*view, 0).Selected);
+    EXPECT_TRUE(view->Modified);
+    EXPECT_FALSE(control().Running);
+}
+
+TEST_F(RunMeasurement, InvalidSettingsStartNothing)
+{
+    control().RunAverageEdit->setText("0");
+    Run();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"|Average <= 0"});
+    EXPECT_EQ(main->ActiveView(), nullptr);
+    EXPECT_EQ(main->NonameCounter, 0);
+}
+
+TEST_F(RunMeasurement, AutoSaveKeepsThePreviousFileAsTheBackup)
+{
+    StartAnalyzer();
+    AutoSave = true;
+    CreateBackup = true;
+    ASSERT_TRUE(WriteFileReplacing(File("antenna.csv"), "the previous measurement"));
+    ASSERT_TRUE(WriteFileReplacing(File("antenna.csv~"), "an older backup"));
+    TViewForm& view = main->CreateView("antenna");
+    view.FileName = File("antenna");
+
+    Run();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_EQ(Read(File("antenna.csv~")), "the previous measurement");
+    CXMLNode document("Ombrelix");
+    ASSERT_TRUE(document.LoadFromFile(File("antenna.csv")));
+    CXMLNode* traces = document.Child("Traces");
+    ASSERT_NE(traces, nullptr);
+    CTrace saved;
+    ASSERT_TRUE(saved.Exchange(traces->Child("Trace")));
+    EXPECT_EQ(saved.Name, "run1");
+    EXPECT_EQ(saved.Data.Count(), 20);
+
+    EXPECT_FALSE(view.Modified);
+    EXPECT_EQ(view.FileName, File("antenna.csv"));
+    EXPECT_EQ(view.windowTitle().toStdString(), File("antenna.csv"));
+    EXPECT_EQ(MRUList.front(), File("antenna.csv"));
+}
+
+TEST_F(RunMeasurement, AFailedAutoSaveLeavesTheDocumentModified)
+{
+    StartAnalyzer();
+    AutoSave = true;
+    CreateBackup = true;
+    TViewForm& view = main->CreateView("Noname1");
+    view.FileName = File("gone/antenna.csv");
+
+    Run();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save|Can't save the file:\n" + File("gone/antenna.csv")});
+    EXPECT_TRUE(view.Modified);
+    EXPECT_EQ(view.DocumentName, "Noname1");
+    EXPECT_TRUE(MRUList.empty());
+}
+
+TEST_F(RunMeasurement, WithoutAutoSaveOrAFileNameNothingIsWritten)
+{
+    StartAnalyzer();
+    AutoSave = true;
+    main->CreateView("Noname1");
+    Run();
+    AutoSave = false;
+    TViewForm& named = main->CreateView("antenna.csv");
+    named.FileName = File("antenna.csv");
+    Run();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_FALSE(std::filesystem::exists(File("antenna.csv")));
+    EXPECT_TRUE(named.Modified);
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "MainFormFixture.h"
+#include "model/XMLNode.h"
+#include "view/View.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+
+#include <filesystem>
+
+namespace {
+
+using StartupShutdown = MainFormFixture;
+
+bool Exists(const std::string& file) { return std::filesystem::exists(file); }
+
+TEST_F(StartupShutdown, AFirstStartInAnEmptyFolderWritesBothFilesAtExit)
+{
+    main->FormShow();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_EQ(main->windowTitle(), "Ombrelix");
+    EXPECT_TRUE(control().isVisible());
+    EXPECT_EQ(main->ActiveView(), nullptr);
+    EXPECT_FALSE(Exists(File("ombrelix.omt")));
+    EXPECT_FALSE(Exists(File("ombrelix.oml")));
+
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(Read(File("ombrelix.oml")), "<?xml version=\"1.0\"?>\r\n"
+                                          "<OB_settings_list Startup=\"false\">\r\n"
+                                          "  <File Title=\"aaa\" Name=\"bbb\" />\r\n"
+                                          "  <File Title=\"ccc\" Name=\"ddd\" />\r\n"
+                                          "</OB_settings_list>\r\n");
+    CXMLNode settings("OB_settings");
+    ASSERT_TRUE(settings.LoadFromFile(File("ombrelix.omt")));
+    for (const char* element : {"Version", "Main", "ViewControl", "Run", "MRU", "Comunication", "Status"}) {
+        EXPECT_NE(settings.Child(element), nullptr) << element;
+    }
+}
+
+TEST_F(StartupShutdown, TheSettingsFileRestoresRunSettingsAndTheControlWindow)
+{
+    CXMLNode root("OB_settings");
+    CXMLNode* place = root.AddChild("ViewControl");
+    place->SetAttributeInt("Left", 30);
+    place->SetAttributeInt("Top", 40);
+    root.AddChild("Run")->SetAttributeDouble("from", 3.5);
+    root.AddChild("MRU")->SetAttribute("File0", "/data/antenna.csv");
+    ASSERT_TRUE(root.SaveToFile(File("ombrelix.omt")));
+
+    main->FormShow();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_EQ(CurrentRunSettings.from, 3.5);
+    EXPECT_EQ(control().RunFromEdit->text(), "3.5");
+    EXPECT_EQ(control().pos(), QPoint(30, 40));
+    EXPECT_EQ(MRUList, std::vector<std::string>{"/data/antenna.csv"});
+}
+
+TEST_F(StartupShutdown, ASettingsFileThatFailsToLoadSurvivesTheShutDown)
+{
+    const std::string broken = "<OB_settings><Graph VertSize=\"170\"";
+    ASSERT_TRUE(WriteFileReplacing(File("ombrelix.omt"), broken));
+    ASSERT_TRUE(WriteFileReplacing(File("ombrelix.oml"), "not a list"));
+
+    main->FormShow();
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Load Settings|Can't read the file, or wrong file format:\n" + File("ombrelix.oml") +
+                               "\nIt is kept as:\n" + File("ombrelix.oml.bad"),
+                           "Load Settings|Can't read the file, or wrong file format:\n" + File("ombrelix.omt") +
+                               "\nIt is kept as:\n" + File("ombrelix.omt.bad"),
+                       }));
+    EXPECT_EQ(VertSize, 150);
+
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(Read(File("ombrelix.omt.bad")), broken);
+    EXPECT_EQ(Read(File("ombrelix.oml.bad")), "not a list");
+    CXMLNode fresh("OB_settings");
+    EXPECT_TRUE(fresh.LoadFromFile(File("ombrelix.omt")));
+}
+
+TEST_F(StartupShutdown, AnUnreadableFileThatCannotBeMovedIsNeverOverwritten)
+{
+    // A folder in the way makes the renaming fail, whoever runs the test.
+    std::filesystem::create_directories(File("ombrelix.omt.bad/occupied"));
+    ASSERT_TRUE(WriteFileReplacing(File("ombrelix.omt"), "garbage"));
+
+    main->FormShow();
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].text, "Can't read the file, or wrong file format:\n" + File("ombrelix.omt") +
+                                            "\nIt is left as it is and not overwritten.");
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(Read(File("ombrelix.omt")), "garbage");
+    EXPECT_TRUE(Exists(File("ombrelix.oml")));
+}
+
+TEST_F(StartupShutdown, ABusyWindowStopsTheShutDownAndNothingIsWritten)
+{
+    main->FormShow();
+    main->CreateView("Noname1").Busy = true;
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(main->Views().size(), 1);
+    EXPECT_FALSE(Exists(File("ombrelix.omt")));
+    EXPECT_FALSE(Exists(File("ombrelix.oml")));
+    EXPECT_TRUE(messages.boxes().empty());
+}
+
+TEST_F(StartupShutdown, EveryWindowIsAskedOnceAndACancelKeepsThemAll)
+{
+    main->FormShow();
+    TViewForm& first = main->CreateView("Noname1");
+    TViewForm& second = main->CreateView("Noname2");
+    first.Modified = true;
+    second.Modified = true;
+
+    messages.Answer(MessageAnswer::No);
+    messages.Answer(MessageAnswer::Cancel);
+    EXPECT_FALSE(main->close());
+    DeleteClosedWindows();
+    ASSERT_EQ(messages.boxes().size(), 2u);
+    EXPECT_EQ(messages.boxes()[0].text, "Do you want to save the changes you made to Noname1 ?");
+    EXPECT_EQ(messages.boxes()[1].text, "Do you want to save the changes you made to Noname2 ?");
+    EXPECT_EQ(main->Views().size(), 2);
+    EXPECT_FALSE(Exists(File("ombrelix.omt")));
+
+    messages.Answer(MessageAnswer::No);
+    messages.Answer(MessageAnswer::No);
+    EXPECT_TRUE(main->close());
+    DeleteClosedWindows();
+    EXPECT_EQ(messages.boxes().size(), 4u);
+    EXPECT_TRUE(main->Views().isEmpty());
+    EXPECT_EQ(main->ActiveView(), nullptr);
+    EXPECT_TRUE(Exists(File("ombrelix.omt")));
+}
+
+TEST_F(StartupShutdown, TheActiveViewChangesOnlyWithActivationAndClosing)
+{
+    main->show();
+    main->FormShow();
+    TViewForm& first = main->CreateView("Noname1");
+    EXPECT_EQ(main->ActiveView(), &first);
+    TViewForm& second = main->CreateView("Noname2");
+    EXPECT_EQ(main->ActiveView(), &second);
+    EXPECT_EQ(second.windowTitle(), "Noname2");
+    EXPECT_TRUE(control().PageControl->isTabVisible(control().PageControl->indexOf(control().GraphTabSheet)));
+
+    // The frame losing the focus is no reason to forget the active window.
+    main->MdiArea->setActiveSubWindow(nullptr);
+    EXPECT_EQ(main->ActiveView(), &second);
+
+    main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first.parentWidget()));
+    EXPECT_EQ(main->ActiveView(), &first);
+    ASSERT_TRUE(first.parentWidget()->close());
+    DeleteClosedWindows();
+    ASSERT_TRUE(second.parentWidget()->close());
+    DeleteClosedWindows();
+    EXPECT_EQ(main->ActiveView(), nullptr);
+
+    QTabWidget* pages = control().PageControl;
+    for (QWidget* sheet : {control().GraphTabSheet, control().TracesTabSheet, control().ScreenTabSheet,
+                           control().DataTabSheet}) {
+        EXPECT_FALSE(pages->isTabVisible(pages->indexOf(sheet))) << sheet->objectName().toStdString();
+    }
+    EXPECT_TRUE(pages->isTabVisible(pages->indexOf(control().RunTabSheet)));
+}
+
+TEST_F(StartupShutdown, AMinimisedWindowIsStoredWithItsNormalPlace)
+{
+    main->FormShow();
+    main->setGeometry(100, 120, 900, 650);
+    main->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(main->ExchangeSettingsFile(kSettingsSave, File("min.omt")));
+    EXPECT_NE(Read(File("min.omt")).find("<Main State=\"0\" Top=\"120\" Left=\"100\" Width=\"900\" Height=\"650\" />"),
+              std::string::npos);
+
+    main->setWindowState(Qt::WindowMaximized);
+    ASSERT_TRUE(main->ExchangeSettingsFile(kSettingsSave, File("max.omt")));
+    EXPECT_NE(Read(File("max.omt")).find("<Main State=\"2\" />"), std::string::npos);
+
+    ASSERT_TRUE(main->ExchangeSettingsFile(kSettingsLoad, File("min.omt")));
+    EXPECT_EQ(main->windowState(), Qt::WindowNoState);
+    EXPECT_EQ(main->geometry(), QRect(100, 120, 900, 650));
+    ASSERT_TRUE(main->ExchangeSettingsFile(kSettingsLoad, File("max.omt")));
+    EXPECT_TRUE(main->isMaximized());
+}
+
+} // namespace
