@@ -54,7 +54,13 @@ TMainForm::TMainForm(const std::string& settingsFolder)
             &TMainForm::UpdateActions);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The document windows go first, while the windows they report to are
+    // still whole.
+    delete MdiArea;
+    activeView_ = nullptr;
+}
 
 void TMainForm::BuildActions()
 {

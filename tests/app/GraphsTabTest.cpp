@@ -1,38 +1,9 @@
 #include "MainFormFixture.h"
-#include "app/GraphChecks.h"
 #include "view/View.h"
-#include "view/ViewState.h"
 
 #include <QListWidget>
 
 namespace {
-
-TEST(GraphChecks, DataAndSmithChartStayAndVipKindsNeedVipTraces)
-{
-    GraphChecks checks{};
-    EnforceGraphChecks(checks, false);
-    EXPECT_EQ(checks, (GraphChecks{true, true, false, false, false, false, false, false, false}));
-
-    checks.fill(true);
-    EnforceGraphChecks(checks, false);
-    EXPECT_FALSE(checks[kGraphVip]);
-    EXPECT_FALSE(checks[kGraphPower]);
-    checks.fill(true);
-    EnforceGraphChecks(checks, true);
-    EXPECT_TRUE(checks[kGraphVip]);
-    EXPECT_TRUE(checks[kGraphPower]);
-}
-
-TEST(GraphChecks, TheFirstDifferingKindIsTheOneChanged)
-{
-    ViewState view;
-    GraphChecks checks{};
-    for (int kind = 0; kind < kGraphKindCount; ++kind) checks[kind] = view.Graphs[kind].Visible;
-    EXPECT_EQ(FirstChangedKind(checks, view), -1);
-    checks[kGraphPower] = true;
-    checks[kGraphVswr] = false;
-    EXPECT_EQ(FirstChangedKind(checks, view), kGraphVswr);
-}
 
 class GraphsTab : public MainFormFixture {
 protected:
