@@ -14,7 +14,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -94,8 +94,8 @@ TEST_F(ViewForm, ControlsCarryTheirNames)
         EXPECT_NE(view_->findChild<QWidget*>(name), nullptr) << name;
     }
     EXPECT_EQ(view_->SmithTrackBar->maximum(), 10000);
-    EXPECT_EQ(view_->TableGrid->columnCount(), 3);
-    EXPECT_EQ(view_->DataStringGrid->columnCount(), 4);
+    EXPECT_EQ(view_->TableGrid->model()->columnCount(), 3);
+    EXPECT_EQ(view_->DataStringGrid->model()->columnCount(), 4);
 
     QStringList items;
     for (const QAction* action : view_->LabelsPopUpMenu->actions()) items << action->text();

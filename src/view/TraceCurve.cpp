@@ -1,0 +1,166 @@
+#include "view/TraceCurve.h"
+
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "view/Canvas.h"
+#include "view/ClipGuard.h"
+#include "view/CurveScale.h"
+#include "view/CurveValues.h"
+#include "view/DrawLimits.h"
+#include "view/ReplayLimit.h"
+#include "view/TraceSegments.h"
+#include "view/ViewState.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Closer than this to the last drawn point, a point is held back.
+constexpr int kNearPixels = 3;
+
+// What becomes of one point of a curve.
+struct CurvePoint {
+    enum Outcome { Skipped, Gap, Drawn } outcome = Gap;
+    TPoint pixel;
+};
+
+// A point on a logarithmic X axis at a frequency below 1e-20 is left out
+// without lifting the pen; a value the curve cannot show is a gap.
+CurvePoint PlaceOnCurve(const CurveScale& scale, const ViewState& view, int curve, double x, const PointRecord& point)
+{
+    const std::optional<double> axisX = scale.AxisX(x);
+    if (!axisX) return {CurvePoint::Skipped, {}};
+    const std::optional<double> value = CurveValue(view, curve, point);
+    if (!value) return {CurvePoint::Gap, {}};
+    const std::optional<TPoint> pixel = PixelPoint(scale.Column(*axisX), scale.Row(*value));
+    if (!pixel) return {CurvePoint::Gap, {}};
+    return {CurvePoint::Drawn, *pixel};
+}
+
+// The pen's walk along a curve: where it last drew and the point it holds
+// back.
+class CurvePen {
+public:
+    CurvePen(ViewState& view, CurvePlotter& plotter) : view_(view), plotter_(plotter) {}
+
+    // Returns true once a point beyond the right edge has been drawn.
+    bool Point(TPoint p, double x, int rightEdge)
+    {
+        if (!down_) {
+            if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, p, PointSize, x);
+            plotter_.MoveTo(p);
+        } else if (!view_.ShowDataPoints) {
+            if (std::abs(p.x - last_.x) + std::abs(p.y - last_.y) < kNearPixels) return HoldBack(p, x);
+            if (view_.ShowLine) plotter_.LineTo(p);
+            held_ = false;
+        } else {
+            if (std::abs(p.x - last_.x) < kNearPixels && std::abs(p.y - last_.y) < kNearPixels) return HoldBack(p, x);
+            if (view_.ShowLine) plotter_.LineTo(p);
+            DrawPointMarker(view_, plotter_, p, PointSize, x);
+            plotter_.MoveTo(p);
+            held_ = false;
+        }
+        last_ = p;
+        down_ = true;
+        return p.x > rightEdge;
+    }
+
+    void Gap()
+    {
+        DrawHeldBack();
+        down_ = false;
+    }
+
+    void DrawHeldBack()
+    {
+        if (!held_) return;
+        if (view_.ShowLine) plotter_.LineTo(heldPixel_);
+        if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, PointSize, heldX_);
+        held_ = false;
+    }
+
+private:
+    bool HoldBack(TPoint p, double x)
+    {
+        held_ = true;
+        heldPixel_ = p;
+        heldX_ = x;
+        return false;
+    }
+
+    ViewState& view_;
+    CurvePlotter& plotter_;
+    bool down_ = false;
+    TPoint last_;
+    bool held_ = false;
+    TPoint heldPixel_;
+    double heldX_ = 0;
+};
+
+// How a segment reads its points: a run by random access, a replay through
+// the replay read.
+using PointRead = bool (CData::*)(int, int, double&, double*, double*, double*, double*, double*);
+
+void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, int curve, CCanvas& canvas,
+                   const TRect& pane, int margin)
+{
+    SetTracePen(canvas, LineWidth);
+    const ClipGuard confine(canvas, pane);
+    const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
+    if (!scale) return;
+    std::array<std::optional<TPoint>, 2> ends;
+    for (int i = 0; i < 2; ++i) {
+        const int index = first + i;
+        if (index < 0) continue;
+        PointRecord point{};
+        double x = 0;
+        if (!(trace.Data.*read)(view.HorMode, index, x, &point.R, &point.X, &point.V, &point.I, &point.phase)) continue;
+        const CurvePoint placed = PlaceOnCurve(*scale, view, curve, x, point);
+        if (placed.outcome == CurvePoint::Drawn) ends[static_cast<std::size_t>(i)] = placed.pixel;
+    }
+    DrawSegmentEnds(view, canvas, ends);
+}
+
+} // namespace
+
+void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin,
+               DrawingPath path)
+{
+    SetTracePen(canvas, LineWidth);
+    const ClipGuard confine(canvas, pane);
+    const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
+    if (!scale) return;
+
+    CData& data = trace.Data;
+    // The line enters from the point before the left edge.
+    const int start = std::max(0, data.FindIndex(view.HorMode, view.HorLeft[view.HorMode]) - 1);
+    data.DrawLimit = ReplaySampleLimit(trace);
+    data.StartIteration(start);
+
+    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+    CurvePen pen(view, *plotter);
+    PointRecord point{};
+    double x = 0;
+    while (data.NextPointX(view.HorMode, x, point.R, point.X, &point.V, &point.I, &point.phase)) {
+        const CurvePoint placed = PlaceOnCurve(*scale, view, curve, x, point);
+        if (placed.outcome == CurvePoint::Skipped) continue;
+        if (placed.outcome == CurvePoint::Gap) {
+            pen.Gap();
+            continue;
+        }
+        if (pen.Point(placed.pixel, x, pane.right)) break;
+    }
+    pen.DrawHeldBack();
+}
+
+void DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin)
+{
+    DrawTwoPoints(trace, trace.Data.Count() - 2, &CData::GetPointX, view, curve, canvas, pane, margin);
+}
+
+void DrawReplayMarker(CTrace& trace, int index, ViewState& view, int curve, CCanvas& canvas, const TRect& pane,
+                      int margin)
+{
+    DrawTwoPoints(trace, index - 1, &CData::GetReplayPointX, view, curve, canvas, pane, margin);
+}
