@@ -257,9 +257,13 @@ void CCanvas::StrokeWide(std::span<const TPoint> path)
     const auto gatherColumn = [&figure](int x, int top, int bottom) { figure.AddColumnRun(x, top, bottom); };
     const auto gatherRow = [&figure](int y, int left, int right) { figure.AddRowRun(y, left, right); };
     const bool copy = pen_.Mode == PenMode::Copy;
+    // Path pixels farther out than the footprint reaches land nothing.
+    const TRect area = PaintArea();
+    const RunWindow reach{area.left - footprint.High(), area.right - 1 - footprint.Low(), area.top - footprint.High(),
+                          area.bottom - 1 - footprint.Low()};
     for (size_t i = 0; i + 1 < path.size(); ++i) {
         ForEachLineRun(
-            path[i], path[i + 1], LineEnd::Included,
+            path[i], path[i + 1], LineEnd::Included, reach,
             [&](int x, int top, int bottom) {
                 if (copy) footprint.WidenColumnRun(x, top, bottom, paintColumn);
                 else footprint.WidenColumnRun(x, top, bottom, gatherColumn);

@@ -1,8 +1,8 @@
 #include "view/CoalescingPlotter.h"
 
 #include "view/Canvas.h"
-#include "view/LineRuns.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -12,33 +12,76 @@ namespace {
 int LowReach(const PenFootprint* footprint) { return footprint ? footprint->Low() : 0; }
 int HighReach(const PenFootprint* footprint) { return footprint ? footprint->High() : 0; }
 
-RunAccumulator ColumnAccumulator(const CCanvas& canvas)
+RunWindow Reach(const CCanvas& canvas)
 {
     const TRect area = canvas.PaintArea();
     const PenFootprint* footprint = canvas.Footprint();
-    return RunAccumulator(area.left - HighReach(footprint), area.right - 1 - LowReach(footprint),
-                          area.top - HighReach(footprint), area.bottom - 1 - LowReach(footprint));
-}
-
-RunAccumulator RowAccumulator(const CCanvas& canvas)
-{
-    const TRect area = canvas.PaintArea();
-    const PenFootprint* footprint = canvas.Footprint();
-    return RunAccumulator(area.top - HighReach(footprint), area.bottom - 1 - LowReach(footprint),
-                          area.left - HighReach(footprint), area.right - 1 - LowReach(footprint));
+    return {area.left - HighReach(footprint), area.right - 1 - LowReach(footprint), area.top - HighReach(footprint),
+            area.bottom - 1 - LowReach(footprint)};
 }
 
 } // namespace
 
 RunAccumulator::RunAccumulator(int first, int last, int lowEnd, int highEnd)
-    : first_(first), last_(last), lowEnd_(lowEnd), highEnd_(highEnd),
-      runs_(static_cast<std::size_t>(last >= first ? last - first + 1 : 0))
+    : first_(first), last_(last), lowEnd_(lowEnd), highEnd_(highEnd)
 {
+    if (last < first || highEnd < lowEnd) return;
+    const auto lines = static_cast<std::size_t>(last - first + 1);
+    words_ = (static_cast<std::size_t>(highEnd - lowEnd) + 64) / 64;
+    // A line's words are cleared when it is first used, not here: most
+    // drawings touch a few lines only.
+    bits_.reset(new std::uint64_t[lines * words_]);
+    growing_.resize(lines);
+    used_.assign(lines, 0);
+}
+
+void RunAccumulator::Add(int line, int a, int b)
+{
+    if (line < first_ || line > last_) return;
+    if (a < lowEnd_) a = lowEnd_;
+    if (b > highEnd_) b = highEnd_;
+    if (a > b) return;
+    const auto i = static_cast<std::size_t>(line - first_);
+    if (!used_[i]) {
+        std::uint64_t* words = bits_.get() + i * words_;
+        std::fill(words, words + words_, 0);
+        used_[i] = 1;
+        touched_.push_back(i);
+        growing_[i] = {a, b};
+        return;
+    }
+    Run& growing = growing_[i];
+    if (a <= growing.hi + 1 && b >= growing.lo - 1) {
+        growing.lo = std::min(growing.lo, a);
+        growing.hi = std::max(growing.hi, b);
+        return;
+    }
+    SetBits(i, growing);
+    growing = {a, b};
+}
+
+void RunAccumulator::SetBits(std::size_t line, Run run)
+{
+    std::uint64_t* words = bits_.get() + line * words_;
+    const auto p = static_cast<std::size_t>(run.lo - lowEnd_);
+    const auto q = static_cast<std::size_t>(run.hi - lowEnd_);
+    const std::size_t firstWord = p / 64;
+    const std::size_t lastWord = q / 64;
+    const std::uint64_t head = ~std::uint64_t{0} << (p % 64);
+    const std::uint64_t tail = ~std::uint64_t{0} >> (63 - q % 64);
+    if (firstWord == lastWord) {
+        words[firstWord] |= head & tail;
+        return;
+    }
+    words[firstWord] |= head;
+    std::fill(words + firstWord + 1, words + lastWord, ~std::uint64_t{0});
+    words[lastWord] |= tail;
 }
 
 CoalescingPlotter::CoalescingPlotter(CCanvas& canvas)
-    : canvas_(canvas), footprint_(canvas.Footprint()), position_(canvas.PenPos()), columns_(ColumnAccumulator(canvas)),
-      rows_(RowAccumulator(canvas))
+    : canvas_(canvas), footprint_(canvas.Footprint()), reach_(Reach(canvas)), position_(canvas.PenPos()),
+      columns_(reach_.firstColumn, reach_.lastColumn, reach_.firstRow, reach_.lastRow),
+      rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn)
 {
 }
 
@@ -59,8 +102,19 @@ void CoalescingPlotter::MoveTo(TPoint point) { position_ = point; }
 
 void CoalescingPlotter::LineTo(TPoint point)
 {
+    if (point.x == position_.x && point.y != position_.y) {
+        // Up or down in one column, as most lines of a dense curve go: one
+        // run, without its end pixel for a thin pen.
+        const int from = position_.y;
+        const int to = point.y;
+        position_ = point;
+        if (footprint_) AddColumnRun(point.x, std::min(from, to), std::max(from, to));
+        else if (from < to) AddColumnRun(point.x, from, to - 1);
+        else AddColumnRun(point.x, to + 1, from);
+        return;
+    }
     ForEachLineRun(
-        position_, point, footprint_ ? LineEnd::Included : LineEnd::Excluded,
+        position_, point, footprint_ ? LineEnd::Included : LineEnd::Excluded, reach_,
         [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
         [this](int y, int left, int right) { AddRowRun(y, left, right); });
     position_ = point;
@@ -82,15 +136,9 @@ void CoalescingPlotter::Flush()
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
 }
 
-void CoalescingPlotter::AddColumnRun(int x, int top, int bottom)
-{
-    columns_.Add(x, top, bottom, [this](int cx, int t, int b) { PaintColumnRun(cx, t, b); });
-}
+void CoalescingPlotter::AddColumnRun(int x, int top, int bottom) { columns_.Add(x, top, bottom); }
 
-void CoalescingPlotter::AddRowRun(int y, int left, int right)
-{
-    rows_.Add(y, left, right, [this](int ry, int l, int r) { PaintRowRun(ry, l, r); });
-}
+void CoalescingPlotter::AddRowRun(int y, int left, int right) { rows_.Add(y, left, right); }
 
 void CoalescingPlotter::PaintColumnRun(int x, int top, int bottom)
 {

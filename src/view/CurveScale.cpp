@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kSmallestLogX = 1e-20;
 constexpr double kPhaseRangeOfEqualLimits = 360;
 
 bool Usable(double low, double high) { return std::isfinite(low) && std::isfinite(high) && low != high; }
@@ -53,12 +52,7 @@ std::optional<CurveScale> CurveScale::For(const ViewState& view, int curve, cons
     }
     if (!Usable(scale.bottom_, scale.top_)) return std::nullopt;
     scale.valueMiddle_ = (scale.top_ + scale.bottom_) / 2;
+    scale.columnsPerUnit_ = scale.width_ / (scale.right_ - scale.left_);
+    scale.rowsPerUnit_ = scale.height_ / (scale.top_ - scale.bottom_);
     return scale;
-}
-
-std::optional<double> CurveScale::AxisX(double x) const
-{
-    if (!logX_) return x;
-    if (x < kSmallestLogX) return std::nullopt;
-    return std::log10(x);
 }

@@ -2,6 +2,7 @@
 
 #include "view/PixelTypes.h"
 
+#include <cmath>
 #include <optional>
 
 struct ViewState;
@@ -23,9 +24,14 @@ public:
 
     // A point's x as the scale takes it: its log10 on a logarithmic axis,
     // where x below 1e-20 has no place (none).
-    std::optional<double> AxisX(double x) const;
-    double Column(double axisX) const { return (axisX - left_) * width_ / (right_ - left_); }
-    double Row(double value) const { return middle_ - (value - valueMiddle_) * height_ / (top_ - bottom_); }
+    std::optional<double> AxisX(double x) const
+    {
+        if (!logX_) return x;
+        if (x < 1e-20) return std::nullopt;
+        return std::log10(x);
+    }
+    double Column(double axisX) const { return (axisX - left_) * columnsPerUnit_; }
+    double Row(double value) const { return middle_ - (value - valueMiddle_) * rowsPerUnit_; }
 
 private:
     CurveScale() = default;
@@ -39,4 +45,6 @@ private:
     double top_ = 1;         // values at the top and the bottom of the usable height
     double bottom_ = 0;
     double height_ = 0;
+    double columnsPerUnit_ = 0;
+    double rowsPerUnit_ = 0;
 };

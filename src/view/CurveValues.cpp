@@ -6,79 +6,13 @@
 #include "view/ViewState.h"
 
 #include <cmath>
-#include <numbers>
 
-namespace {
-
-constexpr double kSmallestSquare = 1e-20;
-
-bool NoValue(double value) { return value > kNoValueThreshold; }
-
-double PhaseDegrees(double re, double im)
-{
-    if (re == 0 && im == 0) return 0;
-    return std::atan2(im, re) * 180 / std::numbers::pi;
-}
-
-double Power(const PointRecord& p) { return p.V * p.I * std::cos(p.phase * std::numbers::pi / 180); }
-
-// A magnitude as the upper pane shows it: in dB on a logarithmic axis.
-std::optional<double> Magnitude(double re, double im, bool logarithmic)
-{
-    const double square = re * re + im * im;
-    if (!logarithmic) return std::sqrt(square);
-    if (square < kSmallestSquare) return std::nullopt;
-    return 10 * std::log10(square);
-}
-
-std::optional<double> GammaCurve(const ViewState& view, int curve, const PointRecord& p, bool logarithmic)
-{
-    double re = 0;
-    double im = 0;
-    if (!GammaFromZ(view, p.R, p.X, re, im)) return std::nullopt;
-    if (view.GraphKind == kGraphGammaReIm) return curve == 0 ? re : im;
-    return curve == 0 ? Magnitude(re, im, logarithmic) : PhaseDegrees(re, im);
-}
-
-} // namespace
+using curve_values_detail::NoValue;
+using curve_values_detail::Power;
 
 bool IsPhaseCurve(int kind, int curve)
 {
     return (curve == 1 && (kind == kGraphZMagPhase || kind == kGraphGammaMagPhase)) || (curve == 2 && kind == kGraphVip);
-}
-
-std::optional<double> CurveValue(const ViewState& view, int curve, const PointRecord& p)
-{
-    const bool logarithmic = view.Graphs[view.GraphKind].Log;
-    switch (view.GraphKind) {
-    case kGraphRX: {
-        const double value = curve == 0 ? p.R : p.X;
-        if (NoValue(value)) return std::nullopt;
-        return value;
-    }
-    case kGraphZMagPhase:
-        if (curve == 1) return PhaseDegrees(p.R, p.X);
-        if (logarithmic && (NoValue(p.R) || NoValue(p.X))) return std::nullopt;
-        return Magnitude(p.R, p.X, logarithmic);
-    case kGraphGammaReIm:
-    case kGraphGammaMagPhase:
-        return GammaCurve(view, curve, p, logarithmic);
-    case kGraphVswr: {
-        double vswr = 0;
-        if (!VswrFromZ(view, p.R, p.X, vswr)) return std::nullopt;
-        return vswr;
-    }
-    case kGraphVip: {
-        const double value = curve == 0 ? p.V : (curve == 1 ? p.I : p.phase);
-        if (NoValue(value)) return std::nullopt;
-        return value;
-    }
-    case kGraphPower:
-        if (NoValue(p.V) || NoValue(p.I) || NoValue(p.phase)) return std::nullopt;
-        return Power(p);
-    default:
-        return std::nullopt;
-    }
 }
 
 void GetFitRange(CTrace& trace, const ViewState& view, double& min, double& max)

@@ -19,23 +19,12 @@ namespace {
 // Closer than this to the last drawn point, a point is held back.
 constexpr int kNearPixels = 3;
 
-// What becomes of one point of a curve.
-struct CurvePoint {
-    enum Outcome { Skipped, Gap, Drawn } outcome = Gap;
-    TPoint pixel;
-};
-
-// A point on a logarithmic X axis at a frequency below 1e-20 is left out
-// without lifting the pen; a value the curve cannot show is a gap.
-CurvePoint PlaceOnCurve(const CurveScale& scale, const ViewState& view, int curve, double x, const PointRecord& point)
+// The pixel of a point's value at a place on the X axis; none for a gap: a
+// value the curve cannot show.
+std::optional<TPoint> PlaceOnCurve(const CurveScale& scale, const ViewState& view, int curve, double axisX,
+                                   const PointRecord& point)
 {
-    const std::optional<double> axisX = scale.AxisX(x);
-    if (!axisX) return {CurvePoint::Skipped, {}};
-    const std::optional<double> value = CurveValue(view, curve, point);
-    if (!value) return {CurvePoint::Gap, {}};
-    const std::optional<TPoint> pixel = PixelPoint(scale.Column(*axisX), scale.Row(*value));
-    if (!pixel) return {CurvePoint::Gap, {}};
-    return {CurvePoint::Drawn, *pixel};
+    return PixelPoint(scale.Column(axisX), scale.Row(CurveValue(view, curve, point)));
 }
 
 // The pen's walk along a curve: where it last drew and the point it holds
@@ -116,8 +105,10 @@ void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, in
         PointRecord point{};
         double x = 0;
         if (!(trace.Data.*read)(view.HorMode, index, x, &point.R, &point.X, &point.V, &point.I, &point.phase)) continue;
-        const CurvePoint placed = PlaceOnCurve(*scale, view, curve, x, point);
-        if (placed.outcome == CurvePoint::Drawn) ends[static_cast<std::size_t>(i)] = placed.pixel;
+        // A point left off a logarithmic X axis is not drawn either.
+        if (const std::optional<double> axisX = scale->AxisX(x)) {
+            ends[static_cast<std::size_t>(i)] = PlaceOnCurve(*scale, view, curve, *axisX, point);
+        }
     }
     DrawSegmentEnds(view, canvas, ends);
 }
@@ -143,13 +134,20 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
     PointRecord point{};
     double x = 0;
     while (data.NextPointX(view.HorMode, x, point.R, point.X, &point.V, &point.I, &point.phase)) {
-        const CurvePoint placed = PlaceOnCurve(*scale, view, curve, x, point);
-        if (placed.outcome == CurvePoint::Skipped) continue;
-        if (placed.outcome == CurvePoint::Gap) {
+        // A point on a logarithmic X axis at a frequency below 1e-20 is left
+        // out without lifting the pen.
+        const std::optional<double> axisX = scale->AxisX(x);
+        if (!axisX) continue;
+        // Column and row stay apart until both are known: the loop runs for
+        // every point, and a pixel put together in memory costs more here
+        // than everything else it does.
+        const std::optional<int> column = PixelX(scale->Column(*axisX));
+        const std::optional<int> row = PixelY(scale->Row(CurveValue(view, curve, point)));
+        if (!column || !row) {
             pen.Gap();
             continue;
         }
-        if (pen.Point(placed.pixel, x, pane.right)) break;
+        if (pen.Point({*column, *row}, x, pane.right)) break;
     }
     pen.DrawHeldBack();
 }

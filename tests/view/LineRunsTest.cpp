@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -96,6 +97,62 @@ TEST(LineRuns, AnIncludedEndAddsTheEndPixelOnly)
             [&](int y, int left, int right) { canvas.PaintHorizontalRun(y, left, right); });
         ASSERT_EQ(included, expected);
     }
+}
+
+TEST(LineRuns, AWindowCutsTheRunsWithoutMovingThem)
+{
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> coordinate(-3000, 3000);
+    std::uniform_int_distribution<int> edge(0, 60);
+    for (int i = 0; i < 3000; ++i) {
+        const TPoint from{coordinate(random) / (i % 3 + 1), coordinate(random) / (i % 3 + 1)};
+        const TPoint to{coordinate(random) / (i % 5 + 1), coordinate(random) / (i % 5 + 1)};
+        const int left = edge(random);
+        const int top = edge(random);
+        const RunWindow window{left, left + edge(random), top, top + edge(random)};
+        QImage whole = BlackImage(130, 130);
+        QImage cut = BlackImage(130, 130);
+        CCanvas wholeCanvas(whole);
+        wholeCanvas.SetPenColor(kWhite);
+        wholeCanvas.SetClipRect({window.firstColumn, window.firstRow, window.lastColumn + 1, window.lastRow + 1});
+        CCanvas cutCanvas(cut);
+        cutCanvas.SetPenColor(kWhite);
+        const LineEnd end = i % 2 ? LineEnd::Included : LineEnd::Excluded;
+        ForEachLineRun(
+            from, to, end, [&](int x, int t, int b) { wholeCanvas.PaintVerticalRun(x, t, b); },
+            [&](int y, int l, int r) { wholeCanvas.PaintHorizontalRun(y, l, r); });
+        ForEachLineRun(
+            from, to, end, window,
+            [&](int x, int t, int b) {
+                ASSERT_TRUE(x >= window.firstColumn && x <= window.lastColumn && t >= window.firstRow &&
+                            b <= window.lastRow);
+                cutCanvas.PaintVerticalRun(x, t, b);
+            },
+            [&](int y, int l, int r) {
+                ASSERT_TRUE(y >= window.firstRow && y <= window.lastRow && l >= window.firstColumn &&
+                            r <= window.lastColumn);
+                cutCanvas.PaintHorizontalRun(y, l, r);
+            });
+        ASSERT_EQ(cut, whole) << from.x << "," << from.y << " -> " << to.x << "," << to.y;
+    }
+}
+
+TEST(LineRuns, LinesLongerThanAnIntSpanAreCutExactly)
+{
+    // The far end lies beyond the range of 32-bit products; the window keeps
+    // the part near the start, which must match a short line's pixels.
+    const RunWindow window{0, 99, 0, 99};
+    std::vector<TPoint> farRuns;
+    std::vector<TPoint> nearRuns;
+    const auto record = [](std::vector<TPoint>& runs) {
+        return [&runs](int line, int a, int b) {
+            for (int v = a; v <= b; ++v) runs.push_back({line, v});
+        };
+    };
+    ForEachLineRun({10, 20}, {INT_MAX, INT_MAX - 5}, LineEnd::Excluded, window, record(farRuns), record(farRuns));
+    ForEachLineRun({10, 20}, {110, 120}, LineEnd::Excluded, window, record(nearRuns), record(nearRuns));
+    EXPECT_EQ(farRuns, nearRuns);
+    EXPECT_EQ(farRuns.size(), 80u); // the pixels from (10, 20) to the window's bottom edge
 }
 
 std::vector<std::string> FootprintPicture(int width)
