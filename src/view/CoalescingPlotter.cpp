@@ -102,15 +102,10 @@ void CoalescingPlotter::MoveTo(TPoint point) { position_ = point; }
 
 void CoalescingPlotter::LineTo(TPoint point)
 {
+    // Up or down in one column, as most lines of a dense curve go, is one
+    // run.
     if (point.x == position_.x && point.y != position_.y) {
-        // Up or down in one column, as most lines of a dense curve go: one
-        // run, without its end pixel for a thin pen.
-        const int from = position_.y;
-        const int to = point.y;
-        position_ = point;
-        if (footprint_) AddColumnRun(point.x, std::min(from, to), std::max(from, to));
-        else if (from < to) AddColumnRun(point.x, from, to - 1);
-        else AddColumnRun(point.x, to + 1, from);
+        AlongAxis(point);
         return;
     }
     ForEachLineRun(
@@ -127,7 +122,27 @@ void CoalescingPlotter::Square(TPoint centre, int halfSide)
     const int r = centre.x + halfSide;
     const int b = centre.y + halfSide;
     MoveTo({l, t});
-    for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) LineTo(corner);
+    if (halfSide == 0) {
+        LineTo({l, t});
+        return;
+    }
+    for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) AlongAxis(corner);
+}
+
+void CoalescingPlotter::AlongAxis(TPoint point)
+{
+    const TPoint from = position_;
+    position_ = point;
+    // A thin pen leaves out the end pixel.
+    const int excluded = footprint_ ? 0 : 1;
+    if (from.x == point.x) {
+        if (from.y < point.y) AddColumnRun(point.x, from.y, point.y - excluded);
+        else AddColumnRun(point.x, point.y + excluded, from.y);
+    } else if (from.x < point.x) {
+        AddRowRun(point.y, from.x, point.x - excluded);
+    } else {
+        AddRowRun(point.y, point.x + excluded, from.x);
+    }
 }
 
 void CoalescingPlotter::Flush()

@@ -96,6 +96,8 @@ public:
 
 private:
     void Flush();
+    // A line to a point in the same column or row as the pen.
+    void AlongAxis(TPoint point);
     void AddColumnRun(int x, int top, int bottom);
     void AddRowRun(int y, int left, int right);
     void PaintColumnRun(int x, int top, int bottom);
