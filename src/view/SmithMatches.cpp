@@ -28,12 +28,6 @@ void Circle(CCanvas& canvas, TPoint centre, int radius)
     canvas.FullArc({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
 }
 
-std::string MatchLabel(int slot, const MatchPoint& match)
-{
-    if (slot != kCenter) return std::to_string(slot + 1);
-    return "Center (R=" + FormatEng(TableDataDigits, match.R) + "; X=" + FormatEng(TableDataDigits, match.X) + ")";
-}
-
 bool IsMatchSlot(int slot) { return slot >= 0 && slot < kMatchPointCount; }
 
 void Trajectory(CTrace& trace, ViewState& view, CCanvas& canvas, const MatchTransition& transition)
@@ -73,30 +67,52 @@ void DrawMatchPoints(CTrace& trace, ViewState& view, CCanvas& canvas)
         const std::optional<TPoint> p = GammaToPoint(view, re, im);
         if (!p) continue;
         Circle(canvas, *p, radius);
-        if (view.ShowMatchNumbers) canvas.TextOut(p->x + radius + 1, p->y - radius, MatchLabel(slot, match));
+        if (view.ShowMatchNumbers) canvas.TextOut(p->x + radius + 1, p->y - radius, MatchPointLabel(slot, match));
     }
 }
 
 void DrawMatchTransitions(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
     const int radius = static_cast<int>(2.5 * PointSize);
-    const MatchPoint* matches = trace.Data.MatchPoints;
+    const CData& data = trace.Data;
     const auto circleAt = [&](int slot) {
-        if (const std::optional<TPoint> p = GammaToPoint(view, matches[slot].GammaRe, matches[slot].GammaIm)) {
-            Circle(canvas, *p, radius);
-        }
+        const MatchPoint& match = data.MatchPoints[slot];
+        if (const std::optional<TPoint> p = GammaToPoint(view, match.GammaRe, match.GammaIm)) Circle(canvas, *p, radius);
     };
     const int textX = chart.right - canvas.TextWidth(kWidestTransitionText) - 10;
-    for (int j = 0; j < kTransitionCount; ++j) {
-        const MatchTransition& transition = trace.Data.Transitions[j];
-        if (transition.from < 0) break;
-        if (!IsMatchSlot(transition.from) || transition.to >= kMatchPointCount) continue;
+    for (const ShownTransition& shown : ShownTransitions(data)) {
+        const MatchTransition& transition = data.Transitions[shown.slot];
         circleAt(transition.from);
-        if (transition.to < 0) break;
+        if (!shown.bothEnds) break;
         circleAt(transition.to);
-        canvas.TextOut(textX, j * std::abs(canvas.Font().Height) + 10,
-                       std::to_string(transition.from + 1) + "->" + std::to_string(transition.to + 1) + ":  " +
-                           FormatEng(kTransitionTimeDigits, transition.t));
+        canvas.TextOut(textX, shown.slot * std::abs(canvas.Font().Height) + 10, TransitionLabel(transition));
         Trajectory(trace, view, canvas, transition);
     }
+}
+
+std::string MatchPointLabel(int slot, const MatchPoint& match)
+{
+    if (slot != kCenter) return std::to_string(slot + 1);
+    return "Center (R=" + FormatEng(TableDataDigits, match.R) + "; X=" + FormatEng(TableDataDigits, match.X) + ")";
+}
+
+std::string TransitionLabel(const MatchTransition& transition)
+{
+    return std::to_string(transition.from + 1) + "->" + std::to_string(transition.to + 1) + ":  " +
+           FormatEng(kTransitionTimeDigits, transition.t);
+}
+
+std::vector<ShownTransition> ShownTransitions(const CData& data)
+{
+    std::vector<ShownTransition> shown;
+    for (int slot = 0; slot < kTransitionCount; ++slot) {
+        const MatchTransition& transition = data.Transitions[slot];
+        if (transition.from < 0) break;
+        // Numbers beyond the five match points come only from a damaged
+        // document; such a slot has nothing to show.
+        if (!IsMatchSlot(transition.from) || transition.to >= kMatchPointCount) continue;
+        shown.push_back({slot, transition.to >= 0});
+        if (transition.to < 0) break;
+    }
+    return shown;
 }

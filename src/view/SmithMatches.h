@@ -1,8 +1,13 @@
 #pragma once
 
+#include "model/MatchSlots.h"
 #include "view/PixelTypes.h"
 
+#include <string>
+#include <vector>
+
 class CCanvas;
+class CData;
 class CTrace;
 struct ViewState;
 
@@ -22,3 +27,20 @@ void DrawMatchPoints(CTrace& trace, ViewState& view, CCanvas& canvas);
 // names a match point beyond the five, which only a damaged document holds,
 // is left out, and the trajectory keeps to the points the trace has.
 void DrawMatchTransitions(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart);
+
+// The label beside a match point: its number 1 to 4, or for the fifth slot
+// "Center (R=" R "; X=" X ")" with TableDataDigits digits.
+std::string MatchPointLabel(int slot, const MatchPoint& match);
+
+// The line of text of a transition: "1->3:  " and its time with 3 digits.
+std::string TransitionLabel(const MatchTransition& transition);
+
+// The transition slots that are drawn, in order: up to the first without a
+// first match point, leaving out slots that name a match point beyond the
+// five. The last one shows only its first end when it has no second match
+// point, and the drawing ends there.
+struct ShownTransition {
+    int slot = 0;
+    bool bothEnds = true;
+};
+std::vector<ShownTransition> ShownTransitions(const CData& data);
