@@ -1,4 +1,5 @@
 #include "RecordingMessageSink.h"
+#include "RecordingViewHost.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
 #include "view/ChartPaintBox.h"
@@ -21,27 +22,6 @@
 #include <vector>
 
 namespace {
-
-// The main window and control window as a document window sees them.
-class RecordingViewHost final : public CViewHost {
-public:
-    void SetActiveView(bool active, TViewForm* view) override { activations.emplace_back(active, view); }
-    bool SaveViewAs(TViewForm& view) override
-    {
-        saved.push_back(&view);
-        return saveAsResult;
-    }
-    void GraphListFromView() override { ++graphListRefreshes; }
-    void ScreenEditsFromView() override { ++screenRefreshes; }
-    void ShowPointerReadout(const std::array<std::string, 3>& panels) override { readouts.push_back(panels); }
-
-    std::vector<std::pair<bool, TViewForm*>> activations;
-    std::vector<TViewForm*> saved;
-    bool saveAsResult = true;
-    int graphListRefreshes = 0;
-    int screenRefreshes = 0;
-    std::vector<std::array<std::string, 3>> readouts;
-};
 
 QStringList TabTexts(const QTabBar& tabs)
 {
