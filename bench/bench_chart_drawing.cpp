@@ -4,7 +4,8 @@
 // (every point far from the one before), on "R/X" and on the Smith chart,
 // with and without point symbols, with pens 1 and 3 pixels wide. Then the
 // cost of one more point of a run into a window whose trace already holds a
-// million points: the segment over the chart and the row of the point list.
+// thousand or a million points: the segment over the chart and the row of
+// the point list, which must not grow with the trace.
 
 #include "ChartData.h"
 #include "SweepData.h"
@@ -26,17 +27,17 @@
 
 namespace {
 
-constexpr int kPoints = 1'000'000;
+constexpr int kMillion = 1'000'000;
 const TRect kChart{0, 0, 1600, 1000};
 
 enum Shape { kSweep = 0, kNoise = 1 };
 
-void AddMillionPointTrace(ViewState& view, int shape)
+void AddTrace(ViewState& view, int shape, int points)
 {
     auto trace = std::make_unique<CTrace>();
     trace->Selected = true;
-    if (shape == kSweep) FillSweep(trace->Data, kPoints);
-    else FillNoise(trace->Data, kPoints);
+    if (shape == kSweep) FillSweep(trace->Data, points);
+    else FillNoise(trace->Data, points);
     view.Traces.Add(std::move(trace));
     view.HorLeft[kHorF] = 1;
     view.HorRight[kHorF] = 30;
@@ -48,7 +49,7 @@ void BM_DrawChart(benchmark::State& state)
     SetDefaults();
     ViewState view;
     view.GraphKind = static_cast<int>(state.range(0));
-    AddMillionPointTrace(view, static_cast<int>(state.range(1)));
+    AddTrace(view, static_cast<int>(state.range(1)), kMillion);
     view.ShowDataPoints = state.range(2) != 0;
     LineWidth = static_cast<int>(state.range(3));
     const DrawingPath path = state.range(4) != 0 ? DrawingPath::Literal : DrawingPath::Fast;
@@ -73,7 +74,7 @@ public:
     void ShowPointerReadout(const std::array<std::string, 3>&) override {}
 };
 
-// Arguments: chart kind.
+// Arguments: chart kind, points the trace holds before the run goes on.
 void BM_DrawRunIncrement(benchmark::State& state)
 {
     SetDefaults();
@@ -81,7 +82,7 @@ void BM_DrawRunIncrement(benchmark::State& state)
     TViewForm view(host);
     view.resize(1600, 1100);
     view.show();
-    AddMillionPointTrace(view, kNoise);
+    AddTrace(view, kNoise, static_cast<int>(state.range(1)));
     view.FillDataGrid();
     view.GraphTabSet->setCurrentIndex(static_cast<int>(state.range(0)));
     QApplication::processEvents();
@@ -92,11 +93,14 @@ void BM_DrawRunIncrement(benchmark::State& state)
         trace.Data.Append(f, 50, 10, 0);
         view.DrawRunIncrement();
     }
-    state.SetLabel(std::string(ChartKindNames[view.GraphKind]) + ", paint box " +
+    state.SetLabel(std::string(ChartKindNames[view.GraphKind]) + ", " + std::to_string(state.range(1)) +
+                   " points before, paint box " +
                    std::to_string(view.PaintBox->Bitmap().width()) + " x " +
                    std::to_string(view.PaintBox->Bitmap().height()));
 }
-BENCHMARK(BM_DrawRunIncrement)->Arg(kGraphRX)->Arg(kGraphSmith)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawRunIncrement)
+    ->ArgsProduct({{kGraphRX, kGraphSmith}, {1000, kMillion}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

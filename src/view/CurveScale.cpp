@@ -18,41 +18,39 @@ std::optional<CurveScale> CurveScale::For(const ViewState& view, int curve, cons
 {
     CurveScale scale;
     scale.logX_ = view.HorLog;
+    double left = view.HorLeft[view.HorMode];
+    double right = view.HorRight[view.HorMode];
     if (view.HorLog) {
-        const double left = view.HorLeft[kHorF];
-        const double right = view.HorRight[kHorF];
-        if (!(left > 0 && right > 0)) return std::nullopt;
-        scale.left_ = std::log10(left);
-        scale.right_ = std::log10(right);
-    } else {
-        scale.left_ = view.HorLeft[view.HorMode];
-        scale.right_ = view.HorRight[view.HorMode];
+        // A logarithmic axis is the frequency axis, whatever HorMode says.
+        if (!(view.HorLeft[kHorF] > 0 && view.HorRight[kHorF] > 0)) return std::nullopt;
+        left = std::log10(view.HorLeft[kHorF]);
+        right = std::log10(view.HorRight[kHorF]);
     }
-    if (!Usable(scale.left_, scale.right_)) return std::nullopt;
-    scale.width_ = pane.right;
+    if (!Usable(left, right)) return std::nullopt;
 
     const GraphSettings& graph = view.Graphs[view.GraphKind];
-    scale.height_ = std::max(0, pane.bottom - pane.top - 2 * margin);
+    double top = graph.Top;
+    double bottom = graph.Bot;
     if (IsPhaseCurve(view.GraphKind, curve)) {
-        scale.top_ = graph.PhTop;
-        scale.bottom_ = graph.PhBot;
-        if (scale.top_ == scale.bottom_) scale.top_ = scale.bottom_ + kPhaseRangeOfEqualLimits;
+        top = graph.PhTop;
+        bottom = graph.PhBot;
+        if (top == bottom) top = bottom + kPhaseRangeOfEqualLimits;
         scale.middle_ = (pane.top + pane.bottom) / 2.0;
     } else {
         if (graph.Log) {
+            // Without a positive bottom the decibels of the pane have no
+            // scale, and the pane shows no curve.
             if (!(graph.Top > 0 && graph.Bot > 0)) return std::nullopt;
-            scale.top_ = 20 * std::log10(graph.Top);
-            scale.bottom_ = 20 * std::log10(graph.Bot);
-        } else {
-            scale.top_ = graph.Top;
-            scale.bottom_ = graph.Bot;
+            top = 20 * std::log10(graph.Top);
+            bottom = 20 * std::log10(graph.Bot);
         }
         // The upper pane always starts at the top of the chart.
         scale.middle_ = pane.bottom / 2.0;
     }
-    if (!Usable(scale.bottom_, scale.top_)) return std::nullopt;
-    scale.valueMiddle_ = (scale.top_ + scale.bottom_) / 2;
-    scale.columnsPerUnit_ = scale.width_ / (scale.right_ - scale.left_);
-    scale.rowsPerUnit_ = scale.height_ / (scale.top_ - scale.bottom_);
+    if (!Usable(bottom, top)) return std::nullopt;
+    scale.left_ = left;
+    scale.columnsPerUnit_ = pane.right / (right - left);
+    scale.valueMiddle_ = (top + bottom) / 2;
+    scale.rowsPerUnit_ = std::max(0, pane.bottom - pane.top - 2 * margin) / (top - bottom);
     return scale;
 }

@@ -37,14 +37,9 @@ private:
     CurveScale() = default;
 
     bool logX_ = false;
-    double left_ = 0;
-    double right_ = 1;
-    double width_ = 0;
+    double left_ = 0;        // X (or its logarithm) at column 0
+    double columnsPerUnit_ = 0;
     double middle_ = 0;      // pixel row of the middle of the pane
     double valueMiddle_ = 0; // the value shown there
-    double top_ = 1;         // values at the top and the bottom of the usable height
-    double bottom_ = 0;
-    double height_ = 0;
-    double columnsPerUnit_ = 0;
     double rowsPerUnit_ = 0;
 };

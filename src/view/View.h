@@ -117,6 +117,7 @@ public:
     QLabel* DataInfoPanel = nullptr;
     QMenu* LabelsPopUpMenu = nullptr;
 
+    // What the point list and the cursor table show.
     DataGridModel* DataGrid = nullptr;
     CursorTableModel* CursorTable = nullptr;
 
@@ -129,7 +130,6 @@ protected:
 
 private:
     void BuildControls();
-    void BuildGrids(QWidget* chartArea);
     void FollowSubWindowActivation();
 
     CViewHost& host_;
