@@ -4,6 +4,32 @@
 
 #include <algorithm>
 
+namespace {
+
+// Hands each scale of a state to `pair` with the view's own: HorMode first,
+// so that the X limits are those of the HorMode the state holds once it is
+// written back.
+template <typename Pair>
+void PairScales(ScaleState& state, ViewState& view, Pair&& pair)
+{
+    pair(state.HorMode, view.HorMode);
+    pair(state.Left, view.HorLeft[view.HorMode]);
+    pair(state.Right, view.HorRight[view.HorMode]);
+    GraphSettings& graph = view.Graphs[view.GraphKind];
+    pair(state.Top, graph.Top);
+    pair(state.Bot, graph.Bot);
+    pair(state.PhTop, graph.PhTop);
+    pair(state.PhBot, graph.PhBot);
+    pair(state.Log, graph.Log);
+    pair(state.Phase, graph.Phase);
+    pair(state.HorLog, view.HorLog);
+    pair(state.SmithX, view.SmithX);
+    pair(state.SmithY, view.SmithY);
+    pair(state.SmithScale, view.SmithScale);
+}
+
+} // namespace
+
 void PushScaleUndo(ViewState& view)
 {
     if (view.GraphKind == kGraphData) return;
@@ -11,41 +37,13 @@ void PushScaleUndo(ViewState& view)
         std::move(view.ScaleUndo.begin() + 1, view.ScaleUndo.end(), view.ScaleUndo.begin());
         --view.ScaleUndoCount;
     }
-    const GraphSettings& graph = view.Graphs[view.GraphKind];
-    ScaleState& state = view.ScaleUndo[view.ScaleUndoCount++];
-    state.HorMode = view.HorMode;
-    state.Left = view.HorLeft[view.HorMode];
-    state.Right = view.HorRight[view.HorMode];
-    state.Top = graph.Top;
-    state.Bot = graph.Bot;
-    state.PhTop = graph.PhTop;
-    state.PhBot = graph.PhBot;
-    state.SmithX = view.SmithX;
-    state.SmithY = view.SmithY;
-    state.SmithScale = view.SmithScale;
-    state.HorLog = view.HorLog;
-    state.Log = graph.Log;
-    state.Phase = graph.Phase;
+    PairScales(view.ScaleUndo[view.ScaleUndoCount++], view, [](auto& kept, const auto& shown) { kept = shown; });
 }
 
 void PopScaleUndo(ViewState& view)
 {
     if (view.GraphKind == kGraphData || view.ScaleUndoCount == 0) return;
-    const ScaleState& state = view.ScaleUndo[--view.ScaleUndoCount];
-    view.HorMode = state.HorMode;
-    view.HorLeft[state.HorMode] = state.Left;
-    view.HorRight[state.HorMode] = state.Right;
-    GraphSettings& graph = view.Graphs[view.GraphKind];
-    graph.Top = state.Top;
-    graph.Bot = state.Bot;
-    graph.PhTop = state.PhTop;
-    graph.PhBot = state.PhBot;
-    graph.Log = state.Log;
-    graph.Phase = state.Phase;
-    view.HorLog = state.HorLog;
-    view.SmithX = state.SmithX;
-    view.SmithY = state.SmithY;
-    view.SmithScale = state.SmithScale;
+    PairScales(view.ScaleUndo[--view.ScaleUndoCount], view, [](const auto& kept, auto& shown) { shown = kept; });
 }
 
 void ResetScaleUndo(ViewState& view)

@@ -42,56 +42,30 @@ int CountMeasured(CData& data)
     return n;
 }
 
-// The pen's walk along a Smith curve: where it last drew and the point it
-// holds back.
-class SmithPen {
+// The walk along a Smith curve: with symbols, a point within 3 pixels of
+// the last drawn one in each direction is held back; without, only a point on
+// its very pixel is passed over.
+class SmithPen : public CurveWalk {
 public:
-    SmithPen(ViewState& view, CurvePlotter& plotter) : view_(view), plotter_(plotter) {}
+    using CurveWalk::CurveWalk;
 
     void Point(TPoint p, double x)
     {
         if (view_.ShowDataPoints) {
             if (down_ && std::abs(p.x - last_.x) < kNearPixels && std::abs(p.y - last_.y) < kNearPixels) {
-                held_ = true;
-                heldPixel_ = p;
-                heldX_ = x;
+                HoldBack(p, x);
                 return;
             }
             if (down_ && view_.ShowLine) plotter_.LineTo(p);
             DrawPointMarker(view_, plotter_, p, PointSize, x);
             plotter_.MoveTo(p);
-            held_ = false;
         } else if (!down_) {
             plotter_.MoveTo(p);
         } else if (p != last_ && view_.ShowLine) {
             plotter_.LineTo(p);
         }
-        last_ = p;
-        down_ = true;
+        Drawn(p);
     }
-
-    void Gap()
-    {
-        DrawHeldBack();
-        down_ = false;
-    }
-
-    void DrawHeldBack()
-    {
-        if (!held_) return;
-        if (view_.ShowLine) plotter_.LineTo(heldPixel_);
-        DrawPointMarker(view_, plotter_, heldPixel_, PointSize, heldX_);
-        held_ = false;
-    }
-
-private:
-    ViewState& view_;
-    CurvePlotter& plotter_;
-    bool down_ = false;
-    TPoint last_;
-    bool held_ = false;
-    TPoint heldPixel_;
-    double heldX_ = 0;
 };
 
 void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, DrawingPath path)

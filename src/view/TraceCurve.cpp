@@ -27,64 +27,39 @@ std::optional<TPoint> PlaceOnCurve(const CurveScale& scale, const ViewState& vie
     return PixelPoint(scale.Column(axisX), scale.Row(CurveValue(view, curve, point)));
 }
 
-// The pen's walk along a curve: where it last drew and the point it holds
+// The walk along a curve of a rectangular chart: a point within 3 pixels of
+// the last drawn one (in each direction with symbols, in all without) is held
 // back.
-class CurvePen {
+class CurvePen : public CurveWalk {
 public:
-    CurvePen(ViewState& view, CurvePlotter& plotter) : view_(view), plotter_(plotter) {}
+    using CurveWalk::CurveWalk;
 
     // Returns true once a point beyond the right edge has been drawn.
     bool Point(TPoint p, double x, int rightEdge)
     {
+        const int dx = std::abs(p.x - last_.x);
+        const int dy = std::abs(p.y - last_.y);
         if (!down_) {
             if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, p, PointSize, x);
             plotter_.MoveTo(p);
         } else if (!view_.ShowDataPoints) {
-            if (std::abs(p.x - last_.x) + std::abs(p.y - last_.y) < kNearPixels) return HoldBack(p, x);
+            if (dx + dy < kNearPixels) {
+                HoldBack(p, x);
+                return false;
+            }
             if (view_.ShowLine) plotter_.LineTo(p);
-            held_ = false;
         } else {
-            if (std::abs(p.x - last_.x) < kNearPixels && std::abs(p.y - last_.y) < kNearPixels) return HoldBack(p, x);
+            if (dx < kNearPixels && dy < kNearPixels) {
+                HoldBack(p, x);
+                return false;
+            }
             if (view_.ShowLine) plotter_.LineTo(p);
             DrawPointMarker(view_, plotter_, p, PointSize, x);
             plotter_.MoveTo(p);
-            held_ = false;
         }
-        last_ = p;
-        down_ = true;
+        Drawn(p);
         return p.x > rightEdge;
     }
-
-    void Gap()
-    {
-        DrawHeldBack();
-        down_ = false;
-    }
-
-    void DrawHeldBack()
-    {
-        if (!held_) return;
-        if (view_.ShowLine) plotter_.LineTo(heldPixel_);
-        if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, PointSize, heldX_);
-        held_ = false;
-    }
-
-private:
-    bool HoldBack(TPoint p, double x)
-    {
-        held_ = true;
-        heldPixel_ = p;
-        heldX_ = x;
-        return false;
-    }
-
-    ViewState& view_;
-    CurvePlotter& plotter_;
-    bool down_ = false;
-    TPoint last_;
-    bool held_ = false;
-    TPoint heldPixel_;
-    double heldX_ = 0;
 };
 
 // How a segment reads its points: a run by random access, a replay through

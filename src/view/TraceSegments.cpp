@@ -32,3 +32,11 @@ void SetTracePen(CCanvas& canvas, int width)
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenWidth(width);
 }
+
+void CurveWalk::DrawHeldBack()
+{
+    if (!held_) return;
+    if (view_.ShowLine) plotter_.LineTo(heldPixel_);
+    if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, PointSize, heldX_);
+    held_ = false;
+}

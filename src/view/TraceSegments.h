@@ -25,3 +25,50 @@ void DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<st
 // The pen of the trace drawing: solid, LineWidth wide (RefWidth for the
 // reference trace), in the colour the caller set.
 void SetTracePen(CCanvas& canvas, int width);
+
+// The pen's walk along a curve of many points: whether it is down, the last
+// point it drew, and the point it holds back because it lies too near that
+// one. The curves of the rectangular charts and of the Smith chart decide
+// differently which points to hold back.
+class CurveWalk {
+public:
+    CurveWalk(ViewState& view, CurvePlotter& plotter) : view_(view), plotter_(plotter) {}
+
+    // A point that is not drawn: the held-back point is drawn and the pen
+    // lifted.
+    void Gap()
+    {
+        DrawHeldBack();
+        down_ = false;
+    }
+
+    // The line to the held-back point, then its symbol.
+    void DrawHeldBack();
+
+protected:
+    void HoldBack(TPoint p, double x)
+    {
+        held_ = true;
+        heldPixel_ = p;
+        heldX_ = x;
+    }
+
+    // A point was drawn (or, without symbols, passed over on the pixel of the
+    // last one): nothing is held back any more.
+    void Drawn(TPoint p)
+    {
+        last_ = p;
+        down_ = true;
+        held_ = false;
+    }
+
+    ViewState& view_;
+    CurvePlotter& plotter_;
+    bool down_ = false;
+    TPoint last_;
+
+private:
+    bool held_ = false;
+    TPoint heldPixel_;
+    double heldX_ = 0;
+};

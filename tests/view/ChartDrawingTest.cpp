@@ -106,18 +106,6 @@ TEST_F(ChartDrawing, ACursorFarLeftStaysAtTheDrawLimitWithArrowsAtTheBorder)
     EXPECT_FALSE(cursorAt(middle, 2, 7));
 }
 
-TEST_F(ChartDrawing, TheCursorLineDrawnTwiceLeavesTheChartAsItWas)
-{
-    view_.CursorPixel = 3;
-    const QImage background = PatternImage(100, 60);
-    QImage image = background;
-    CCanvas canvas(image);
-    DrawCursorLine(view_, canvas, {0, 0, 100, 60});
-    EXPECT_NE(image, background);
-    DrawCursorLine(view_, canvas, {0, 0, 100, 60});
-    EXPECT_EQ(image, background);
-}
-
 TEST_F(ChartDrawing, WhichTracesEachTraceModeDraws)
 {
     CTrace& trace = AddTrace(view_, Sweep(200));
@@ -182,17 +170,24 @@ TEST_F(ChartDrawing, TheReferenceTraceIsOverlaidWhenShown)
     ReferenceTraces.reset();
 }
 
-TEST_F(ChartDrawing, TheDividerBandInvertedTwiceIsAsItWas)
+TEST_F(ChartDrawing, FiguresDrawnTwiceLeaveTheChartAsItWas)
 {
+    view_.CursorPixel = 3;
     view_.DividerY = 30;
-    const QImage background = PatternImage(100, 60);
+    const TRect chart{0, 0, 100, 60};
+    const QImage background = PatternImage(chart.right, chart.bottom);
     QImage image = background;
     CCanvas canvas(image);
-    InvertDividerBand(view_, canvas, {0, 0, 100, 60});
+    DrawCursorLine(view_, canvas, chart);
+    EXPECT_NE(image, background);
+    DrawCursorLine(view_, canvas, chart);
+    EXPECT_EQ(image, background);
+
+    InvertDividerBand(view_, canvas, chart); // rows 28 to 31
     EXPECT_EQ(image.pixel(50, 28), background.pixel(50, 28) ^ 0x00FFFFFFu);
     EXPECT_EQ(image.pixel(50, 31), background.pixel(50, 31) ^ 0x00FFFFFFu);
     EXPECT_EQ(image.pixel(50, 32), background.pixel(50, 32));
-    InvertDividerBand(view_, canvas, {0, 0, 100, 60});
+    InvertDividerBand(view_, canvas, chart);
     EXPECT_EQ(image, background);
 }
 
