@@ -108,7 +108,12 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
     CurvePen pen(view, *plotter);
     PointRecord point{};
     double x = 0;
-    while (data.NextPointX(view.HorMode, x, point.R, point.X, &point.V, &point.I, &point.phase)) {
+    // Only "V/I/phase" and "P" read V, I and the phase.
+    const bool vip = view.GraphKind == kGraphVip || view.GraphKind == kGraphPower;
+    double* const V = vip ? &point.V : nullptr;
+    double* const I = vip ? &point.I : nullptr;
+    double* const phase = vip ? &point.phase : nullptr;
+    while (data.NextPointX(view.HorMode, x, point.R, point.X, V, I, phase)) {
         // A point on a logarithmic X axis at a frequency below 1e-20 is left
         // out without lifting the pen.
         const std::optional<double> axisX = scale->AxisX(x);
