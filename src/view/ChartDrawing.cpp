@@ -91,12 +91,12 @@ void DrawRectangularChart(ViewState& view, CCanvas& canvas, const TRect& chart, 
     DrawXAxis(canvas, view, chart);
     DrawLegend(view, canvas, chart);
 
-    const std::vector<CurveSpec> curves = ChartCurves(view);
+    const std::vector<ChartCurve> curves = ChartCurves(view);
     ForEachDrawnTrace(view, true, [&](CTrace& trace, bool dimmed) {
-        for (const CurveSpec& spec : curves) {
+        for (const ChartCurve& drawn : curves) {
             if (dimmed) canvas.SetPenColor(SchemeColor(kColorDimmed));
-            else canvas.SetPenColor(spec.ownColor ? trace.Color : SchemeColor(spec.color));
-            DrawCurve(trace, view, spec.curve, canvas, spec.phasePane ? panes.phase : panes.upper, view.RowHeight, path);
+            else canvas.SetPenColor(drawn.ownColor ? trace.Color : SchemeColor(drawn.color));
+            DrawCurve(trace, view, drawn.curve, canvas, drawn.phasePane ? panes.phase : panes.upper, view.RowHeight, path);
         }
     });
 

@@ -21,9 +21,9 @@ void DrawSegments(ViewState& view, CTrace& trace, VswrColor vswr, CCanvas& canva
         smith();
         return;
     }
-    for (const CurveSpec& spec : ChartCurves(view, vswr)) {
-        canvas.SetPenColor(spec.ownColor ? trace.Color : SchemeColor(spec.color));
-        curve(spec.curve, spec.phasePane ? panes.phase : panes.upper);
+    for (const ChartCurve& drawn : ChartCurves(view, vswr)) {
+        canvas.SetPenColor(drawn.ownColor ? trace.Color : SchemeColor(drawn.color));
+        curve(drawn.curve, drawn.phasePane ? panes.phase : panes.upper);
     }
 }
 

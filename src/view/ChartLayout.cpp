@@ -29,24 +29,24 @@ ChartPanes ArrangePanes(ViewState& view, const TRect& chart)
     return panes;
 }
 
-std::vector<CurveSpec> ChartCurves(const ViewState& view, VswrColor vswr)
+std::vector<ChartCurve> ChartCurves(const ViewState& view, VswrColor vswr)
 {
     const bool phaseShown = view.Graphs[view.GraphKind].Phase != kPhaseOff;
-    const CurveSpec values{0, kColorTrace1};
-    const CurveSpec second{1, kColorTrace2};
+    const ChartCurve values{0, kColorTrace1};
+    const ChartCurve second{1, kColorTrace2};
     switch (view.GraphKind) {
     case kGraphRX:
     case kGraphGammaReIm:
         return {values, second};
     case kGraphVip:
-        if (phaseShown) return {values, second, CurveSpec{2, kColorPhase, false, true}};
+        if (phaseShown) return {values, second, ChartCurve{2, kColorPhase, false, true}};
         return {values, second};
     case kGraphZMagPhase:
     case kGraphGammaMagPhase:
-        if (phaseShown) return {values, CurveSpec{1, kColorPhase, false, true}};
+        if (phaseShown) return {values, ChartCurve{1, kColorPhase, false, true}};
         return {values};
     case kGraphVswr:
-        return {CurveSpec{0, kColorTrace1, vswr == VswrColor::Own}};
+        return {ChartCurve{0, kColorTrace1, vswr == VswrColor::Own}};
     case kGraphPower:
         return {values};
     default:

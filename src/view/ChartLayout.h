@@ -26,7 +26,7 @@ struct ChartPanes {
 ChartPanes ArrangePanes(ViewState& view, const TRect& chart);
 
 // One curve of a rectangular chart kind and its colour.
-struct CurveSpec {
+struct ChartCurve {
     int curve = 0;
     ColorKind color = kColorTrace1;
     bool ownColor = false; // the trace's own colour instead
@@ -38,7 +38,7 @@ enum class VswrColor { Own, Trace1 };
 
 // The curves of a rectangular kind: the values in "Trace 1" and "Trace 2",
 // the phase curve (only while the kind's phase is shown) in "Phase".
-std::vector<CurveSpec> ChartCurves(const ViewState& view, VswrColor vswr = VswrColor::Own);
+std::vector<ChartCurve> ChartCurves(const ViewState& view, VswrColor vswr = VswrColor::Own);
 
 // The traces of the two passes of a chart drawing: first, only when
 // TraceMode is 1, the unselected ones (to be dimmed); then the selected ones,
