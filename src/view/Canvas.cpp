@@ -1,14 +1,16 @@
 #include "view/Canvas.h"
 
 #include "view/ColorConversion.h"
+#include "view/LineRuns.h"
+#include "view/RunUnion.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 
 namespace {
@@ -56,7 +58,15 @@ void CCanvas::SetPen(const CPen& pen)
     SetPenWidth(pen.Width);
 }
 
-void CCanvas::SetPenWidth(int width) { pen_.Width = std::clamp(width, 0, kMaxPenWidth); }
+void CCanvas::SetPenWidth(int width)
+{
+    pen_.Width = std::clamp(width, 0, kMaxPenWidth);
+    if (pen_.Width <= 1) {
+        footprint_.reset();
+    } else if (!footprint_ || footprint_->Width() != pen_.Width) {
+        footprint_ = std::make_unique<PenFootprint>(pen_.Width);
+    }
+}
 
 void CCanvas::SetFont(const CFont& font)
 {
@@ -76,8 +86,7 @@ void CCanvas::LineTo(int x, int y)
     if (pen_.Width <= 1) {
         ThinLine(penPos_, to);
     } else {
-        QPainterPath path(QPointF(penPos_.x, penPos_.y));
-        path.lineTo(to.x, to.y);
+        const std::array<TPoint, 2> path = {penPos_, to};
         StrokeWide(path);
     }
     penPos_ = to;
@@ -91,10 +100,49 @@ void CCanvas::Polyline(std::span<const TPoint> points)
         for (const TPoint& point : points.subspan(1)) LineTo(point.x, point.y);
         return;
     }
-    QPainterPath path(QPointF(points.front().x, points.front().y));
-    for (const TPoint& point : points.subspan(1)) path.lineTo(point.x, point.y);
-    StrokeWide(path);
+    StrokeWide(points);
     penPos_ = points.back();
+}
+
+TRect CCanvas::PaintArea() const
+{
+    TRect area{0, 0, Width(), Height()};
+    if (clip_) {
+        area = {std::max(area.left, clip_->left), std::max(area.top, clip_->top), std::min(area.right, clip_->right),
+                std::min(area.bottom, clip_->bottom)};
+    }
+    return area;
+}
+
+void CCanvas::PaintVerticalRun(int x, int top, int bottom)
+{
+    const TRect area = PaintArea();
+    if (x < area.left || x >= area.right) return;
+    const int from = std::max(top, area.top);
+    const int to = std::min(bottom, area.bottom - 1);
+    if (from > to) return;
+    const QRgb color = ToRgb(pen_.Color);
+    if (pen_.Mode == PenMode::Xor) {
+        for (int y = from; y <= to; ++y) Line(y)[x] ^= color & 0x00FFFFFFu;
+    } else {
+        for (int y = from; y <= to; ++y) Line(y)[x] = color;
+    }
+}
+
+void CCanvas::PaintHorizontalRun(int y, int left, int right)
+{
+    const TRect area = PaintArea();
+    if (y < area.top || y >= area.bottom) return;
+    const int from = std::max(left, area.left);
+    const int to = std::min(right, area.right - 1);
+    if (from > to) return;
+    const QRgb color = ToRgb(pen_.Color);
+    QRgb* line = Line(y);
+    if (pen_.Mode == PenMode::Xor) {
+        for (int x = from; x <= to; ++x) line[x] ^= color & 0x00FFFFFFu;
+    } else {
+        std::fill(line + from, line + to + 1, color);
+    }
 }
 
 void CCanvas::FillRect(const TRect& rect)
@@ -115,7 +163,7 @@ void CCanvas::FullArc(const TRect& box)
 void CCanvas::SetPixel(int x, int y, TColor color)
 {
     if (!Visible(x, y)) return;
-    reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_)[x] = ToRgb(color);
+    Line(y)[x] = ToRgb(color);
 }
 
 void CCanvas::TextOut(int x, int y, const std::string& text)
@@ -133,14 +181,11 @@ int CCanvas::TextWidth(const std::string& text) const
 
 void CCanvas::InvertRect(const TRect& rect)
 {
-    TRect area{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, Width()),
-               std::min(rect.bottom, Height())};
-    if (clip_) {
-        area = {std::max(area.left, clip_->left), std::max(area.top, clip_->top), std::min(area.right, clip_->right),
-                std::min(area.bottom, clip_->bottom)};
-    }
+    const TRect paintable = PaintArea();
+    const TRect area{std::max(rect.left, paintable.left), std::max(rect.top, paintable.top),
+                     std::min(rect.right, paintable.right), std::min(rect.bottom, paintable.bottom)};
     for (int y = area.top; y < area.bottom; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_);
+        QRgb* line = Line(y);
         for (int x = area.left; x < area.right; ++x) line[x] ^= 0x00FFFFFFu;
     }
 }
@@ -168,7 +213,7 @@ void CCanvas::PlotPenPixel(int x, int y)
     const bool on = pen_.Style == PenStyle::Solid || dotPhase_ < kDotOn;
     dotPhase_ = (dotPhase_ + 1) % kDotCycle;
     if (!on || !Visible(x, y)) return;
-    QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_)[x];
+    QRgb& pixel = Line(y)[x];
     if (pen_.Mode == PenMode::Xor) {
         pixel ^= ToRgb(pen_.Color) & 0x00FFFFFFu;
     } else {
@@ -200,11 +245,38 @@ void CCanvas::ThinLine(TPoint from, TPoint to)
     }
 }
 
-void CCanvas::StrokeWide(const QPainterPath& path)
+// The pen's footprint stamped along the one-pixel path through the points.
+// A copy pen may set a pixel twice; an XOR pen must set each pixel of the
+// figure once, so its runs are merged first.
+void CCanvas::StrokeWide(std::span<const TPoint> path)
 {
-    PreparePainter(false);
-    painter_->drawPath(path);
+    const PenFootprint& footprint = *footprint_;
+    const auto paintColumn = [this](int x, int top, int bottom) { PaintVerticalRun(x, top, bottom); };
+    const auto paintRow = [this](int y, int left, int right) { PaintHorizontalRun(y, left, right); };
+    RunUnion figure;
+    const auto gatherColumn = [&figure](int x, int top, int bottom) { figure.AddColumnRun(x, top, bottom); };
+    const auto gatherRow = [&figure](int y, int left, int right) { figure.AddRowRun(y, left, right); };
+    const bool copy = pen_.Mode == PenMode::Copy;
+    // Path pixels farther out than the footprint reaches land nothing.
+    const TRect area = PaintArea();
+    const RunWindow reach{area.left - footprint.High(), area.right - 1 - footprint.Low(), area.top - footprint.High(),
+                          area.bottom - 1 - footprint.Low()};
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+        ForEachLineRun(
+            path[i], path[i + 1], LineEnd::Included, reach,
+            [&](int x, int top, int bottom) {
+                if (copy) footprint.WidenColumnRun(x, top, bottom, paintColumn);
+                else footprint.WidenColumnRun(x, top, bottom, gatherColumn);
+            },
+            [&](int y, int left, int right) {
+                if (copy) footprint.WidenRowRun(y, left, right, paintRow);
+                else footprint.WidenRowRun(y, left, right, gatherRow);
+            });
+    }
+    if (!copy) figure.ForEachRun(paintColumn);
 }
+
+QRgb* CCanvas::Line(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
 
 void CCanvas::PreparePainter(bool cosmetic)
 {

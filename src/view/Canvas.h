@@ -1,7 +1,10 @@
 #pragma once
 
 #include "model/Color.h"
+#include "view/PenFootprint.h"
 #include "view/PixelTypes.h"
+
+#include <QRgb>
 
 #include <memory>
 #include <optional>
@@ -11,7 +14,6 @@
 class QFont;
 class QImage;
 class QPainter;
-class QPainterPath;
 
 enum class PenStyle { Solid, Dot };
 enum class PenMode { Copy, Xor };
@@ -38,8 +40,10 @@ struct CFont {
 // - a line covers its start pixel and leaves out its end pixel, so lines
 //   joined end to start set every pixel once, also under an XOR pen;
 // - a pen one pixel wide draws its dots 3 pixels on, 3 off; wider pens
-//   (up to 30) are solid with round ends, and a polyline is stroked as one
-//   figure so that an XOR pen does not cancel out its corners;
+//   (up to 30) are solid: their round footprint (PenFootprint) is stamped on
+//   every pixel of the one-pixel line from start to end, end included, so
+//   their ends are round; a polyline is stroked as one figure so that an XOR
+//   pen does not cancel out its corners;
 // - rectangles cover left .. right - 1 and top .. bottom - 1, and so does the
 //   outline of a full arc;
 // - text is placed by its top-left corner, in the font's colour, without
@@ -76,6 +80,15 @@ public:
     // position ends on the last point.
     void Polyline(std::span<const TPoint> points);
 
+    // Pixels of a column (top to bottom) or of a row (left to right), ends
+    // included, in the pen's colour and mode, whatever its width and style.
+    void PaintVerticalRun(int x, int top, int bottom);
+    void PaintHorizontalRun(int y, int left, int right);
+    // The footprint of a pen wider than one pixel; null for a thin pen.
+    const PenFootprint* Footprint() const { return footprint_.get(); }
+    // Where drawing can land: the image, within the clip rectangle if any.
+    TRect PaintArea() const;
+
     // Fills with the brush colour.
     void FillRect(const TRect& rect);
     // The outline of the ellipse that fits the box, with the pen.
@@ -95,8 +108,9 @@ private:
     bool Visible(int x, int y) const;
     void PlotPenPixel(int x, int y);
     void ThinLine(TPoint from, TPoint to);
-    void StrokeWide(const QPainterPath& path);
+    void StrokeWide(std::span<const TPoint> path);
     void PreparePainter(bool cosmetic);
+    QRgb* Line(int y) const;
 
     QImage& image_;
     std::unique_ptr<QPainter> painter_;
@@ -104,6 +118,7 @@ private:
     unsigned char* bits_ = nullptr;
     long long bytesPerLine_ = 0;
     CPen pen_;
+    std::unique_ptr<PenFootprint> footprint_;
     TColor brush_ = 0xFFFFFF;
     CFont font_;
     TPoint penPos_;

@@ -2,6 +2,8 @@
 
 #include "view/PixelTypes.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 // The pixel range that chart coordinates are clamped to before they reach the
@@ -20,10 +22,21 @@ struct PixelLimits {
 extern PixelLimits DrawLimits;
 
 // The one way a computed coordinate becomes a pixel: clamped to lo .. hi, then
-// truncated toward zero. NaN has no pixel; callers treat it as a gap.
-std::optional<int> TruncateToPixel(double value, int lo, int hi);
+// truncated toward zero. NaN has no pixel; callers treat it as a gap. Inline,
+// since every point of every curve passes here.
+inline std::optional<int> TruncateToPixel(double value, int lo, int hi)
+{
+    if (std::isnan(value)) return std::nullopt;
+    return static_cast<int>(std::clamp(value, static_cast<double>(lo), static_cast<double>(hi)));
+}
 
 // TruncateToPixel within DrawLimits, x first, then y.
-std::optional<int> PixelX(double x);
-std::optional<int> PixelY(double y);
-std::optional<TPoint> PixelPoint(double x, double y);
+inline std::optional<int> PixelX(double x) { return TruncateToPixel(x, DrawLimits.MinX, DrawLimits.MaxX); }
+inline std::optional<int> PixelY(double y) { return TruncateToPixel(y, DrawLimits.MinY, DrawLimits.MaxY); }
+inline std::optional<TPoint> PixelPoint(double x, double y)
+{
+    const std::optional<int> px = PixelX(x);
+    const std::optional<int> py = PixelY(y);
+    if (!px || !py) return std::nullopt;
+    return TPoint{*px, *py};
+}

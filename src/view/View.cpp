@@ -5,6 +5,8 @@
 #include "view/ChartPaintBox.h"
 #include "view/CloseQuestion.h"
 #include "view/ColorConversion.h"
+#include "view/CursorTable.h"
+#include "view/DataGridModel.h"
 #include "view/GraphTabs.h"
 #include "view/ScaleUndo.h"
 #include "view/ViewHost.h"
@@ -18,7 +20,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -35,15 +37,20 @@ QVBoxLayout* StackedLayout(QWidget* widget)
     return layout;
 }
 
-QTableWidget* MakeGrid(QWidget* parent, const char* name, const std::initializer_list<int> columnWidths)
+// A grid of rows of the same height without row headers, whose columns the
+// user can size. Every row is as high as the others, so a list of a million
+// points costs no more to show than a screenful.
+QTableView* MakeGrid(QWidget* parent, const char* name, QAbstractItemModel* model, int columnWidth)
 {
-    auto* grid = new QTableWidget(1, static_cast<int>(columnWidths.size()), parent);
+    auto* grid = new QTableView(parent);
     grid->setObjectName(name);
+    grid->setModel(model);
     grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    int column = 0;
-    for (const int width : columnWidths) grid->setColumnWidth(column++, width);
+    grid->horizontalHeader()->setDefaultSectionSize(columnWidth);
+    grid->setWordWrap(false);
     return grid;
 }
 
@@ -89,7 +96,8 @@ void TViewForm::BuildControls()
     PaintBox->setObjectName("PaintBox");
     PaintBox->setAutoFillBackground(true);
     chartLayout->addWidget(PaintBox, 1);
-    DataStringGrid = MakeGrid(chartArea, "DataStringGrid", {80, 80, 80, 80});
+    DataGrid = new DataGridModel(Traces, this);
+    DataStringGrid = MakeGrid(chartArea, "DataStringGrid", DataGrid, 80);
     DataStringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     chartLayout->addWidget(DataStringGrid, 1);
     SmithPanel = new QFrame(chartArea);
@@ -105,7 +113,10 @@ void TViewForm::BuildControls()
     TablePanel = new QFrame(TableSplitter);
     TablePanel->setObjectName("TablePanel");
     TablePanel->setMinimumHeight(28);
-    TableGrid = MakeGrid(TablePanel, "TableGrid", {64, 77, 64});
+    CursorTable = new CursorTableModel(*this, this);
+    TableGrid = MakeGrid(TablePanel, "TableGrid", CursorTable, 64);
+    TableGrid->setColumnWidth(1, 77);
+    TableGrid->setItemDelegate(new CursorTableDelegate(TableGrid));
     TableGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TableGrid->horizontalHeader()->setStyleSheet("QHeaderView::section { background-color: rgb(238, 238, 238); }");
     StackedLayout(TablePanel)->addWidget(TableGrid);
@@ -137,6 +148,14 @@ void TViewForm::BuildControls()
 
     connect(GraphTabSet, &QTabBar::currentChanged, this, &TViewForm::GraphTabSetChange);
     connect(PaintBox, &ChartPaintBox::Resized, this, &TViewForm::FormPaint);
+    connect(TableSplitter, &QSplitter::splitterMoved, this, &TViewForm::TableSplitterMoved);
+    DataGrid->Show(nullptr, 0);
+    // The space bar reaches the window from its grids and track bar too, and
+    // the cursor table keeps still under the wheel until a row is chosen.
+    for (QObject* child : {static_cast<QObject*>(DataStringGrid), static_cast<QObject*>(TableGrid),
+                           static_cast<QObject*>(SmithTrackBar), static_cast<QObject*>(TableGrid->viewport())}) {
+        child->installEventFilter(this);
+    }
 }
 
 void TViewForm::UpdateCaption() { setWindowTitle(QString::fromStdString(DocumentName)); }
@@ -151,7 +170,10 @@ void TViewForm::FormClose() { host_.SetActiveView(false, this); }
 void TViewForm::FormActivate()
 {
     host_.SetActiveView(true, this);
+    if (!DataEditPending) FillDataGrid();
     FormPaint();
+    UpdateTableRows();
+    UpdateTableValues();
 }
 
 void TViewForm::FillGraphTabs()
@@ -203,29 +225,6 @@ void TViewForm::ArrangeControls()
     TablePanel->setVisible(chart && TableVisible);
     DataInfoPanel->setVisible(!chart && !DataInfoPanel->text().isEmpty());
     layout()->activate();
-}
-
-void TViewForm::FormPaint()
-{
-    if (GraphKind == kGraphData) return;
-    QPalette background = PaintBox->palette();
-    background.setColor(QPalette::Window, ToQColor(SchemeColor(kColorBackground)));
-    PaintBox->setPalette(background);
-
-    const TRect rect = PaintBoxRect();
-    QImage bitmap;
-    if (rect.Width() > 0 && rect.Height() > 0) {
-        bitmap = QImage(rect.Width(), rect.Height(), QImage::Format_RGB32);
-        // Without memory for a bitmap the last picture stays.
-        if (bitmap.isNull()) return;
-        try {
-            CCanvas canvas(bitmap);
-            DrawChart(canvas, rect);
-        } catch (const std::exception&) {
-            // A failing computation ends the drawing; what was drawn is shown.
-        }
-    }
-    PaintBox->ShowBitmap(bitmap);
 }
 
 void TViewForm::ClearPointInfo() { host_.ShowPointerReadout({}); }

@@ -6,15 +6,19 @@
 #include <QWidget>
 
 class CCanvas;
+class CTrace;
 class CViewHost;
 class ChartPaintBox;
+class CursorTableModel;
+class DataGridModel;
 class QFrame;
+class QImage;
 class QLabel;
 class QMenu;
 class QSlider;
 class QSplitter;
 class QTabBar;
-class QTableWidget;
+class QTableView;
 
 // The document window: one per open document, shown in the main window's
 // multiple-document area. It owns the document's traces and labels and holds
@@ -58,13 +62,46 @@ public:
 
     // Shows and hides the controls for the kind shown and the cursor table.
     void ArrangeControls();
+    // The cursor table was resized: the chart fills the rest.
+    void TableSplitterMoved();
     // Paints the chart into a fresh off-screen bitmap and shows it; nothing
     // for "Data". An error while drawing leaves what was drawn so far.
     void FormPaint();
-    // The whole chart onto a canvas over the chart rectangle.
+    // The whole chart onto a canvas over the chart rectangle
+    // (ChartDrawing.h), then the cursor table's values and, on the Smith
+    // chart, its track bar, while the table is shown.
     void DrawChart(CCanvas& canvas, const TRect& rect);
+    // The picture for an image export: the chart, the cursor table under it
+    // while it is shown, and a black frame around both.
+    void RenderToBitmap(QImage& bitmap);
     // Empties the status bar's pointer readout.
     void ClearPointInfo();
+
+    // After each point of a run into this window: the newest segment of the
+    // last trace drawn over the chart, and its row in the point list.
+    // Nothing when the last trace is not selected. Takes constant time
+    // however many points the trace holds.
+    void DrawRunIncrement();
+    // During a replay: the segment of the replayed trace (none: nothing)
+    // that ends at point `index`, drawn over the chart.
+    void DrawReplayMarkers(CTrace* replayed, int index);
+
+    // The point list of "Data" from the selected trace, or the message why
+    // there is none ("No trace selected", "More than 1 trace selected").
+    void FillDataGrid();
+    // The cursor table's rows: one per trace, each as high as the table
+    // font needs, without a selection. Nothing while the table is hidden.
+    void UpdateTableRows();
+    // Each trace's R and X at the cursor, shown in the cursor table.
+    void UpdateTableValues();
+    // The Smith chart's track bar at the cursor value `value`.
+    void SetTrackBarFrequency(double value);
+
+    // The mouse tool: 0 selection, 1 hand, -1 the other one. Always true.
+    bool SetTool(int tool);
+    // A key pressed in the window or in one of its grids or track bar: the
+    // space bar switches the mouse tool on a chart. The key goes on.
+    void FormKeyDown(int key);
 
     // The chart rectangle: the PaintBox's client area, from (0, 0).
     TRect PaintBoxRect() const;
@@ -73,16 +110,23 @@ public:
     QFrame* TablePanel = nullptr;
     QTabBar* GraphTabSet = nullptr;
     ChartPaintBox* PaintBox = nullptr;
-    QTableWidget* DataStringGrid = nullptr;
-    QTableWidget* TableGrid = nullptr;
+    QTableView* DataStringGrid = nullptr;
+    QTableView* TableGrid = nullptr;
     QFrame* SmithPanel = nullptr;
     QSlider* SmithTrackBar = nullptr;
     QLabel* DataInfoPanel = nullptr;
     QMenu* LabelsPopUpMenu = nullptr;
 
+    // What the point list and the cursor table show.
+    DataGridModel* DataGrid = nullptr;
+    CursorTableModel* CursorTable = nullptr;
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void BuildControls();

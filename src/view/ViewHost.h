@@ -22,6 +22,10 @@ public:
     // The control window's graph list and Screen tab, from the active window.
     virtual void GraphListFromView() = 0;
     virtual void ScreenEditsFromView() = 0;
+    // The numbers of the Screen tab alone, after the window changed a scale.
+    // Showing the whole Screen tab shows them too, which is what a host
+    // without a lighter refresh does.
+    virtual void ScreenValuesFromView() { ScreenEditsFromView(); }
 
     // Panels 0 to 2 of the status bar: what the chart means under the
     // pointer; empty texts clear them.

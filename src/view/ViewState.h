@@ -5,6 +5,7 @@
 #include "view/ChartKinds.h"
 #include "view/GraphSettings.h"
 #include "view/Label.h"
+#include "view/MarkerRects.h"
 #include "view/PixelTypes.h"
 
 #include <array>
@@ -31,13 +32,6 @@ struct ScaleState {
 };
 
 constexpr int kScaleUndoDepth = 20;
-
-// A clickable rectangle around a drawn data point and the point's x value in
-// the units of the HorMode it was drawn in.
-struct MarkerRect {
-    TRect Rect;
-    double X = 0;
-};
 
 // Indices into ViewState::DrawnExtents.
 enum DrawnExtentIndex {
@@ -105,7 +99,7 @@ struct ViewState : public CDisplayTransformSource {
     TPoint DragStart;
     TRect DragRect;
     int DragShape = 0;
-    std::vector<MarkerRect> MarkerRects;
+    MarkerRectTable MarkerRects;
     std::array<ScaleState, kScaleUndoDepth> ScaleUndo = {};
     int ScaleUndoCount = 0;
     bool Modified = false;

@@ -1,4 +1,5 @@
 #include "RecordingMessageSink.h"
+#include "RecordingViewHost.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
 #include "view/ChartPaintBox.h"
@@ -14,34 +15,13 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
 namespace {
-
-// The main window and control window as a document window sees them.
-class RecordingViewHost final : public CViewHost {
-public:
-    void SetActiveView(bool active, TViewForm* view) override { activations.emplace_back(active, view); }
-    bool SaveViewAs(TViewForm& view) override
-    {
-        saved.push_back(&view);
-        return saveAsResult;
-    }
-    void GraphListFromView() override { ++graphListRefreshes; }
-    void ScreenEditsFromView() override { ++screenRefreshes; }
-    void ShowPointerReadout(const std::array<std::string, 3>& panels) override { readouts.push_back(panels); }
-
-    std::vector<std::pair<bool, TViewForm*>> activations;
-    std::vector<TViewForm*> saved;
-    bool saveAsResult = true;
-    int graphListRefreshes = 0;
-    int screenRefreshes = 0;
-    std::vector<std::array<std::string, 3>> readouts;
-};
 
 QStringList TabTexts(const QTabBar& tabs)
 {
@@ -94,8 +74,8 @@ TEST_F(ViewForm, ControlsCarryTheirNames)
         EXPECT_NE(view_->findChild<QWidget*>(name), nullptr) << name;
     }
     EXPECT_EQ(view_->SmithTrackBar->maximum(), 10000);
-    EXPECT_EQ(view_->TableGrid->columnCount(), 3);
-    EXPECT_EQ(view_->DataStringGrid->columnCount(), 4);
+    EXPECT_EQ(view_->TableGrid->model()->columnCount(), 3);
+    EXPECT_EQ(view_->DataStringGrid->model()->columnCount(), 4);
 
     QStringList items;
     for (const QAction* action : view_->LabelsPopUpMenu->actions()) items << action->text();

@@ -1,0 +1,105 @@
+// The document window's pictures: the off-screen painting of the chart, the
+// image export, and what a run or a replay draws between two repaints.
+
+#include "model/Settings.h"
+#include "view/Canvas.h"
+#include "view/ChartDrawing.h"
+#include "view/ChartIncrements.h"
+#include "view/ChartPaintBox.h"
+#include "view/ColorConversion.h"
+#include "view/DataGridModel.h"
+#include "view/View.h"
+
+#include <QPainter>
+#include <QTableView>
+
+#include <array>
+#include <exception>
+
+void TViewForm::TableSplitterMoved()
+{
+    ArrangeControls();
+    FormPaint();
+}
+
+void TViewForm::FormPaint()
+{
+    if (GraphKind == kGraphData) return;
+    QPalette background = PaintBox->palette();
+    background.setColor(QPalette::Window, ToQColor(SchemeColor(kColorBackground)));
+    PaintBox->setPalette(background);
+
+    const TRect rect = PaintBoxRect();
+    QImage bitmap;
+    if (rect.Width() > 0 && rect.Height() > 0) {
+        bitmap = QImage(rect.Width(), rect.Height(), QImage::Format_RGB32);
+        // Without memory for a bitmap the last picture stays.
+        if (bitmap.isNull()) return;
+        try {
+            CCanvas canvas(bitmap);
+            DrawChart(canvas, rect);
+        } catch (const std::exception&) {
+            // A failing computation ends the drawing; what was drawn is shown.
+        }
+    }
+    PaintBox->ShowBitmap(bitmap);
+}
+
+void TViewForm::DrawChart(CCanvas& canvas, const TRect& rect)
+{
+    DrawChartContent(*this, canvas, rect);
+    if (!TableVisible || GraphKind == kGraphData) return;
+    if (GraphKind == kGraphSmith) SetTrackBarFrequency(CursorX);
+    UpdateTableValues();
+}
+
+void TViewForm::RenderToBitmap(QImage& bitmap)
+{
+    const TRect rect = PaintBoxRect();
+    const int tableHeight = TableVisible ? TableGrid->height() : 0;
+    bitmap = QImage(rect.Width(), rect.Height() + tableHeight, QImage::Format_RGB32);
+    if (bitmap.isNull()) return;
+    bitmap.fill(Qt::white);
+    try {
+        CCanvas canvas(bitmap);
+        DrawChart(canvas, rect);
+    } catch (const std::exception&) {
+        // As on the screen: what was drawn is kept.
+    }
+    if (TableVisible) {
+        QPainter painter(&bitmap);
+        TableGrid->render(&painter, QPoint(0, rect.Height()));
+    }
+    CCanvas canvas(bitmap);
+    canvas.SetPen({0, 1, PenStyle::Solid, PenMode::Copy});
+    const int right = bitmap.width() - 1;
+    const int bottom = bitmap.height() - 1;
+    const std::array<TPoint, 5> frame = {{{0, 0}, {right, 0}, {right, bottom}, {0, bottom}, {0, 0}}};
+    canvas.Polyline(frame);
+}
+
+void TViewForm::DrawRunIncrement()
+{
+    const int count = Traces.Count();
+    if (count == 0 || !Traces.Get(count - 1)->Selected) return;
+    CTrace* trace = Traces.Get(count - 1);
+    DataGrid->Grow(trace, trace->Data.Count());
+    QImage& bitmap = PaintBox->Bitmap();
+    if (bitmap.isNull()) return;
+    {
+        CCanvas canvas(bitmap);
+        DrawRunSegments(*this, canvas, PaintBoxRect());
+    }
+    PaintBox->update();
+}
+
+void TViewForm::DrawReplayMarkers(CTrace* replayed, int index)
+{
+    QImage& bitmap = PaintBox->Bitmap();
+    if (bitmap.isNull()) return;
+    {
+        CCanvas canvas(bitmap);
+        DrawReplaySegments(*this, replayed, index, canvas, PaintBoxRect());
+    }
+    PaintBox->update();
+}

@@ -1,0 +1,78 @@
+// The document window's grids: the point list of "Data" and the cursor table
+// under the charts, with the Smith chart's track bar that moves the cursor.
+
+#include "model/Settings.h"
+#include "view/CursorTable.h"
+#include "view/DataGridModel.h"
+#include "view/ReplayLimit.h"
+#include "view/TrackBarPosition.h"
+#include "view/View.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSlider>
+#include <QTableView>
+
+#include <cstdlib>
+
+namespace {
+
+// The pixel height of a font of `size` points on a screen of 96 dots per
+// inch, as the settings' fonts are made.
+int FontPixelHeight(int size) { return (std::abs(size) * 96 + 36) / 72; }
+
+QFont TableQFont()
+{
+    QFont font(QString::fromStdString(TableFont.Name));
+    font.setPixelSize(std::max(1, FontPixelHeight(TableFont.Size)));
+    font.setBold(TableFont.Bold);
+    font.setItalic(TableFont.Italic);
+    return font;
+}
+
+} // namespace
+
+void TViewForm::FillDataGrid()
+{
+    bool several = false;
+    CTrace* trace = Traces.GetSelected(&several);
+    const bool gridShown = !DataStringGrid->isHidden();
+    DataInfoPanel->clear();
+    if (gridShown) DataInfoPanel->hide();
+    if (!trace) {
+        DataGrid->Show(nullptr, 0);
+        DataInfoPanel->setText(several ? "More than 1 trace selected" : "No trace selected");
+        if (gridShown) DataInfoPanel->show();
+        return;
+    }
+    DataGrid->Show(trace, ReplaySampleLimit(*trace));
+}
+
+void TViewForm::UpdateTableRows()
+{
+    if (!TableVisible) return;
+    const QFont font = TableQFont();
+    TableGrid->setFont(font);
+    TableGrid->horizontalHeader()->setFont(font);
+    const int rowHeight = static_cast<int>(FontPixelHeight(TableFont.Size) * 1.2 + 6);
+    TableGrid->verticalHeader()->setMinimumSectionSize(1);
+    TableGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    TableGrid->horizontalHeader()->setFixedHeight(rowHeight);
+    CursorTable->SetRows(Traces.Count());
+    TableGrid->clearSelection();
+    TableGrid->setCurrentIndex({});
+}
+
+void TViewForm::UpdateTableValues()
+{
+    for (int i = 0; i < Traces.Count(); ++i) {
+        CTrace& trace = *Traces.Get(i);
+        trace.CursorValid = trace.Data.InterpolateAt(HorMode, HorLog, CursorX, trace.CursorR, trace.CursorX);
+    }
+    CursorTable->Refresh();
+}
+
+void TViewForm::SetTrackBarFrequency(double value)
+{
+    SmithTrackBar->setValue(TrackBarPosition(*this, value, SmithTrackBar->minimum(), SmithTrackBar->maximum()));
+}

@@ -1,0 +1,182 @@
+// The fast trace drawing against the literal one, segment by segment on the
+// canvas: the same pixels and the same marker entries for every kind of
+// trace, chart and pen.
+
+#include "CanvasTestSupport.h"
+#include "ChartTestTraces.h"
+#include "SettingsSnapshot.h"
+#include "model/Correction.h"
+#include "model/Settings.h"
+#include "view/Canvas.h"
+#include "view/ChartDrawing.h"
+#include "view/CurvePlotter.h"
+#include "view/ViewState.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const TRect kChart{0, 0, 640, 420};
+
+struct Drawing {
+    QImage image;
+    std::vector<MarkerRect> markers;
+};
+
+Drawing Draw(ViewState& view, DrawingPath path)
+{
+    Drawing drawing{BlackImage(kChart.right, kChart.bottom), {}};
+    CCanvas canvas(drawing.image);
+    DrawChartContent(view, canvas, kChart, path);
+    for (int i = 0; i < view.MarkerRects.Count(); ++i) drawing.markers.push_back(view.MarkerRects[i]);
+    return drawing;
+}
+
+int DifferingPixels(const QImage& a, const QImage& b)
+{
+    int differing = 0;
+    for (int y = 0; y < kChart.bottom; ++y) {
+        for (int x = 0; x < kChart.right; ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+    }
+    return differing;
+}
+
+// The chart as drawn without any of the window's traces.
+QImage WithoutTraces(ViewState& view)
+{
+    std::vector<bool> selected;
+    for (int i = 0; i < view.Traces.Count(); ++i) selected.push_back(std::exchange(view.Traces.Get(i)->Selected, false));
+    const int mode = std::exchange(view.TraceMode, 0);
+    QImage image = Draw(view, DrawingPath::Literal).image;
+    view.TraceMode = mode;
+    for (int i = 0; i < view.Traces.Count(); ++i) view.Traces.Get(i)->Selected = selected[static_cast<std::size_t>(i)];
+    return image;
+}
+
+void ExpectSameDrawing(ViewState& view, const std::string& what, bool drawsTraces)
+{
+    const Drawing literal = Draw(view, DrawingPath::Literal);
+    const Drawing fast = Draw(view, DrawingPath::Fast);
+    EXPECT_EQ(DifferingPixels(literal.image, fast.image), 0) << what;
+    // The traces must have drawn something for the comparison to count.
+    if (drawsTraces) {
+        EXPECT_GT(DifferingPixels(literal.image, WithoutTraces(view)), 500) << what;
+    }
+    ASSERT_EQ(literal.markers.size(), fast.markers.size()) << what;
+    for (std::size_t i = 0; i < literal.markers.size(); ++i) {
+        ASSERT_EQ(literal.markers[i].Rect, fast.markers[i].Rect) << what;
+        ASSERT_EQ(literal.markers[i].X, fast.markers[i].X) << what;
+    }
+}
+
+class FastDrawing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetDefaults();
+        CurrentScheme = kSchemeWhite;
+        view_.HorLeft[kHorF] = 1;
+        view_.HorRight[kHorF] = 100;
+    }
+
+    // Every pen and symbol setting on the chart kind shown.
+    void ExpectSameForEveryPen(const std::string& what)
+    {
+        for (const int width : {1, 2, 3}) {
+            for (const bool symbols : {false, true}) {
+                for (const bool line : {true, false}) {
+                    LineWidth = width;
+                    view_.ShowDataPoints = symbols;
+                    view_.ShowLine = line;
+                    ExpectSameDrawing(view_,
+                                      what + " width " + std::to_string(width) + (symbols ? " symbols" : "") +
+                                          (line ? " line" : ""),
+                                      symbols || line);
+                }
+            }
+        }
+    }
+
+    SettingsSnapshot snapshot_;
+    ViewState view_;
+};
+
+TEST_F(FastDrawing, RectangularChartsOfSmoothNoisyAndGappedTraces)
+{
+    AddTrace(view_, Sweep(20000));
+    AddTrace(view_, Noise(6000, 1));
+    AddTrace(view_, WithGaps(Noise(3000, 2), 7));
+    view_.Traces.Get(1)->Selected = false; // dimmed in the first pass
+    for (const int kind : {kGraphRX, kGraphZMagPhase, kGraphVswr, kGraphVip, kGraphPower}) {
+        view_.GraphKind = kind;
+        ExpectSameForEveryPen(std::string(ChartKindNames[kind]));
+    }
+}
+
+TEST_F(FastDrawing, CurvesReachingFarBeyondTheirPane)
+{
+    std::vector<PointRecord> points = Noise(8000, 3, 400);
+    for (std::size_t i = 0; i < points.size(); i += 50) points[i].R = points[i].X = -1e7; // clamped far off
+    AddTrace(view_, points);
+    view_.GraphKind = kGraphRX;
+    view_.HorLeft[kHorF] = 30; // the curve enters from the left and leaves at the right
+    view_.HorRight[kHorF] = 33;
+    view_.Graphs[kGraphRX].Top = 60;
+    view_.Graphs[kGraphRX].Bot = -60;
+    ExpectSameForEveryPen("clipped R/X");
+
+    view_.GraphKind = kGraphGammaMagPhase;
+    view_.Graphs[kGraphGammaMagPhase].Phase = kPhaseOn;
+    view_.HorLog = true;
+    view_.HorLeft[kHorF] = 20;
+    view_.HorRight[kHorF] = 40;
+    ExpectSameForEveryPen("logarithmic Gamma mag/phase");
+}
+
+TEST_F(FastDrawing, SmithChartsWithGradientReferenceAndTransitions)
+{
+    CTrace& noisy = AddTrace(view_, WithGaps(Noise(4000, 4, 300), 11));
+    AddTrace(view_, Sweep(15000));
+    noisy.Data.MatchPoints[kRMin] = {20, 5, 10, 0.2, 0.1, 0};
+    noisy.Data.Transitions[0] = {0, 0, 0.25, 100, 3000};
+    view_.ShowMatchTime = true;
+    ReferenceTraces = std::make_unique<CTraces>();
+    auto reference = std::make_unique<CTrace>();
+    for (const PointRecord& p : Noise(2000, 5, 200)) reference->Data.Append(p.f, p.R, p.X);
+    ReferenceTraces->Add(std::move(reference));
+    ReferenceTraceIndex = 0;
+    ShowReference = true;
+    view_.GraphKind = kGraphSmith;
+    for (const double scale : {1.0, 0.3}) {
+        view_.SmithScale = scale;
+        UseGradient = false;
+        ExpectSameForEveryPen("Smith chart scale " + std::to_string(scale));
+        UseGradient = true;
+        ExpectSameForEveryPen("Smith chart with gradient, scale " + std::to_string(scale));
+    }
+    ReferenceTraces.reset();
+}
+
+TEST_F(FastDrawing, AnXorPenIsHandedToTheCanvasAsItComes)
+{
+    // Two passes over the same line cancel under XOR; merging them would not.
+    QImage literal = PatternImage(50, 50);
+    QImage fast = literal;
+    for (QImage* image : {&literal, &fast}) {
+        CCanvas canvas(*image);
+        canvas.SetPen({0xFFFFFF, 1, PenStyle::Solid, PenMode::Xor});
+        const auto plotter = MakeCurvePlotter(canvas, image == &fast ? DrawingPath::Fast : DrawingPath::Literal);
+        plotter->MoveTo({5, 5});
+        plotter->LineTo({40, 30});
+        plotter->LineTo({5, 5});
+        plotter->Square({20, 20}, 6);
+    }
+    EXPECT_EQ(fast, literal);
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "ChartTestTraces.h"
+#include "SettingsSnapshot.h"
+#include "model/Settings.h"
+#include "view/Canvas.h"
+#include "view/ChartDrawing.h"
+#include "view/MarkerRects.h"
+#include "view/ViewState.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MarkerRects, APressFindsTheFirstRectangleThatHoldsItEdgesIncluded)
+{
+    MarkerRectTable table;
+    table.Alloc(4);
+    table.Add({10, 10, 20, 20}, 1.5);
+    table.Add({15, 15, 25, 25}, 2.5);
+    EXPECT_EQ(table.Find(10, 20), 0); // the left and bottom edges count
+    EXPECT_EQ(table.Find(20, 10), 0);
+    EXPECT_EQ(table.Find(17, 17), 0); // the earlier one wins
+    EXPECT_EQ(table.Find(25, 25), 1);
+    EXPECT_EQ(table.Find(26, 25), -1);
+    EXPECT_EQ(table[1].X, 2.5);
+}
+
+TEST(MarkerRects, WithoutATableNothingIsStoredOrFound)
+{
+    MarkerRectTable table;
+    table.Add({0, 0, 10, 10}, 1);
+    EXPECT_EQ(table.Count(), 0);
+    EXPECT_EQ(table.Find(5, 5), -1);
+    table.Alloc(0);
+    EXPECT_FALSE(table.Exists());
+
+    table.Alloc(2);
+    table.Add({0, 0, 10, 10}, 1);
+    table.Free();
+    EXPECT_EQ(table.Find(5, 5), -1);
+    table.Add({0, 0, 10, 10}, 1);
+    EXPECT_EQ(table.Count(), 0);
+}
+
+TEST(MarkerRects, AFullTableGrowsRatherThanBeingWrittenPastItsEnd)
+{
+    MarkerRectTable table;
+    table.Alloc(2);
+    for (int i = 0; i < 3; ++i) table.Add({i * 10, 0, i * 10 + 5, 5}, i);
+    EXPECT_EQ(table.Count(), 3);
+    EXPECT_EQ(table.Find(22, 2), 2);
+}
+
+TEST(MarkerRects, EachDrawingRebuildsTheTableInTheStorageOfTheLastOne)
+{
+    const SettingsSnapshot snapshot;
+    SetDefaults();
+    ViewState view;
+    view.GraphKind = kGraphRX;
+    AddTrace(view, Noise(500, 9));
+    QImage image(300, 200, QImage::Format_RGB32);
+    CCanvas canvas(image);
+    DrawChartContent(view, canvas, {0, 0, 300, 200});
+    ASSERT_GT(view.MarkerRects.Count(), 0);
+    const int count = view.MarkerRects.Count();
+    const MarkerRect* storage = &view.MarkerRects[0];
+    DrawChartContent(view, canvas, {0, 0, 300, 200});
+    EXPECT_EQ(view.MarkerRects.Count(), count);
+    EXPECT_EQ(&view.MarkerRects[0], storage);
+
+    view.ShowDataPoints = false;
+    DrawChartContent(view, canvas, {0, 0, 300, 200});
+    EXPECT_FALSE(view.MarkerRects.Exists());
+}
+
+} // namespace

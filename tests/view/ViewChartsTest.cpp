@@ -1,0 +1,296 @@
+// The document window around its charts, headless: the point list, the
+// cursor table, the run increment, the image export, the space bar and the
+// wheel.
+
+#include "CanvasTestSupport.h"
+#include "ChartTestTraces.h"
+#include "RecordingMessageSink.h"
+#include "RecordingViewHost.h"
+#include "SettingsSnapshot.h"
+#include "model/NumberText.h"
+#include "model/Settings.h"
+#include "view/ChartPaintBox.h"
+#include "view/CursorTable.h"
+#include "view/CurveScale.h"
+#include "view/DataGridModel.h"
+#include "view/DrawLimits.h"
+#include "view/ReplayLimit.h"
+#include "view/View.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+QStringList Header(const QAbstractItemModel& model)
+{
+    QStringList header;
+    for (int c = 0; c < model.columnCount(); ++c) header << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return header;
+}
+
+QString Cell(const QAbstractItemModel& model, int row, int column)
+{
+    return model.data(model.index(row, column), Qt::DisplayRole).toString();
+}
+
+class ViewCharts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetDefaults();
+        CurrentScheme = kSchemeWhite;
+        view_ = std::make_unique<TViewForm>(host_);
+    }
+
+    void ShowChart(int kind)
+    {
+        view_->show();
+        view_->GraphTabSet->setCurrentIndex(kind);
+        QApplication::processEvents();
+    }
+
+    const QAbstractItemModel& Grid() const { return *view_->DataStringGrid->model(); }
+    const QAbstractItemModel& Table() const { return *view_->TableGrid->model(); }
+
+    SettingsSnapshot snapshot_;
+    ScopedMessageRecorder boxes_;
+    RecordingViewHost host_;
+    std::unique_ptr<TViewForm> view_;
+};
+
+TEST_F(ViewCharts, ThePointListSaysWhyItIsEmpty)
+{
+    view_->FillDataGrid();
+    EXPECT_EQ(view_->DataInfoPanel->text(), "No trace selected");
+    EXPECT_FALSE(view_->DataInfoPanel->isHidden());
+    EXPECT_EQ(Header(Grid()), (QStringList{"N", "f(MHz)", "R", "X"}));
+    EXPECT_EQ(Grid().rowCount(), 1);
+    EXPECT_EQ(Cell(Grid(), 0, 0), "");
+
+    AddTrace(*view_, Sweep(3));
+    AddTrace(*view_, Sweep(3));
+    view_->FillDataGrid();
+    EXPECT_EQ(view_->DataInfoPanel->text(), "More than 1 trace selected");
+
+    view_->Traces.Get(1)->Selected = false;
+    view_->FillDataGrid();
+    EXPECT_EQ(view_->DataInfoPanel->text(), "");
+    EXPECT_TRUE(view_->DataInfoPanel->isHidden());
+    EXPECT_EQ(Grid().rowCount(), 3);
+}
+
+TEST_F(ViewCharts, ThePointListHasTheColumnsOfTheTracesFlags)
+{
+    CTrace& trace = AddTrace(*view_, {{12.5, 50, -7.25, 0.004, 1.5, 0.25, 30}});
+    TableDataDigits = 4;
+    view_->FillDataGrid();
+    EXPECT_EQ(Header(Grid()), (QStringList{"N", "f(MHz)", "R", "X", "t(s)", "V", "I", "Phase"}));
+    EXPECT_EQ(Cell(Grid(), 0, 0), "1");
+    EXPECT_EQ(Cell(Grid(), 0, 1).toStdString(), FormatEng(4, 12.5));
+    EXPECT_EQ(Cell(Grid(), 0, 3).toStdString(), FormatEng(4, -7.25));
+    EXPECT_EQ(Cell(Grid(), 0, 4), "0.00");
+    EXPECT_EQ(Cell(Grid(), 0, 7).toStdString(), FormatEng(4, 30));
+
+    trace.Vip = false;
+    view_->FillDataGrid();
+    EXPECT_EQ(Header(Grid()), (QStringList{"N", "f(MHz)", "R", "X", "t(s)"}));
+    trace.Time = false;
+    trace.Vip = true;
+    view_->FillDataGrid();
+    EXPECT_EQ(Header(Grid()), (QStringList{"N", "f(MHz)", "R", "X", "V", "I", "Phase"}));
+
+    view_->OffsetUse = true; // R and X as displayed
+    view_->OffsetR = 10;
+    EXPECT_EQ(Cell(Grid(), 0, 2).toStdString(), FormatEng(4, 40));
+}
+
+TEST_F(ViewCharts, AMillionPointsAreListedAtOnceAndOnlyUpToAReplayPosition)
+{
+    AddTrace(*view_, Sweep(1'000'000));
+    view_->FillDataGrid();
+    EXPECT_EQ(Grid().rowCount(), 1'000'000);
+    EXPECT_EQ(Cell(Grid(), 999'999, 0), "1000000");
+
+    InstallReplaySampleLimit([](const CTrace&) { return 10; });
+    view_->FillDataGrid();
+    InstallReplaySampleLimit({});
+    EXPECT_EQ(Grid().rowCount(), 10);
+}
+
+TEST_F(ViewCharts, ARunIncrementAddsOneRowAndTheNewestSegment)
+{
+    view_->ShowDataPoints = false;
+    view_->HorLeft[kHorF] = 0;
+    view_->HorRight[kHorF] = 100;
+    CTrace& trace = AddTrace(*view_, {{10, 20, 0, 0, 0, 0, 0}, {30, 40, 0, 0, 0, 0, 0}});
+    view_->FillDataGrid();
+    ShowChart(kGraphRX);
+    const QImage before = view_->PaintBox->Bitmap().copy();
+    std::vector<std::pair<int, int>> inserted;
+    QObject::connect(&Grid(), &QAbstractItemModel::rowsInserted,
+                     [&inserted](const QModelIndex&, int first, int last) { inserted.emplace_back(first, last); });
+
+    trace.Data.Append(60, -30, 50);
+    view_->DrawRunIncrement();
+    EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{2, 2}}));
+    EXPECT_EQ(Cell(Grid(), 2, 2).toStdString(), FormatEng(TableDataDigits, -30));
+
+    // Every changed pixel lies on the segment of R or of X from the second
+    // point to the third.
+    std::vector<std::pair<TPoint, TPoint>> segments;
+    const TRect chart = view_->PaintBoxRect();
+    for (const auto& [curve, from, to] : {std::tuple{0, 40.0, -30.0}, std::tuple{1, 0.0, 50.0}}) {
+        const std::optional<CurveScale> scale = CurveScale::For(*view_, curve, chart, view_->RowHeight);
+        ASSERT_TRUE(scale);
+        segments.emplace_back(*PixelPoint(scale->Column(30), scale->Row(from)),
+                              *PixelPoint(scale->Column(60), scale->Row(to)));
+    }
+    const auto onASegment = [&segments](int x, int y) {
+        for (const auto& [a, b] : segments) {
+            const double length = double(b.x - a.x) * (b.x - a.x) + double(b.y - a.y) * (b.y - a.y);
+            const double t = std::clamp(((x - a.x) * double(b.x - a.x) + (y - a.y) * double(b.y - a.y)) / length, 0.0, 1.0);
+            const double dx = a.x + t * (b.x - a.x) - x;
+            const double dy = a.y + t * (b.y - a.y) - y;
+            if (dx * dx + dy * dy <= 1) return true;
+        }
+        return false;
+    };
+    const QImage& after = view_->PaintBox->Bitmap();
+    int changed = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y)) continue;
+            ++changed;
+            EXPECT_TRUE(onASegment(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_GT(changed, 200);
+}
+
+TEST_F(ViewCharts, ARunIntoAnUnselectedTraceDrawsNothing)
+{
+    CTrace& trace = AddTrace(*view_, Sweep(5));
+    trace.Selected = false;
+    view_->FillDataGrid();
+    ShowChart(kGraphRX);
+    const QImage before = view_->PaintBox->Bitmap().copy();
+    trace.Data.Append(90, 10, 10);
+    view_->DrawRunIncrement();
+    EXPECT_EQ(view_->PaintBox->Bitmap(), before);
+    EXPECT_EQ(Grid().rowCount(), 1);
+}
+
+TEST_F(ViewCharts, TheCursorTableShowsEachTracesValuesAtTheCursor)
+{
+    view_->TableVisible = true;
+    AddTrace(*view_, {{10, 20, 0, 0, 0, 0, 0}, {30, 40, 10, 0, 0, 0, 0}}, "near");
+    AddTrace(*view_, {{80, 20, 0, 0, 0, 0, 0}, {90, 40, 10, 0, 0, 0, 0}}, "far").Selected = false;
+    view_->CursorX = 20;
+    view_->UpdateTableRows();
+    view_->UpdateTableValues();
+    EXPECT_EQ(Table().rowCount(), 2);
+    EXPECT_EQ(Header(Table()), (QStringList{QString::fromStdString(FormatEng(6, 20)), "R", "X"}));
+    EXPECT_EQ(Cell(Table(), 0, 0), "near");
+    EXPECT_EQ(Cell(Table(), 0, 1).toStdString(), FormatEng(TableDataDigits, 30));
+    EXPECT_EQ(Cell(Table(), 0, 2).toStdString(), FormatEng(TableDataDigits, 5));
+    EXPECT_EQ(Cell(Table(), 1, 0), "far"); // the cursor lies before its points
+    EXPECT_EQ(Cell(Table(), 1, 1), "");
+    EXPECT_EQ(Table().data(Table().index(0, 1), Qt::BackgroundRole).value<QColor>(), QColor(221, 238, 255));
+    EXPECT_EQ(Table().data(Table().index(1, 1), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+
+    view_->Traces.Clear();
+    view_->UpdateTableRows(); // one empty row without traces
+    EXPECT_EQ(Table().rowCount(), 1);
+    EXPECT_EQ(Cell(Table(), 0, 0), "");
+}
+
+TEST_F(ViewCharts, TheExportedImageHoldsTheChartAndTheTableInAFrame)
+{
+    view_->TableVisible = true;
+    ShowChart(kGraphRX);
+    view_->ArrangeControls();
+    QApplication::processEvents();
+    QImage image;
+    view_->RenderToBitmap(image);
+    EXPECT_EQ(image.width(), view_->PaintBox->width());
+    EXPECT_EQ(image.height(), view_->PaintBox->height() + view_->TableGrid->height());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+                                QPoint(image.width() - 1, image.height() - 1), QPoint(image.width() / 2, 0)}) {
+        EXPECT_EQ(image.pixel(corner), qRgb(0, 0, 0));
+    }
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255)); // the chart's white background inside the frame
+
+    view_->TableVisible = false;
+    view_->RenderToBitmap(image);
+    EXPECT_EQ(image.height(), view_->PaintBox->height());
+}
+
+TEST_F(ViewCharts, TheSpaceBarSwitchesTheMouseToolOnCharts)
+{
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(view_.get(), &space);
+    EXPECT_EQ(view_->HandTool, 0); // "Data" has no mouse tool
+    ShowChart(kGraphRX);
+    QApplication::sendEvent(view_->TableGrid, &space);
+    EXPECT_EQ(view_->HandTool, 1);
+    QApplication::sendEvent(view_.get(), &space);
+    EXPECT_EQ(view_->HandTool, 0);
+
+    EXPECT_TRUE(view_->SetTool(-1));
+    EXPECT_EQ(view_->HandTool, 1);
+    view_->SetTool(0);
+    EXPECT_EQ(view_->HandTool, 0);
+}
+
+TEST_F(ViewCharts, TheWheelOverTheChartZoomsAndShowsTheNewScales)
+{
+    ShowChart(kGraphRX);
+    // A wheel turned over the chart reaches the window when the chart leaves
+    // it; an event the test makes goes straight to its receiver.
+    const QPointF middle = view_->PaintBox->mapTo(view_.get(), QPointF(view_->PaintBox->width() / 2.0, 100));
+    QWheelEvent wheel(middle, view_->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view_.get(), &wheel);
+    EXPECT_TRUE(wheel.isAccepted());
+    EXPECT_NEAR(view_->HorLeft[kHorF], 1 + 0.2 * 49.5, 0.2);
+    EXPECT_EQ(view_->ScaleUndoCount, 1);
+    EXPECT_EQ(host_.screenValueRefreshes, 1);
+}
+
+TEST_F(ViewCharts, TheCursorTableKeepsStillUnderTheWheelUntilARowIsChosen)
+{
+    view_->TableVisible = true;
+    for (int i = 0; i < 40; ++i) AddTrace(*view_, Sweep(2));
+    ShowChart(kGraphRX);
+    view_->ArrangeControls();
+    view_->UpdateTableRows();
+    QApplication::processEvents();
+    QWidget* viewport = view_->TableGrid->viewport();
+    const QPointF inside(10, 10);
+    QWheelEvent wheel(inside, viewport->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_EQ(view_->TableGrid->verticalScrollBar()->value(), 0);
+
+    view_->TableGrid->selectRow(0);
+    QWheelEvent again(inside, viewport->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &again);
+    EXPECT_GT(view_->TableGrid->verticalScrollBar()->value(), 0);
+}
+
+} // namespace
