@@ -191,7 +191,11 @@ void TMainForm::SetActiveView(bool active, TViewForm* view)
 
 void TMainForm::RepaintAllViews()
 {
-    for (TViewForm* view : Views()) view->FormPaint();
+    for (TViewForm* view : Views()) {
+        view->UpdateTableRows();
+        view->UpdateTableValues();
+        view->FormPaint();
+    }
 }
 
 void TMainForm::GraphListFromView() { viewControlForm_->GraphListFromView(); }

@@ -3,7 +3,6 @@
 
 #include "app/DocumentSave.h"
 #include "app/MainForm.h"
-#include "app/RunDrawing.h"
 #include "app/ViewControl.h"
 #include "link/AnalyzerLink.h"
 #include "link/MeasurementRun.h"
@@ -13,6 +12,7 @@
 #include "model/RunSettings.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
+#include "view/RunName.h"
 #include "view/View.h"
 
 #include <QCoreApplication>
@@ -47,7 +47,7 @@ public:
         if (!trace_.Data.Append(point.f, point.R, point.X, point.t, point.V, point.I, point.phase)) {
             throw Exception("No room for another point");
         }
-        ShowRunIncrement(view_);
+        view_.DrawRunIncrement();
     }
     void DispatchPendingEvents() override { QCoreApplication::processEvents(); }
     bool StopRequested() override { return control_.StopBtn->isChecked(); }
@@ -96,12 +96,13 @@ void TViewControlForm::MeasureInto(TViewForm& view)
     QCoreApplication::processEvents();
 
     CTrace& trace = *created;
-    trace.Name = RunTraceName(view.Traces);
+    trace.Name = NextRunName(view.Traces);
     trace.Selected = true;
     trace.Time = true;
     view.Traces.Add(std::move(created));
     RefreshControlForm();
-    ShowRunStart(view);
+    view.FillDataGrid();
+    view.FormPaint();
 
     CWindowRunListener listener(*this, view, trace);
     const auto correct = [](double f, double& R, double& X) { ApplyCorrection(R, X, f, R, X); };
@@ -112,7 +113,8 @@ void TViewControlForm::MeasureInto(TViewForm& view)
 
 void TViewControlForm::EndRun(TViewForm& view)
 {
-    ShowRunEnd(view);
+    view.FormPaint();
+    view.UpdateTableValues();
     view.Modified = true;
     RunBtn->setEnabled(true);
     StopBtn->setChecked(false);
