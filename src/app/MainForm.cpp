@@ -163,8 +163,10 @@ TViewForm& TMainForm::CreateView(const std::string& name)
     const QSize size = view->size();
     QMdiSubWindow* frame = MdiArea->addSubWindow(view, TViewForm::kSubWindowFlags);
     frame->show();
-    // The frame starts at its smallest; the window keeps its own size in it.
-    frame->resize(frame->size() - view->size() + size);
+    // The frame starts at its smallest; the window keeps its own size in it,
+    // as far as the frame's area lets it be seen whole.
+    const QSize wanted = frame->size() - view->size() + size;
+    frame->resize(wanted.boundedTo(MdiArea->viewport()->size()));
     SetActiveView(true, view);
     view->UpdateCaption();
     return *view;
