@@ -1,11 +1,9 @@
 #include "link/AnswerLine.h"
 
-#include <charconv>
-#include <system_error>
+#include "model/DecimalDigits.h"
+#include "model/TraceNumber.h"
 
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Walks through a line the way the C library's scanf does with "%lg" and
 // literal characters: a number may be preceded by white space and carry a
@@ -16,7 +14,7 @@ public:
 
     void SkipSpace()
     {
-        while (!rest_.empty() && IsSpace(rest_.front())) rest_.remove_prefix(1);
+        while (!rest_.empty() && IsScanfSpace(rest_.front())) rest_.remove_prefix(1);
     }
 
     bool Literal(char expected)
@@ -28,20 +26,8 @@ public:
 
     bool Number(double& value)
     {
-        SkipSpace();
-        std::string_view digits = rest_;
-        bool negative = false;
-        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-            negative = digits.front() == '-';
-            digits.remove_prefix(1);
-        }
-        // from_chars takes no sign of its own beyond a minus; a second sign
-        // is not a number.
-        if (digits.empty() || digits.front() == '+' || digits.front() == '-') return false;
-        double magnitude = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-        if (error != std::errc()) return false;
-        value = negative ? -magnitude : magnitude;
+        const char* end = ReadScanfDouble(rest_.data(), rest_.data() + rest_.size(), value);
+        if (!end) return false;
         rest_.remove_prefix(static_cast<std::size_t>(end - rest_.data()));
         return true;
     }

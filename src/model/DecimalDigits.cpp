@@ -3,15 +3,6 @@
 #include <charconv>
 #include <limits>
 
-namespace {
-
-bool IsScanfSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-} // namespace
-
 void DecimalDigits::Add(int digit, bool afterPoint)
 {
     if (afterPoint) ++fractionDigits_;
@@ -43,7 +34,7 @@ double DecimalDigits::Value(long long exponent) const
     return value;
 }
 
-std::optional<int> ReadScanfInteger(std::string_view text, size_t* consumed)
+std::optional<int> ReadScanfInteger(std::string_view text, size_t* consumed, bool* fits)
 {
     size_t i = 0;
     while (i < text.size() && IsScanfSpace(text[i])) ++i;
@@ -54,11 +45,13 @@ std::optional<int> ReadScanfInteger(std::string_view text, size_t* consumed)
     }
     if (i >= text.size() || text[i] < '0' || text[i] > '9') return std::nullopt;
 
-    constexpr long long limit = std::numeric_limits<int>::max();
+    // The magnitude of INT_MIN is one more than INT_MAX.
+    const long long limit = negative ? 1LL + std::numeric_limits<int>::max() : std::numeric_limits<int>::max();
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         if (value <= limit) value = value * 10 + (text[i] - '0');
     }
+    if (fits) *fits = value <= limit;
     if (value > limit) value = limit;
     if (consumed) *consumed = i;
     return static_cast<int>(negative ? -value : value);

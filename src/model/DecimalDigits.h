@@ -22,8 +22,15 @@ private:
     long long fractionDigits_ = 0; // digits taken after the point, zeros included
 };
 
+// White space as scanf skips it before a number.
+inline bool IsScanfSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // Reads a decimal integer the way scanf's "%d" does: leading white space, an
 // optional sign, then at least one digit. Values too large for an int
-// saturate. Gives nothing when no digit follows; otherwise *consumed (when
-// given) receives the number of characters read.
-std::optional<int> ReadScanfInteger(std::string_view text, size_t* consumed = nullptr);
+// saturate, and *fits (when given) tells whether it did fit. Gives nothing
+// when no digit follows; otherwise *consumed (when given) receives the number
+// of characters read.
+std::optional<int> ReadScanfInteger(std::string_view text, size_t* consumed = nullptr, bool* fits = nullptr);

@@ -9,11 +9,6 @@
 
 namespace {
 
-bool IsScanfSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 char* WriteExponent(char* out, int exponent)
 {
     *out++ = 'e';
@@ -119,7 +114,7 @@ std::size_t FormatTraceNumber(double value, char* out)
     return static_cast<size_t>(out - start);
 }
 
-const char* ParseTraceNumber(const char* begin, const char* end, double& value)
+const char* ReadScanfDouble(const char* begin, const char* end, double& value)
 {
     const char* p = begin;
     while (p < end && IsScanfSpace(*p)) ++p;

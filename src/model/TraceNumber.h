@@ -14,7 +14,8 @@ constexpr std::size_t kTraceNumberMaxLength = 32;
 // Writes the number into `out` (not terminated) and returns its length.
 std::size_t FormatTraceNumber(double value, char* out);
 
-// Reads one number the way scanf's "%lg" does: leading white space, an
-// optional sign, then a decimal or hexadecimal number, "inf", "infinity" or
-// "nan". Returns the position after the number, or null when there is none.
-const char* ParseTraceNumber(const char* begin, const char* end, double& value);
+// Reads one number the way scanf's "%lg" does, for trace text and the
+// analyzer's answer lines alike: leading white space, an optional sign, then a
+// decimal or hexadecimal number, "inf", "infinity" or "nan". Returns the
+// position after the number, or null when there is none.
+const char* ReadScanfDouble(const char* begin, const char* end, double& value);

@@ -21,7 +21,7 @@ bool ParseColumns(const char* begin, const char* end, double* values, int column
             if (p >= end || *p != ',') return false;
             ++p;
         }
-        p = ParseTraceNumber(p, end, values[k]);
+        p = ReadScanfDouble(p, end, values[k]);
         if (!p) return false;
     }
     return true;

@@ -5,9 +5,9 @@
 // node, so the text form needs no escaping.
 
 #include "model/FileIO.h"
+#include "model/NumberText.h"
 #include "model/XMLNode.h"
 
-#include <cstring>
 
 namespace {
 
@@ -17,13 +17,6 @@ constexpr const char* kLineBreak = "\r\n";
 // parsed recursively without bound.
 constexpr int kMaxDepth = 256;
 constexpr size_t kFail = std::string::npos;
-
-std::string TrimBlanks(const std::string& text, size_t begin, size_t end)
-{
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-    return text.substr(begin, end - begin);
-}
 
 } // namespace
 
@@ -143,7 +136,7 @@ size_t CXMLNode::ParseAttributes(const std::string& text, size_t position)
         if (valueBegin > text.size()) return kFail;
         const size_t valueEnd = text.find('"', valueBegin);
         if (valueEnd == std::string::npos) return kFail;
-        attributes_.emplace_back(TrimBlanks(text, p, stop), TrimBlanks(text, valueBegin, valueEnd));
+        attributes_.emplace_back(TrimText(text.substr(p, stop - p)), TrimText(text.substr(valueBegin, valueEnd - valueBegin)));
         p = valueEnd + 1;
     }
 }

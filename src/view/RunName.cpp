@@ -1,10 +1,9 @@
 #include "view/RunName.h"
 
+#include "model/DecimalDigits.h"
 #include "model/Trace.h"
 
 #include <algorithm>
-#include <cctype>
-#include <climits>
 #include <optional>
 #include <string_view>
 
@@ -12,25 +11,15 @@ namespace {
 
 constexpr std::string_view kPrefix = "run";
 
-// The integer after the prefix, read as the C library's "%d" would, but
-// without overflowing: digits beyond the range of an int make no number.
+// The number after the prefix, as the C library's "%d" reads it; a number
+// beyond the range of an int makes none.
 std::optional<int> RunNumber(std::string_view name)
 {
     if (name.substr(0, kPrefix.size()) != kPrefix) return std::nullopt;
-    std::size_t i = kPrefix.size();
-    while (i < name.size() && std::isspace(static_cast<unsigned char>(name[i]))) ++i;
-    bool negative = false;
-    if (i < name.size() && (name[i] == '+' || name[i] == '-')) negative = name[i++] == '-';
-    const std::size_t firstDigit = i;
-    long long magnitude = 0;
-    constexpr long long kBeyondInt = static_cast<long long>(INT_MAX) + 2;
-    for (; i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])); ++i) {
-        magnitude = std::min(kBeyondInt, magnitude * 10 + (name[i] - '0'));
-    }
-    if (i == firstDigit) return std::nullopt;
-    const long long value = negative ? -magnitude : magnitude;
-    if (value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
+    bool fits = false;
+    const std::optional<int> number = ReadScanfInteger(name.substr(kPrefix.size()), nullptr, &fits);
+    if (!fits) return std::nullopt;
+    return number;
 }
 
 } // namespace

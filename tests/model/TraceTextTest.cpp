@@ -64,7 +64,7 @@ TEST(TraceNumber, EveryWrittenNumberReadsBackExactly)
         if (!std::isfinite(value)) continue;
         const std::string text = Format(value);
         double back = 0;
-        const char* end = ParseTraceNumber(text.data(), text.data() + text.size(), back);
+        const char* end = ReadScanfDouble(text.data(), text.data() + text.size(), back);
         ASSERT_EQ(end, text.data() + text.size()) << text;
         ASSERT_EQ(back, value) << text;
     }
@@ -84,14 +84,14 @@ TEST(TraceNumber, ReadsLikeScanf)
     for (const auto& c : cases) {
         double value = -1;
         const char* begin = c.text;
-        const char* end = ParseTraceNumber(begin, begin + std::strlen(begin), value);
+        const char* end = ReadScanfDouble(begin, begin + std::strlen(begin), value);
         ASSERT_NE(end, nullptr) << c.text;
         EXPECT_EQ(value, c.value) << c.text;
         EXPECT_EQ(static_cast<size_t>(end - begin), c.length) << c.text;
     }
     for (const char* text : {"", " ", "x", "+-1", "--1", ",1", "+"}) {
         double value = 0;
-        EXPECT_EQ(ParseTraceNumber(text, text + std::strlen(text), value), nullptr) << text;
+        EXPECT_EQ(ReadScanfDouble(text, text + std::strlen(text), value), nullptr) << text;
     }
 }
 
