@@ -112,12 +112,13 @@ void TMainForm::BuildStatusBar()
 void TMainForm::FormShow()
 {
     setWindowTitle("Ombrelix");
-    SetDefaults();
+    SetDefaults(Settings);
     LoadAtStartup(ExchangeSettingsList(kSettingsLoad, SettingsListFile), SettingsListFile);
     CurrentSettingsFile = DefaultSettingsFile;
     if (StartupFromList) ShowSettingsSelection();
     LoadAtStartup(ExchangeSettingsFile(kSettingsLoad, CurrentSettingsFile), CurrentSettingsFile);
     LoadCorrection(false);
+    viewControlForm_->RunSettingsToControls();
     LoadReference(false);
     viewControlForm_->RefreshControlForm();
     viewControlForm_->show();

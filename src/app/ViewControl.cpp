@@ -58,10 +58,9 @@ TViewControlForm::TViewControlForm(TMainForm& main) : QWidget(&main, kControlWin
 
     BuildGraphTab();
     BuildRunTab();
-    SetRunSettingsToControls([this] { RunSettingsToControls(); });
 }
 
-TViewControlForm::~TViewControlForm() { SetRunSettingsToControls({}); }
+TViewControlForm::~TViewControlForm() = default;
 
 void TViewControlForm::BuildGraphTab()
 {

@@ -106,7 +106,7 @@ void TViewControlForm::MeasureInto(TViewForm& view)
 
     CWindowRunListener listener(*this, view, trace);
     const auto correct = [](double f, double& R, double& X) { ApplyCorrection(R, X, f, R, X); };
-    CMeasurementRun run(CurrentRunSettings, SerialSettings{ComPort, BaudRate, TimeOut}, ProgramAnalyzerLink(), correct,
+    CMeasurementRun run(CurrentRunSettings, SerialSettings{Settings.ComPort, Settings.BaudRate, Settings.TimeOut}, ProgramAnalyzerLink(), correct,
                         MillisecondsNow, listener);
     run.Execute();
 }
@@ -122,7 +122,7 @@ void TViewControlForm::EndRun(TViewForm& view)
     RunProgressBar->setValue(0);
     view.Busy = false;
     SetRunning(false);
-    if (AutoSave && !view.FileName.empty()) {
-        SaveDocument(view, view.FileName, CreateBackup, [this](const std::string& name) { main_.AddToMRU(name); });
+    if (Settings.AutoSave && !view.FileName.empty()) {
+        SaveDocument(view, view.FileName, Settings.CreateBackup, [this](const std::string& name) { main_.AddToMRU(name); });
     }
 }

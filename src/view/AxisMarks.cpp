@@ -41,7 +41,7 @@ std::vector<AxisMark> LinearXMarks(const ViewState& view, int W)
 {
     const double l = view.HorLeft[view.HorMode];
     const double span = view.HorRight[view.HorMode] - l;
-    const double step = NiceStep(span * VertSize / W);
+    const double step = NiceStep(span * Settings.VertSize / W);
     std::vector<AxisMark> marks;
     double x = CeilToStep(step, l);
     for (int n = 0; x < l + span && n < kMaxXLines; ++n, x += step) {
@@ -57,7 +57,7 @@ std::vector<AxisMark> LinearXMarks(const ViewState& view, int W)
 // logarithmically.
 std::vector<AxisMark> NarrowLogXMarks(const ViewState& view, int W, double l, double r)
 {
-    const double step = NiceStep((r - l) * VertSize / W);
+    const double step = NiceStep((r - l) * Settings.VertSize / W);
     std::vector<AxisMark> marks;
     double x = CeilToStep(step, l);
     for (int n = 0; x < r && n < kMaxXLines; ++n, x += step) {
@@ -73,7 +73,7 @@ std::vector<AxisMark> DecadeXMarks(const ViewState& view, int W, double l, doubl
 {
     const double ll = std::log10(l);
     const double d = std::log10(r) - ll;
-    const double v = VertSize * d / W;
+    const double v = Settings.VertSize * d / W;
     const int every = DecadeEvery(v);
     const int first = static_cast<int>(std::floor(CeilToStep(1, ll))) - 1;
     std::vector<AxisMark> marks;
@@ -141,7 +141,7 @@ std::vector<AxisMark> LinearYMarks(const GraphSettings& graph, const YScale& sca
     // range so small that every step meets NiceStep's lower clamp would
     // shrink it to nothing: no lines then.
     double step = 0;
-    for (int g = HorSize;; g = static_cast<int>(0.8 * g)) {
+    for (int g = Settings.HorSize;; g = static_cast<int>(0.8 * g)) {
         step = NiceStep(range * g / scale.H);
         if (range * 0.5 > step) break;
         if (g <= 0) return {};
@@ -159,7 +159,7 @@ std::vector<AxisMark> LinearYMarks(const GraphSettings& graph, const YScale& sca
 
 std::vector<AxisMark> NarrowLogYMarks(const GraphSettings& graph, const YScale& scale, int row, double B, double T)
 {
-    const double step = NiceStep((T - B) * HorSize / scale.H);
+    const double step = NiceStep((T - B) * Settings.HorSize / scale.H);
     std::vector<AxisMark> marks;
     int drawn = 0;
     for (double y = CeilToStep(step, B); y < T && drawn < kMaxYLines && y + step > y; y += step) {
@@ -173,7 +173,7 @@ std::vector<AxisMark> NarrowLogYMarks(const GraphSettings& graph, const YScale& 
 
 std::vector<AxisMark> DecadeYMarks(const GraphSettings& graph, const YScale& scale, int row, int paneTop)
 {
-    const double v = scale.Range() * HorSize / scale.H;
+    const double v = scale.Range() * Settings.HorSize / scale.H;
     const int every = DecadeEvery(v);
     const int first = static_cast<int>(std::floor(CeilToStep(1, scale.bot))) - 1;
     std::vector<AxisMark> marks;

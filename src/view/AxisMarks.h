@@ -27,14 +27,14 @@ struct AxisMark {
     std::optional<int> LabelPixel;
 };
 
-// The vertical grid over a chart of width W (VertSize pixels aimed at between
+// The vertical grid over a chart of width W (Settings.VertSize pixels aimed at between
 // lines): linear, or on a logarithmic frequency axis either linear in
 // frequency (less than a factor 20) or by decades. On a logarithmic axis a
 // frequency limit below 1e-20 is first raised to 1e-20 in the view. Nothing
 // for W <= 2 or an empty or reversed range; at most 100 lines or 101 decades.
 std::vector<AxisMark> XAxisMarks(ViewState& view, int W);
 
-// The horizontal grid of an upper pane (HorSize pixels aimed at between
+// The horizontal grid of an upper pane (Settings.HorSize pixels aimed at between
 // lines), its range widened by one text row of `row` pixels at each end.
 // Nothing for a pane without plot height, an empty, reversed or unbounded
 // range, or logarithmic limits below 1e-20; at most 200 lines or 101 decades.

@@ -52,14 +52,14 @@ void DrawColorRamp(CCanvas& canvas)
 
 CTrace* ShownReferenceTrace()
 {
-    if (!ShowReference || !ReferenceTraces) return nullptr;
-    if (ReferenceTraceIndex < 0 || ReferenceTraceIndex >= ReferenceTraces->Count()) return nullptr;
-    return ReferenceTraces->Get(ReferenceTraceIndex);
+    if (!Settings.ShowReference || !ReferenceTraces) return nullptr;
+    if (Settings.ReferenceTraceIndex < 0 || Settings.ReferenceTraceIndex >= ReferenceTraces->Count()) return nullptr;
+    return ReferenceTraces->Get(Settings.ReferenceTraceIndex);
 }
 
 void DrawSmithChart(ViewState& view, CCanvas& canvas, const TRect& chart, DrawingPath path)
 {
-    if (UseGradient && CurrentScheme != kSchemeBlackAndWhite) DrawColorRamp(canvas);
+    if (Settings.UseGradient && Settings.CurrentScheme != kSchemeBlackAndWhite) DrawColorRamp(canvas);
     view.SmithRect = SmithSquare(view, chart);
     canvas.SetPen({SchemeColor(kColorGrid), 1, PenStyle::Solid, PenMode::Copy});
     DrawSmithGrid(canvas, view, chart);
@@ -68,10 +68,10 @@ void DrawSmithChart(ViewState& view, CCanvas& canvas, const TRect& chart, Drawin
         canvas.SetPenColor(SchemeColor(kColorReference));
         DrawSmithReference(*reference, view, canvas, chart, path);
     }
-    canvas.SetPenWidth(LineWidth);
+    canvas.SetPenWidth(Settings.LineWidth);
     ForEachDrawnTrace(view, false, [&](CTrace& trace, bool dimmed) {
         if (dimmed) canvas.SetPenColor(SchemeColor(kColorDimmed));
-        else canvas.SetPenColor(CurrentScheme == kSchemeBlackAndWhite ? kBlack : trace.Color);
+        else canvas.SetPenColor(Settings.CurrentScheme == kSchemeBlackAndWhite ? kBlack : trace.Color);
         DrawSmithCurve(trace, view, canvas, dimmed, chart, path);
     });
     if (view.TableVisible && view.DrawnExtents[kExtentMaxX] > view.DrawnExtents[kExtentMinX]) {

@@ -7,13 +7,13 @@
 
 void SetChartFont(ViewState& view, CCanvas& canvas)
 {
-    GraphFont.Color = SchemeColor(kColorText);
+    Settings.GraphFont.Color = SchemeColor(kColorText);
     CFont font;
-    font.Name = GraphFont.Name;
-    font.Height = 2 * GraphFont.Size;
-    font.Bold = GraphFont.Bold;
-    font.Italic = GraphFont.Italic;
-    font.Color = GraphFont.Color;
+    font.Name = Settings.GraphFont.Name;
+    font.Height = 2 * Settings.GraphFont.Size;
+    font.Bold = Settings.GraphFont.Bold;
+    font.Italic = Settings.GraphFont.Italic;
+    font.Color = Settings.GraphFont.Color;
     canvas.SetFont(font);
     view.RowHeight = std::abs(font.Height) + 2;
 }

@@ -11,7 +11,7 @@ class CCanvas;
 // What every drawing of a chart, whole or by increments, lays out the same
 // way: the chart font, the panes and the curves of each chart kind.
 
-// The chart font (GraphFont at twice its size, in the "Text" colour) on the
+// The chart font (Settings.GraphFont at twice its size, in the "Text" colour) on the
 // canvas, and RowHeight from it.
 void SetChartFont(ViewState& view, CCanvas& canvas);
 

@@ -94,9 +94,9 @@ bool ChooseItemColor(QListWidget& list)
 
 bool ChooseColor(TColor& color)
 {
-    const std::optional<ColorDialogChoice> choice = RunColorDialog(color, CustomColors);
+    const std::optional<ColorDialogChoice> choice = RunColorDialog(color, Settings.CustomColors);
     if (!choice) return false;
     color = choice->Color == kNoColor ? kBlack : choice->Color;
-    CustomColors = choice->CustomColors;
+    Settings.CustomColors = choice->CustomColors;
     return true;
 }

@@ -58,7 +58,7 @@ void DrawMatchPoints(CTrace& trace, ViewState& view, CCanvas& canvas)
     CFont font = canvas.Font();
     font.Color = canvas.Pen().Color;
     canvas.SetFont(font);
-    const int radius = 2 * PointSize;
+    const int radius = 2 * Settings.PointSize;
     for (int slot = 0; slot < kMatchPointCount; ++slot) {
         const MatchPoint& match = trace.Data.MatchPoints[slot];
         if (!IsSet(match.R) || !IsSet(match.X)) continue;
@@ -73,7 +73,7 @@ void DrawMatchPoints(CTrace& trace, ViewState& view, CCanvas& canvas)
 
 void DrawMatchTransitions(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
-    const int radius = static_cast<int>(2.5 * PointSize);
+    const int radius = static_cast<int>(2.5 * Settings.PointSize);
     const CData& data = trace.Data;
     const auto circleAt = [&](int slot) {
         const MatchPoint& match = data.MatchPoints[slot];
@@ -93,7 +93,7 @@ void DrawMatchTransitions(CTrace& trace, ViewState& view, CCanvas& canvas, const
 std::string MatchPointLabel(int slot, const MatchPoint& match)
 {
     if (slot != kCenter) return std::to_string(slot + 1);
-    return "Center (R=" + FormatEng(TableDataDigits, match.R) + "; X=" + FormatEng(TableDataDigits, match.X) + ")";
+    return "Center (R=" + FormatEng(Settings.TableDataDigits, match.R) + "; X=" + FormatEng(Settings.TableDataDigits, match.X) + ")";
 }
 
 std::string TransitionLabel(const MatchTransition& transition)

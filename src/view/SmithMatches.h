@@ -14,7 +14,7 @@ struct ViewState;
 // What the analysis tools found on a trace, shown on the Smith chart in the
 // current pen.
 
-// A circle of twice PointSize around each match point whose R and X are both
+// A circle of twice Settings.PointSize around each match point whose R and X are both
 // set (strictly within +-1e90) and have a Gamma, with its number 1 to 4, or
 // "Center (R=...; X=...)" for the fifth, beside it while ShowMatchNumbers is
 // on; the text takes the pen's colour.
@@ -29,7 +29,7 @@ void DrawMatchPoints(CTrace& trace, ViewState& view, CCanvas& canvas);
 void DrawMatchTransitions(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart);
 
 // The label beside a match point: its number 1 to 4, or for the fifth slot
-// "Center (R=" R "; X=" X ")" with TableDataDigits digits.
+// "Center (R=" R "; X=" X ")" with Settings.TableDataDigits digits.
 std::string MatchPointLabel(int slot, const MatchPoint& match);
 
 // The line of text of a transition: "1->3:  " and its time with 3 digits.

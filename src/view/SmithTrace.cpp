@@ -57,7 +57,7 @@ public:
                 return;
             }
             if (down_ && view_.ShowLine) plotter_.LineTo(p);
-            DrawPointMarker(view_, plotter_, p, PointSize, x);
+            DrawPointMarker(view_, plotter_, p, Settings.PointSize, x);
             plotter_.MoveTo(p);
         } else if (!down_) {
             plotter_.MoveTo(p);
@@ -72,7 +72,7 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
 {
     CData& data = trace.Data;
     data.DrawLimit = ReplaySampleLimit(trace);
-    const bool gradient = UseGradient && CurrentScheme != kSchemeBlackAndWhite && !dimmed;
+    const bool gradient = Settings.UseGradient && Settings.CurrentScheme != kSchemeBlackAndWhite && !dimmed;
     const int measured = gradient ? CountMeasured(data) : 0;
 
     const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
@@ -99,7 +99,7 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
 
 void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
-    SetTracePen(canvas, LineWidth);
+    SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, chart);
     std::array<std::optional<TPoint>, 2> ends;
     for (int i = 0; i < 2; ++i) {
@@ -116,7 +116,7 @@ void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, c
 
 void DrawSmithCurve(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, const TRect& chart, DrawingPath path)
 {
-    SetTracePen(canvas, LineWidth);
+    SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, chart);
     DrawCurvePoints(trace, view, canvas, dimmed, path);
 
@@ -137,7 +137,7 @@ void DrawSmithReplayMarker(CTrace& trace, int index, ViewState& view, CCanvas& c
 
 void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart, DrawingPath path)
 {
-    SetTracePen(canvas, RefWidth);
+    SetTracePen(canvas, Settings.RefWidth);
     const ClipGuard confine(canvas, chart);
     CData& data = trace.Data;
     data.DrawLimit = ReplaySampleLimit(trace);
@@ -187,6 +187,6 @@ void DrawSmithCursorMarker(CTrace& trace, ViewState& view, CCanvas& canvas, bool
     }
     if (!trace.SmithMarkerShown) return;
     const CanvasStateGuard keep(canvas);
-    canvas.SetPen({canvas.Pen().Color ^ SchemeColor(kColorBackground), LineWidth + 1, PenStyle::Solid, PenMode::Xor});
-    DrawSquare(canvas, trace.SmithMarkerX, trace.SmithMarkerY, PointSize + 2);
+    canvas.SetPen({canvas.Pen().Color ^ SchemeColor(kColorBackground), Settings.LineWidth + 1, PenStyle::Solid, PenMode::Xor});
+    DrawSquare(canvas, trace.SmithMarkerX, trace.SmithMarkerY, Settings.PointSize + 2);
 }

@@ -30,7 +30,7 @@ void DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const 
 // The segment from point index - 1 to point index, during a replay.
 void DrawSmithReplayMarker(CTrace& trace, int index, ViewState& view, CCanvas& canvas, const TRect& chart);
 
-// The reference trace: always a line RefWidth wide, without symbols, and its
+// The reference trace: always a line Settings.RefWidth wide, without symbols, and its
 // match points.
 void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart,
                         DrawingPath path = DrawingPath::Fast);

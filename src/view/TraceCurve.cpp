@@ -40,7 +40,7 @@ public:
         const int dx = std::abs(p.x - last_.x);
         const int dy = std::abs(p.y - last_.y);
         if (!down_) {
-            if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, p, PointSize, x);
+            if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, p, Settings.PointSize, x);
             plotter_.MoveTo(p);
         } else if (!view_.ShowDataPoints) {
             if (dx + dy < kNearPixels) {
@@ -54,7 +54,7 @@ public:
                 return false;
             }
             if (view_.ShowLine) plotter_.LineTo(p);
-            DrawPointMarker(view_, plotter_, p, PointSize, x);
+            DrawPointMarker(view_, plotter_, p, Settings.PointSize, x);
             plotter_.MoveTo(p);
         }
         Drawn(p);
@@ -69,7 +69,7 @@ using PointRead = bool (CData::*)(int, int, double&, double*, double*, double*, 
 void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, int curve, CCanvas& canvas,
                    const TRect& pane, int margin)
 {
-    SetTracePen(canvas, LineWidth);
+    SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, pane);
     const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
     if (!scale) return;
@@ -93,7 +93,7 @@ void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, in
 void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin,
                DrawingPath path)
 {
-    SetTracePen(canvas, LineWidth);
+    SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, pane);
     const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
     if (!scale) return;

@@ -17,13 +17,13 @@ void DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<st
     for (const std::optional<TPoint>& end : ends) {
         if (!end) continue;
         if (first) {
-            if (view.ShowDataPoints) DrawSquare(canvas, end->x, end->y, PointSize);
+            if (view.ShowDataPoints) DrawSquare(canvas, end->x, end->y, Settings.PointSize);
             canvas.MoveTo(end->x, end->y);
             first = false;
             continue;
         }
         if (view.ShowLine) canvas.LineTo(end->x, end->y);
-        if (view.ShowDataPoints) DrawSquare(canvas, end->x, end->y, PointSize);
+        if (view.ShowDataPoints) DrawSquare(canvas, end->x, end->y, Settings.PointSize);
     }
 }
 
@@ -37,6 +37,6 @@ void CurveWalk::DrawHeldBack()
 {
     if (!held_) return;
     if (view_.ShowLine) plotter_.LineTo(heldPixel_);
-    if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, PointSize, heldX_);
+    if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, Settings.PointSize, heldX_);
     held_ = false;
 }

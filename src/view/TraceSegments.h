@@ -22,7 +22,7 @@ void DrawPointMarker(ViewState& view, CurvePlotter& plotter, TPoint point, int s
 // from it and its symbol. Symbols drawn here have no marker entries.
 void DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<std::optional<TPoint>, 2>& ends);
 
-// The pen of the trace drawing: solid, LineWidth wide (RefWidth for the
+// The pen of the trace drawing: solid, Settings.LineWidth wide (Settings.RefWidth for the
 // reference trace), in the colour the caller set.
 void SetTracePen(CCanvas& canvas, int width);
 

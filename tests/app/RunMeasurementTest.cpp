@@ -36,13 +36,13 @@ protected:
     RunMeasurement()
     {
         main->FormShow();
-        TimeOut = 500;
+        Settings.TimeOut = 500;
     }
 
     void StartAnalyzer(const std::vector<std::string>& options = {})
     {
         analyzer = std::make_unique<CSimulatorProcess>(options);
-        ComPort = analyzer->DevicePath();
+        Settings.ComPort = analyzer->DevicePath();
     }
 
     // Presses Run; `whileRunning` runs inside the run, at the first moment
@@ -149,7 +149,7 @@ TEST_F(RunMeasurement, StopEndsTheSweepAfterThePointInHand)
 
 TEST_F(RunMeasurement, APortThatIsNotThereLeavesAnEmptyModifiedTrace)
 {
-    ComPort = File("no-such-port");
+    Settings.ComPort = File("no-such-port");
     Run();
     ASSERT_EQ(messages.boxes().size(), 1u);
     EXPECT_EQ(messages.boxes()[0].caption, "Connect");
@@ -174,8 +174,8 @@ TEST_F(RunMeasurement, InvalidSettingsStartNothing)
 TEST_F(RunMeasurement, AutoSaveKeepsThePreviousFileAsTheBackup)
 {
     StartAnalyzer();
-    AutoSave = true;
-    CreateBackup = true;
+    Settings.AutoSave = true;
+    Settings.CreateBackup = true;
     ASSERT_TRUE(WriteFileReplacing(File("antenna.csv"), "the previous measurement"));
     ASSERT_TRUE(WriteFileReplacing(File("antenna.csv~"), "an older backup"));
     TViewForm& view = main->CreateView("antenna");
@@ -202,8 +202,8 @@ TEST_F(RunMeasurement, AutoSaveKeepsThePreviousFileAsTheBackup)
 TEST_F(RunMeasurement, AFailedAutoSaveLeavesTheDocumentModified)
 {
     StartAnalyzer();
-    AutoSave = true;
-    CreateBackup = true;
+    Settings.AutoSave = true;
+    Settings.CreateBackup = true;
     TViewForm& view = main->CreateView("Noname1");
     view.FileName = File("gone/antenna.csv");
 
@@ -217,10 +217,10 @@ TEST_F(RunMeasurement, AFailedAutoSaveLeavesTheDocumentModified)
 TEST_F(RunMeasurement, WithoutAutoSaveOrAFileNameNothingIsWritten)
 {
     StartAnalyzer();
-    AutoSave = true;
+    Settings.AutoSave = true;
     main->CreateView("Noname1");
     Run();
-    AutoSave = false;
+    Settings.AutoSave = false;
     TViewForm& named = main->CreateView("antenna.csv");
     named.FileName = File("antenna.csv");
     Run();

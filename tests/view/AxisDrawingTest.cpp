@@ -17,7 +17,7 @@ class AxisDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
+        SetDefaults(Settings);
         canvas_.SetPenColor(kGrey);
         CFont font;
         font.Height = 13;

@@ -13,7 +13,7 @@ constexpr TColor kWhite = 0xFFFFFF;
 
 class DrawingHelpers : public ::testing::Test {
 protected:
-    void SetUp() override { SetDefaults(); }
+    void SetUp() override { SetDefaults(Settings); }
     SettingsSnapshot snapshot_;
 };
 

@@ -54,7 +54,7 @@ TEST(MarkerRects, AFullTableGrowsRatherThanBeingWrittenPastItsEnd)
 TEST(MarkerRects, EachDrawingRebuildsTheTableInTheStorageOfTheLastOne)
 {
     const SettingsSnapshot snapshot;
-    SetDefaults();
+    SetDefaults(Settings);
     ViewState view;
     view.GraphKind = kGraphRX;
     AddTrace(view, Noise(500, 9));
