@@ -11,12 +11,12 @@
 #include "SweepData.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
 #include "view/ChartPaintBox.h"
 #include "view/View.h"
 #include "view/ViewHost.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,10 +1,10 @@
 #include "view/ColorItems.h"
 
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/ColorDialog.h"
-#include "view/DrawingHelpers.h"
+#include "view/canvas/DrawingHelpers.h"
 
 #include <QFontInfo>
 #include <QImage>

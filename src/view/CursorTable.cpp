@@ -2,7 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Settings.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <QColor>
 #include <QFontMetrics>

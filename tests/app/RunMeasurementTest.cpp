@@ -3,6 +3,7 @@
 #include "model/Trace.h"
 #include "model/XMLNode.h"
 #include "view/View.h"
+#include "view/document/RunInProgress.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,7 +53,7 @@ protected:
         DuringTheRun seen;
         QTimer::singleShot(0, &control(), [&] {
             TViewControlForm& form = control();
-            seen.running = form.Running;
+            seen.running = RunInProgress();
             seen.busy = main->ActiveView() && main->ActiveView()->Busy;
             seen.runEnabled = form.RunBtn->isEnabled();
             seen.stopEnabled = form.StopBtn->isEnabled();
@@ -110,7 +111,7 @@ TEST_F(RunMeasurement, ARunWithoutADocumentMakesNonameOneWithTheTraceRunOne)
     EXPECT_FALSE(seen.saveEnabled);
     EXPECT_EQ(seen.pageAfterClick, control().RunTabSheet);
 
-    EXPECT_FALSE(control().Running);
+    EXPECT_FALSE(RunInProgress());
     EXPECT_TRUE(control().RunBtn->isEnabled());
     EXPECT_FALSE(control().StopBtn->isEnabled());
     EXPECT_EQ(control().RunProgressBar->value(), 0);
@@ -159,7 +160,7 @@ TEST_F(RunMeasurement, APortThatIsNotThereLeavesAnEmptyModifiedTrace)
     EXPECT_EQ(Trace(*view, 0).Data.Count(), 0);
     EXPECT_TRUE(Trace(*view, 0).Selected);
     EXPECT_TRUE(view->Modified);
-    EXPECT_FALSE(control().Running);
+    EXPECT_FALSE(RunInProgress());
 }
 
 TEST_F(RunMeasurement, InvalidSettingsStartNothing)

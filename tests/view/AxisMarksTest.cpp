@@ -1,8 +1,8 @@
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/AxisMarks.h"
-#include "view/AxisMath.h"
-#include "view/ViewState.h"
+#include "view/chart/AxisMarks.h"
+#include "view/chart/AxisMath.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

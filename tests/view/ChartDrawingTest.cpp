@@ -6,13 +6,13 @@
 #include "SettingsSnapshot.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/ChartFigures.h"
-#include "view/ChartLayout.h"
-#include "view/ColorConversion.h"
-#include "view/DrawLimits.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/chart/ChartFigures.h"
+#include "view/chart/ChartLayout.h"
+#include "view/canvas/ColorConversion.h"
+#include "view/canvas/DrawLimits.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

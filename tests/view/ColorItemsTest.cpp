@@ -1,8 +1,8 @@
 #include "CanvasTestSupport.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/ColorDialog.h"
 #include "view/ColorItems.h"
 

@@ -6,10 +6,10 @@
 #include "ChartTestTraces.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
+#include "view/canvas/Canvas.h"
 #include "view/ReplayLimit.h"
-#include "view/TraceCurve.h"
-#include "view/ViewState.h"
+#include "view/chart/TraceCurve.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 #include "SettingsSnapshot.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/CurvePlotter.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/canvas/CurvePlotter.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -7,11 +7,11 @@
 #include "model/Correction.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/DrawnExtents.h"
-#include "view/SmithMatches.h"
-#include "view/SmithTrace.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/DrawnExtents.h"
+#include "view/chart/SmithMatches.h"
+#include "view/chart/SmithTrace.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -11,9 +11,9 @@
 #include "model/Settings.h"
 #include "view/ChartPaintBox.h"
 #include "view/CursorTable.h"
-#include "view/CurveScale.h"
+#include "view/chart/CurveScale.h"
 #include "view/DataGridModel.h"
-#include "view/DrawLimits.h"
+#include "view/canvas/DrawLimits.h"
 #include "view/ReplayLimit.h"
 #include "view/View.h"
 
