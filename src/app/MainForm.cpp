@@ -206,6 +206,8 @@ void TMainForm::GraphListFromView() { viewControlForm_->GraphListFromView(); }
 
 void TMainForm::ScreenEditsFromView() { viewControlForm_->ScreenEditsFromView(); }
 
+void TMainForm::ScreenValuesFromView() { viewControlForm_->ScreenValuesFromView(); }
+
 void TMainForm::ShowPointerReadout(const std::array<std::string, 3>& panels)
 {
     for (size_t i = 0; i < panels.size(); ++i) StatusPanels[i]->setText(QString::fromStdString(panels[i]));

@@ -55,12 +55,15 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+    // The tools window from the active document window.
+    void RefreshToolsWindow();
 
     // CViewHost
     void SetActiveView(bool active, TViewForm* view) override;
     bool SaveViewAs(TViewForm& view) override;
     void GraphListFromView() override;
     void ScreenEditsFromView() override;
+    void ScreenValuesFromView() override;
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
 
     // The number behind "Noname" in the names of new documents; it only grows.
@@ -93,7 +96,6 @@ private:
     void ApplyPlacement(const WindowPlacement& placement);
 
     void ShowSettingsSelection();
-    void RefreshToolsWindow();
     void UpdateMRUMenu();
 
     TViewForm* activeView_ = nullptr;

@@ -7,11 +7,16 @@
 #include "view/document/ScaleUndo.h"
 #include "view/View.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,8 +47,8 @@ TViewControlForm::TViewControlForm(TMainForm& main) : QWidget(&main, kControlWin
     setObjectName("ViewControlForm");
     setWindowTitle("Control");
     setMinimumSize(200, 300);
-    move(1200, 231);
     resize(246, 415);
+    MoveToDesktopEdge();
 
     PageControl = new CPageControl(this);
     PageControl->setObjectName("PageControl");
@@ -57,7 +62,26 @@ TViewControlForm::TViewControlForm(TMainForm& main) : QWidget(&main, kControlWin
     RunTabSheet = AddSheet(PageControl, "RunTabSheet", "Run");
 
     BuildGraphTab();
+    BuildTracesTab();
+    BuildScreenTab();
+    BuildDataTab();
     BuildRunTab();
+}
+
+// The place the window takes until the settings file gives one: at the right
+// edge of the screen's free area, as far down as the frame allows.
+void TViewControlForm::MoveToDesktopEdge()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    move(area.x() + std::max(0, area.width() - width()), area.y() + std::max(0, std::min(231, area.height() - height())));
+}
+
+void TViewControlForm::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous()) event->ignore();
+    else QWidget::closeEvent(event);
 }
 
 TViewControlForm::~TViewControlForm() = default;
@@ -109,10 +133,6 @@ void TViewControlForm::GraphListFromView()
     GraphCheckListBox->setCurrentRow(view->GraphKind);
 }
 
-// The list of traces comes with the Traces tab's own content; the tab is
-// there only while a document window is active.
-void TViewControlForm::FillTracesList() { SetTabShown(TracesTabSheet, main_.ActiveView() != nullptr); }
-
 void TViewControlForm::ScreenEditsFromView()
 {
     const QWidget* current = PageControl->currentWidget();
@@ -129,6 +149,9 @@ void TViewControlForm::ScreenEditsFromView()
     SetTabShown(needed, true);
     if (scalesShown) PageControl->setCurrentWidget(needed);
     SetTabShown(data ? ScreenTabSheet : DataTabSheet, false);
+    if (data) return;
+    ShowScreenLayout(ScreenLayoutFor(view->GraphKind, view->HorMode));
+    ScreenValuesFromView();
 }
 
 void TViewControlForm::SetTabShown(QWidget* sheet, bool shown)
@@ -191,4 +214,6 @@ void TViewControlForm::SetRunning(bool running)
     QTabBar* const tabs = PageTabs();
     for (int i = 0; i < tabs->count(); ++i) tabs->setTabEnabled(i, !running || i == tabs->currentIndex());
     RunSettingsPanel->setEnabled(!running);
+    UpdateTraceActions();
+    UpdateDataButtons();
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "link/RunControls.h"
+#include "view/document/ScreenEdits.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class CXMLNode;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -15,12 +19,16 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
+class QPushButton;
 class QRadioButton;
 class QTabBar;
 class QTabWidget;
+class QToolBar;
 class QToolButton;
 class RunInProgressScope;
 class TMainForm;
+class TParseTraceForm;
+class TRenameForm;
 class TViewForm;
 
 // The tool window captioned "Control". It shows and edits the active
@@ -41,8 +49,45 @@ public:
     // The whole window from the active document window.
     void RefreshControlForm();
     void GraphListFromView();
-    // Which of the Screen and Data tabs the chart kind shown needs.
+    // Which of the Screen and Data tabs the chart kind shown needs, which
+    // of the Screen tab's controls, then its numbers.
     void ScreenEditsFromView();
+    // The numbers of the active window into the Screen tab.
+    void ScreenValuesFromView();
+
+    // The Screen tab back into the active window; false when refused.
+    bool ApplyScreenEdits();
+    // Enter applies, shows what is stored and repaints; Escape shows what is
+    // stored. Both are consumed (true); other keys pass.
+    bool ScaleEditKeyPress(int key);
+    void LogCheckBoxClick();
+    void PhaseComboBoxChange();
+
+    // The Traces tab: the list from the active window's traces, the
+    // list's selection into their selected flags, and its commands.
+    void FillTracesList();
+    void TracesListBoxClick();
+    void UpdateTraceActions();
+    void CopyTracesExecute();
+    void PasteTracesExecute();
+    void RemoveTracesExecute();
+    void DeleteTracesExecute();
+    void RenameTraceExecute();
+    void SelectTraceColorExecute();
+    void ParseDataExecute();
+
+    // The Data tab: its buttons and the point list's editing, and its
+    // commands on the active window's point list.
+    void UpdateDataButtons();
+    void DataEditCheckBoxClick();
+    void DataAddBtnClick();
+    void DataRemoveBtnClick();
+    void DataDeleteBtnClick();
+    void DataAcceptBtnClick();
+    void DataCancelBtnClick();
+    // The point list shows the selected trace again; changes not accepted
+    // are dropped.
+    void DropDataEdits(TViewForm& view);
 
     void GraphCheckListBoxClickCheck();
     void GraphCheckListBoxClick(QListWidgetItem* item);
@@ -61,9 +106,12 @@ public:
     // How far a run has come: position measurements out of maximum.
     void ShowRunProgress(std::int64_t position, std::int64_t maximum);
 
-    // Set while the program itself writes the Run tab's controls, whose
-    // change handlers then do nothing.
+    // Set while the program itself writes the Screen and Run tabs'
+    // controls, whose change handlers then do nothing.
     bool Updating = false;
+    // The "Edit data" box: the point list of every document window can be
+    // typed into, and its row commands are off.
+    bool DataEditMode = false;
 
     QTabWidget* PageControl = nullptr;
     QWidget* GraphTabSheet = nullptr;
@@ -72,6 +120,51 @@ public:
     QWidget* DataTabSheet = nullptr;
     QWidget* RunTabSheet = nullptr;
     QListWidget* GraphCheckListBox = nullptr;
+
+    QToolBar* ToolBar1 = nullptr;
+    QGroupBox* SmithGroupBox = nullptr;
+    QLineEdit* SmithXEdit = nullptr;
+    QLineEdit* SmithYEdit = nullptr;
+    QLineEdit* SmithScaleEdit = nullptr;
+    QGroupBox* HorNGroupBox = nullptr;
+    QLineEdit* LeftNEdit = nullptr;
+    QLineEdit* RightNEdit = nullptr;
+    QGroupBox* HorFGroupBox = nullptr;
+    QLineEdit* LeftFEdit = nullptr;
+    QLineEdit* RightFEdit = nullptr;
+    QCheckBox* HorLogCheckBox = nullptr;
+    QGroupBox* HorTGroupBox = nullptr;
+    QLineEdit* LeftTEdit = nullptr;
+    QLineEdit* RightTEdit = nullptr;
+    QGroupBox* VertGroupBox = nullptr;
+    QLineEdit* TopEdit = nullptr;
+    QLineEdit* BotEdit = nullptr;
+    QCheckBox* VertLogCheckBox = nullptr;
+    QGroupBox* PhaseGroupBox = nullptr;
+    QComboBox* PhaseComboBox = nullptr;
+    QLineEdit* PhaseTopEdit = nullptr;
+    QLineEdit* PhaseBotEdit = nullptr;
+    QGroupBox* Z0GroupBox = nullptr;
+    QLineEdit* Z0REdit = nullptr;
+
+    QToolBar* TracesToolBar = nullptr;
+    QListWidget* TracesListBox = nullptr;
+    QAction* CopyTraces = nullptr;
+    QAction* PasteTraces = nullptr;
+    QAction* RenameTrace = nullptr;
+    QAction* SelectTraceColor = nullptr;
+    QAction* RemoveTraces = nullptr;
+    QAction* DeleteTraces = nullptr;
+    QAction* ParseData = nullptr;
+    TRenameForm* RenameForm = nullptr;
+    TParseTraceForm* ParseTraceForm = nullptr;
+
+    QCheckBox* DataEditCheckBox = nullptr;
+    QPushButton* DataAddBtn = nullptr;
+    QPushButton* DataRemoveBtn = nullptr;
+    QPushButton* DataDeleteBtn = nullptr;
+    QPushButton* DataAcceptBtn = nullptr;
+    QPushButton* DataCancelBtn = nullptr;
 
     QToolButton* RunBtn = nullptr;
     QToolButton* StopBtn = nullptr;
@@ -98,14 +191,32 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window lives as long as the program: a close asked for by the
+    // user is ignored, one from the program's shut-down is not.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void MoveToDesktopEdge();
     void BuildGraphTab();
+    void BuildScreenTab();
+    // The Screen tab's tool bar: buttons of the main window's scale actions.
+    void BuildScreenToolBar();
+    void BuildTracesTab();
+    void BuildDataTab();
     void BuildRunTab();
+    void ShowScreenLayout(const ScreenLayout& layout);
+    ScreenControls ReadScreenControls() const;
+    void WriteScreenControls(const ScreenControls& controls);
+    bool IsScreenEdit(QObject* watched) const;
+    // After the list of traces changed: the list, the point list, the chart
+    // and the cursor table; the document is modified.
+    void TracesChanged(TViewForm& view);
+    void WatchClipboard();
+    // The top and bottom rows of the point list's selection; none: -1.
+    std::pair<int, int> SelectedDataRows(const TViewForm& view) const;
     // The Run tab's buttons and progress bar at rest, then its controls.
     void FormShow();
-    void FillTracesList();
     void ShowGraphKind(TViewForm& view, int kind);
     void SetTabShown(QWidget* sheet, bool shown);
     RunControls ReadRunControls() const;
@@ -120,4 +231,14 @@ private:
     QTabBar* PageTabs() const;
 
     TMainForm& main_;
+    // Whether the clipboard holds traces, asked once per change of the
+    // clipboard rather than at every refresh of the Paste command.
+    bool clipboardHoldsTraces_ = false;
+    // The Screen tab's tool bar buttons: the Smith chart's, the axes', and
+    // the ones every chart kind has.
+    struct ScreenToolButton {
+        QAction* slot;
+        int kinds; // ScreenToolKinds
+    };
+    std::vector<ScreenToolButton> screenToolButtons_;
 };

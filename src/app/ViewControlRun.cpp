@@ -103,7 +103,7 @@ void TViewControlForm::MeasureInto(TViewForm& view)
     trace.Time = true;
     view.Traces.Add(std::move(created));
     RefreshControlForm();
-    view.FillDataGrid();
+    DropDataEdits(view);
     view.FormPaint();
 
     CWindowRunListener listener(*this, view, trace);

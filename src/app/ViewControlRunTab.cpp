@@ -179,10 +179,9 @@ void TViewControlForm::RunChange()
 
 bool TViewControlForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched) &&
-        RunEditKeyPress(static_cast<QKeyEvent*>(event)->key())) {
-        return true;
-    }
+    if (event->type() != QEvent::KeyPress || !qobject_cast<QLineEdit*>(watched)) return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (IsScreenEdit(watched) ? ScaleEditKeyPress(key) : RunEditKeyPress(key)) return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/document/DataGridEdits.h"
+
 #include <QAbstractTableModel>
 
 class CTrace;
@@ -26,10 +28,25 @@ public:
     CTrace* ShownTrace() const { return trace_; }
     int Points() const { return points_; }
 
+    // Changes typed into the list or made by its row commands, kept apart
+    // from the trace until they are accepted; showing a trace drops them, and
+    // so does a run that grows the list.
+    const DataGridEdits& Edits() const { return edits_; }
+    // The row is copied below itself; nothing for a row out of range.
+    void DuplicateRow(int row);
+    // `count` rows from `first` in one step; the last remaining row is
+    // emptied instead (DataGridEdits::PlanRemoval).
+    void RemoveRows(int first, int count);
+    // One empty row.
+    void DeleteAllRows();
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A typed cell; the same text as shown changes nothing.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
     bool TraceInList() const;
@@ -39,4 +56,5 @@ private:
     int points_ = 0;
     bool time_ = false;
     bool vip_ = false;
+    DataGridEdits edits_;
 };

@@ -170,7 +170,7 @@ void TViewForm::FormClose() { host_.SetActiveView(false, this); }
 void TViewForm::FormActivate()
 {
     host_.SetActiveView(true, this);
-    if (!DataEditPending) FillDataGrid();
+    if (!DataEditPending && !DataGrid->Edits().Changed()) FillDataGrid();
     FormPaint();
     UpdateTableRows();
     UpdateTableValues();

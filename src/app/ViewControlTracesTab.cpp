@@ -1,0 +1,220 @@
+// The Traces tab of the control window: the active document window's traces
+// with their colours and selection, and the commands on them.
+
+#include "app/MainForm.h"
+#include "app/ParseTraceForm.h"
+#include "app/RenameForm.h"
+#include "app/ViewControl.h"
+#include "model/MessageBoxes.h"
+#include "model/Settings.h"
+#include "view/ColorItems.h"
+#include "view/document/BurstSplit.h"
+#include "view/document/RunInProgress.h"
+#include "view/document/TraceClipboard.h"
+#include "view/document/TraceCommands.h"
+#include "view/View.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction* AddTraceAction(QToolBar* bar, const char* name, const char* text, const char* hint)
+{
+    QAction* action = bar->addAction(text);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    action->setEnabled(false);
+    return action;
+}
+
+// The first characters are enough to know trace text; a huge clipboard is
+// not read twice.
+bool ClipboardHoldsTraces()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard && IsTracesClipboardText(clipboard->text().left(14).toStdString());
+}
+
+} // namespace
+
+void TViewControlForm::BuildTracesTab()
+{
+    TracesToolBar = new QToolBar(TracesTabSheet);
+    TracesToolBar->setObjectName("TracesToolBar");
+    CopyTraces = AddTraceAction(TracesToolBar, "CopyTraces", "Copy", "Copy selected traces");
+    PasteTraces = AddTraceAction(TracesToolBar, "PasteTraces", "Paste", "Paste traces");
+    RenameTrace = AddTraceAction(TracesToolBar, "RenameTrace", "Name", "Rename selected trace");
+    SelectTraceColor = AddTraceAction(TracesToolBar, "SelectTraceColor", "Color", "Select trace color");
+    TracesToolBar->addSeparator();
+    RemoveTraces = AddTraceAction(TracesToolBar, "RemoveTraces", "Del", "Remove selected  traces");
+    DeleteTraces = AddTraceAction(TracesToolBar, "DeleteTraces", "Clear", "Delete all traces");
+    TracesToolBar->addSeparator();
+    ParseData = AddTraceAction(TracesToolBar, "ParseData", "Parse", "Parse data");
+
+    TracesListBox = new QListWidget(TracesTabSheet);
+    TracesListBox->setObjectName("TracesListBox");
+    TracesListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    TracesListBox->setItemDelegate(new ColorItemDelegate(TracesListBox));
+    auto* layout = new QVBoxLayout(TracesTabSheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(TracesToolBar);
+    layout->addWidget(TracesListBox);
+
+    RenameForm = new TRenameForm(this);
+    ParseTraceForm = new TParseTraceForm(this);
+
+    // Keyboard selection (arrows, Shift, Ctrl+A) counts like clicks.
+    connect(TracesListBox, &QListWidget::itemSelectionChanged, this, &TViewControlForm::TracesListBoxClick);
+    connect(CopyTraces, &QAction::triggered, this, &TViewControlForm::CopyTracesExecute);
+    connect(PasteTraces, &QAction::triggered, this, &TViewControlForm::PasteTracesExecute);
+    connect(RenameTrace, &QAction::triggered, this, &TViewControlForm::RenameTraceExecute);
+    connect(SelectTraceColor, &QAction::triggered, this, &TViewControlForm::SelectTraceColorExecute);
+    connect(RemoveTraces, &QAction::triggered, this, &TViewControlForm::RemoveTracesExecute);
+    connect(DeleteTraces, &QAction::triggered, this, &TViewControlForm::DeleteTracesExecute);
+    connect(ParseData, &QAction::triggered, this, &TViewControlForm::ParseDataExecute);
+    WatchClipboard();
+}
+
+void TViewControlForm::WatchClipboard()
+{
+    clipboardHoldsTraces_ = ClipboardHoldsTraces();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    connect(clipboard, &QClipboard::dataChanged, this, [this] {
+        clipboardHoldsTraces_ = ClipboardHoldsTraces();
+        UpdateTraceActions();
+    });
+}
+
+void TViewControlForm::FillTracesList()
+{
+    const TViewForm* view = main_.ActiveView();
+    SetTabShown(TracesTabSheet, view != nullptr);
+    if (view) {
+        const QSignalBlocker quiet(TracesListBox);
+        TracesListBox->clear();
+        for (int i = 0; i < view->Traces.Count(); ++i) {
+            const CTrace& trace = *view->Traces.Get(i);
+            auto* item = new QListWidgetItem(QString::fromStdString(trace.Name), TracesListBox);
+            item->setData(kColorItemRole, QVariant::fromValue(trace.Color));
+            item->setSelected(trace.Selected);
+        }
+        main_.RefreshToolsWindow();
+        UpdateDataButtons();
+    }
+    UpdateTraceActions();
+}
+
+void TViewControlForm::TracesListBoxClick()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view) return;
+    for (int i = 0; i < view->Traces.Count() && i < TracesListBox->count(); ++i) {
+        view->Traces.Get(i)->Selected = TracesListBox->item(i)->isSelected();
+    }
+    main_.RefreshToolsWindow();
+    DropDataEdits(*view);
+    view->FormPaint();
+    UpdateDataButtons();
+    UpdateTraceActions();
+}
+
+void TViewControlForm::UpdateTraceActions()
+{
+    const TraceCommandStates states = TraceCommandsFor(main_.ActiveView(), clipboardHoldsTraces_);
+    CopyTraces->setEnabled(states.copy);
+    PasteTraces->setEnabled(states.paste);
+    RemoveTraces->setEnabled(states.remove);
+    DeleteTraces->setEnabled(states.deleteAll);
+    RenameTrace->setEnabled(states.rename);
+    SelectTraceColor->setEnabled(states.color);
+    ParseData->setEnabled(states.parse);
+}
+
+void TViewControlForm::TracesChanged(TViewForm& view)
+{
+    FillTracesList();
+    DropDataEdits(view);
+    view.FormPaint();
+    view.UpdateTableRows();
+    view.UpdateTableValues();
+    UpdateDataButtons();
+    view.Modified = true;
+}
+
+void TViewControlForm::CopyTracesExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view) return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(TracesClipboardText(view->Traces)));
+}
+
+void TViewControlForm::PasteTracesExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view || RunIsFilling(*view)) return;
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    if (!IsTracesClipboardText(text)) return;
+    if (!PasteTracesText(text, view->Traces)) {
+        ShowWarning("", "Paste traces:\nThe traces on the clipboard could not be read; nothing was pasted");
+        return;
+    }
+    TracesChanged(*view);
+}
+
+void TViewControlForm::RemoveTracesExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view || RunIsFilling(*view)) return;
+    view->Traces.DeleteSelected();
+    TracesChanged(*view);
+}
+
+void TViewControlForm::DeleteTracesExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view || RunIsFilling(*view) || !AskYesNo("", "Do you want to delete all traces?")) return;
+    view->Traces.Clear();
+    TracesChanged(*view);
+}
+
+void TViewControlForm::RenameTraceExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    CTrace* trace = view ? view->Traces.GetSelected() : nullptr;
+    if (!trace || !RenameDialog(*RenameForm, *trace)) return;
+    for (int i = 0; i < view->Traces.Count() && i < TracesListBox->count(); ++i) {
+        if (view->Traces.Get(i) != trace) continue;
+        const QSignalBlocker quiet(TracesListBox);
+        TracesListBox->item(i)->setText(QString::fromStdString(trace->Name));
+        TracesListBox->item(i)->setSelected(true);
+    }
+    view->Modified = true;
+}
+
+void TViewControlForm::SelectTraceColorExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view) return;
+    TColor color = FirstSelectedColor(view->Traces);
+    if (!ChooseColor(color)) return;
+    ColorSelectedTraces(view->Traces, color);
+    FillTracesList();
+    view->FormPaint();
+    view->Modified = true;
+}
+
+void TViewControlForm::ParseDataExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view || RunIsFilling(*view) || TracesListBox->selectedItems().isEmpty()) return;
+    if (ParseTraceForm->exec() != QDialog::Accepted) return;
+    SplitIntoBursts(view->Traces, BurstParametersFrom(Settings));
+    TracesChanged(*view);
+}
