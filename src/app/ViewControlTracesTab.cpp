@@ -45,17 +45,19 @@ bool ClipboardHoldsTraces()
 
 void TViewControlForm::BuildTracesTab()
 {
+    // The buttons carry words rather than pictures, so they take two rows
+    // to fit the narrow window.
     TracesToolBar = new QToolBar(TracesTabSheet);
     TracesToolBar->setObjectName("TracesToolBar");
+    auto* secondRow = new QToolBar(TracesTabSheet);
     CopyTraces = AddTraceAction(TracesToolBar, "CopyTraces", "Copy", "Copy selected traces");
     PasteTraces = AddTraceAction(TracesToolBar, "PasteTraces", "Paste", "Paste traces");
-    RenameTrace = AddTraceAction(TracesToolBar, "RenameTrace", "Name", "Rename selected trace");
+    RenameTrace = AddTraceAction(TracesToolBar, "RenameTrace", "Rename", "Rename selected trace");
     SelectTraceColor = AddTraceAction(TracesToolBar, "SelectTraceColor", "Color", "Select trace color");
-    TracesToolBar->addSeparator();
-    RemoveTraces = AddTraceAction(TracesToolBar, "RemoveTraces", "Del", "Remove selected  traces");
-    DeleteTraces = AddTraceAction(TracesToolBar, "DeleteTraces", "Clear", "Delete all traces");
-    TracesToolBar->addSeparator();
-    ParseData = AddTraceAction(TracesToolBar, "ParseData", "Parse", "Parse data");
+    RemoveTraces = AddTraceAction(secondRow, "RemoveTraces", "Remove", "Remove selected  traces");
+    DeleteTraces = AddTraceAction(secondRow, "DeleteTraces", "Delete all", "Delete all traces");
+    secondRow->addSeparator();
+    ParseData = AddTraceAction(secondRow, "ParseData", "Parse", "Parse data");
 
     TracesListBox = new QListWidget(TracesTabSheet);
     TracesListBox->setObjectName("TracesListBox");
@@ -64,6 +66,7 @@ void TViewControlForm::BuildTracesTab()
     auto* layout = new QVBoxLayout(TracesTabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TracesToolBar);
+    layout->addWidget(secondRow);
     layout->addWidget(TracesListBox);
 
     RenameForm = new TRenameForm(this);
