@@ -206,7 +206,8 @@ TEST_F(MeasurementRunTest, StoppedSweepsReachTheAnalyzerAndLeaveNothingBehind)
 {
     // The analyzer sends 20 more lines after the stop and hears nothing
     // else meanwhile; every next run must still find it ready.
-    StartAnalyzer(Options(kSeriesRLC, {"--id", "QV7101", "--line-end", "crlf", "--stop-lag", "20", "--line-delay", "1"}));
+    StartAnalyzer(
+        Options(kSeriesRLC, {"--id", "QV7101", "--line-end", "crlf", "--stop-lag", "20", "--line-delay", "1"}));
     settings.samples = 2000;
     std::string expected;
     for (int run = 0; run < 10; ++run) {

@@ -34,7 +34,9 @@ bool CSimulatedAnalyzer::Receive(char byte)
     // A busy analyzer hears nothing but the stop, and that only after the
     // lines it has under way.
     if (sweeping_ && behaviour_.stopLag > 0) {
-        if (byte == '\r') sweepEnd_ = std::min(sweepEnd_, nextPoint_ + behaviour_.stopLag);
+        if (byte == '\r') {
+            sweepEnd_ = static_cast<int>(std::min<long long>(sweepEnd_, 0LL + nextPoint_ + behaviour_.stopLag));
+        }
         return false;
     }
     if (command_.empty()) {
