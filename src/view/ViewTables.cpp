@@ -8,11 +8,13 @@
 #include "view/TrackBarPosition.h"
 #include "view/View.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSlider>
 #include <QTableView>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -28,6 +30,14 @@ QFont TableQFont()
     font.setBold(Settings.TableFont.Bold);
     font.setItalic(Settings.TableFont.Italic);
     return font;
+}
+
+// Wide enough for the widest number the tables write with `digits`
+// significant digits, in the font the table draws with.
+int NumberColumnWidth(const QFontMetrics& metrics, int digits)
+{
+    constexpr int kCellMargins = 10;
+    return metrics.horizontalAdvance("-" + QString(std::max(1, digits), '8') + ".e-300") + kCellMargins;
 }
 
 } // namespace
@@ -46,6 +56,8 @@ void TViewForm::FillDataGrid()
         return;
     }
     DataGrid->Show(trace, ReplaySampleLimit(*trace));
+    const int width = NumberColumnWidth(DataStringGrid->fontMetrics(), Settings.TableDataDigits);
+    for (int column = 1; column < DataGrid->columnCount(); ++column) DataStringGrid->setColumnWidth(column, width);
 }
 
 void TViewForm::UpdateTableRows()
@@ -58,6 +70,8 @@ void TViewForm::UpdateTableRows()
     TableGrid->verticalHeader()->setMinimumSectionSize(1);
     TableGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
     TableGrid->horizontalHeader()->setFixedHeight(rowHeight);
+    const int width = NumberColumnWidth(QFontMetrics(font), Settings.TableDataDigits);
+    for (int column = 1; column < CursorTable->columnCount(); ++column) TableGrid->setColumnWidth(column, width);
     CursorTable->SetRows(Traces.Count());
     TableGrid->clearSelection();
     TableGrid->setCurrentIndex({});

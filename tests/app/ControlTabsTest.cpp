@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
@@ -225,6 +226,27 @@ TEST_F(ControlTabs, TheDataTabEditsThePointListAndAcceptsOnlyForItsTrace)
     ASSERT_EQ(Boxes().size(), 2U);
     EXPECT_NE(Boxes()[1].find("no longer shows the selected trace"), std::string::npos);
     control().DataEditCheckBox->click();
+}
+
+TEST_F(ControlTabs, ThePointListShowsAValueAtTwelveDigitsWhole)
+{
+    Settings.TableDataDigits = 12;
+    TViewForm& view = NewView("a", 1);
+    view.Traces.Get(0)->Data.Append(5, -123.456789012e-300, -0.5);
+    SelectItems({0});
+    const QString widest = view.DataGrid->data(view.DataGrid->index(4, 2), Qt::DisplayRole).toString();
+    ASSERT_EQ(widest, "-123.456789012e-300");
+    EXPECT_GE(view.DataStringGrid->columnWidth(2), view.DataStringGrid->fontMetrics().horizontalAdvance(widest));
+}
+
+TEST_F(ControlTabs, TheWindowHasNoCloseBoxAndStartsAtTheRightEdgeOfTheScreen)
+{
+    EXPECT_FALSE(control().windowFlags() & Qt::WindowCloseButtonHint);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_GT(area.width(), control().width());
+    EXPECT_EQ(control().x() + control().width(), area.x() + area.width());
+    // The program's own close is not refused.
+    EXPECT_TRUE(control().close());
 }
 
 } // namespace
