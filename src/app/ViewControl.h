@@ -24,6 +24,7 @@ class QRadioButton;
 class QTabBar;
 class QTabWidget;
 class QToolBar;
+class QVBoxLayout;
 class QToolButton;
 class RunInProgressScope;
 class TMainForm;
@@ -200,6 +201,8 @@ private:
     void MoveToDesktopEdge();
     void BuildGraphTab();
     void BuildScreenTab();
+    // Its group boxes, top to bottom.
+    void BuildScreenBoxes(QVBoxLayout* layout);
     // The Screen tab's tool bar: buttons of the main window's scale actions.
     void BuildScreenToolBar();
     void BuildTracesTab();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -72,12 +73,30 @@ void SetText(QLineEdit* edit, const std::string& text) { edit->setText(QString::
 
 void TViewControlForm::BuildScreenTab()
 {
-    auto* layout = new QVBoxLayout(ScreenTabSheet);
+    auto* sheet = new QVBoxLayout(ScreenTabSheet);
+    sheet->setContentsMargins(0, 0, 0, 0);
     ToolBar1 = new QToolBar(ScreenTabSheet);
     ToolBar1->setObjectName("ToolBar1");
-    layout->addWidget(ToolBar1);
+    sheet->addWidget(ToolBar1);
     BuildScreenToolBar();
+    // The boxes keep the height their edits need; a short window scrolls.
+    auto* scroller = new QScrollArea(ScreenTabSheet);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* panel = new QWidget(scroller);
+    panel->setObjectName("ScreenPanel");
+    scroller->setWidget(panel);
+    sheet->addWidget(scroller);
+    BuildScreenBoxes(new QVBoxLayout(panel));
 
+    for (QLineEdit* edit : ScreenTabSheet->findChildren<QLineEdit*>()) edit->installEventFilter(this);
+    connect(VertLogCheckBox, &QCheckBox::clicked, this, &TViewControlForm::LogCheckBoxClick);
+    connect(HorLogCheckBox, &QCheckBox::clicked, this, &TViewControlForm::LogCheckBoxClick);
+    connect(PhaseComboBox, &QComboBox::currentIndexChanged, this, &TViewControlForm::PhaseComboBoxChange);
+}
+
+void TViewControlForm::BuildScreenBoxes(QVBoxLayout* layout)
+{
     QFormLayout* form = nullptr;
     SmithGroupBox = AddBox(layout, "SmithGroupBox", " Smith chart ", form);
     SmithXEdit = AddEdit(form, "SmithXEdit", "Re");
@@ -107,11 +126,6 @@ void TViewControlForm::BuildScreenTab()
     Z0GroupBox = AddBox(layout, "Z0GroupBox", "", form);
     Z0REdit = AddEdit(form, "Z0REdit", "Z0");
     layout->addStretch(1);
-
-    for (QLineEdit* edit : ScreenTabSheet->findChildren<QLineEdit*>()) edit->installEventFilter(this);
-    connect(VertLogCheckBox, &QCheckBox::clicked, this, &TViewControlForm::LogCheckBoxClick);
-    connect(HorLogCheckBox, &QCheckBox::clicked, this, &TViewControlForm::LogCheckBoxClick);
-    connect(PhaseComboBox, &QComboBox::currentIndexChanged, this, &TViewControlForm::PhaseComboBoxChange);
 }
 
 // Takes every scale action the main window has; one missing leaves no button.
@@ -150,7 +164,7 @@ void TViewControlForm::ShowScreenLayout(const ScreenLayout& layout)
     QGroupBox* above = layout.z0 == Z0Place::BelowSmith ? SmithGroupBox
                        : layout.z0 == Z0Place::BelowPhase ? PhaseGroupBox
                                                           : VertGroupBox;
-    auto* boxes = static_cast<QVBoxLayout*>(ScreenTabSheet->layout());
+    auto* boxes = static_cast<QVBoxLayout*>(Z0GroupBox->parentWidget()->layout());
     boxes->removeWidget(Z0GroupBox);
     boxes->insertWidget(boxes->indexOf(above) + 1, Z0GroupBox);
 }

@@ -91,7 +91,7 @@ TEST_F(ControlTabs, EnterAppliesTheScreenTabAndARefusedValueComesBack)
 
     // The Z0 box follows the kind; on "Gamma mag/phase" it sits below the phase box.
     view.GraphTabSet->setCurrentIndex(kGraphGammaMagPhase - 0);
-    auto* boxes = static_cast<QVBoxLayout*>(control().ScreenTabSheet->layout());
+    auto* boxes = static_cast<QVBoxLayout*>(control().Z0GroupBox->parentWidget()->layout());
     EXPECT_TRUE(control().Z0GroupBox->isVisibleTo(control().ScreenTabSheet));
     EXPECT_EQ(boxes->indexOf(control().Z0GroupBox), boxes->indexOf(control().PhaseGroupBox) + 1);
 }
