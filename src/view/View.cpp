@@ -108,6 +108,7 @@ void TViewForm::BuildControls()
     SmithTrackBar->setRange(0, 10000);
     SmithTrackBar->setTickPosition(QSlider::NoTicks);
     StackedLayout(SmithPanel)->addWidget(SmithTrackBar);
+    connect(SmithTrackBar, &QSlider::valueChanged, this, &TViewForm::SmithTrackBarChange);
     chartLayout->addWidget(SmithPanel);
 
     TablePanel = new QFrame(TableSplitter);
