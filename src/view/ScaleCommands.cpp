@@ -1,11 +1,11 @@
 #include "view/ScaleCommands.h"
 
 #include "model/Trace.h"
-#include "view/ChartLayout.h"
-#include "view/CurveValues.h"
+#include "view/chart/ChartLayout.h"
+#include "view/chart/CurveValues.h"
 #include "view/ReplayLimit.h"
-#include "view/SmithGeometry.h"
-#include "view/ViewState.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/document/ViewState.h"
 
 #include <algorithm>
 #include <cmath>

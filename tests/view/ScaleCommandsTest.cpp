@@ -1,8 +1,8 @@
 #include "ChartTestTraces.h"
-#include "view/DrawnExtents.h"
+#include "view/chart/DrawnExtents.h"
 #include "view/ScaleCommands.h"
 #include "view/TrackBarPosition.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
