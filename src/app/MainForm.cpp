@@ -96,14 +96,10 @@ void TMainForm::BuildActions()
     ConnectChartCommands(*commands_, *this);
 }
 
+// The menu bar from left to right; each menu is built by its own file.
 void TMainForm::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("FileMenu");
-    file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
-    file->addSeparator();
-    file->addAction(FileExit1);
-
+    BuildFileMenu();
     BuildEditMenu(*menuBar(), *commands_, *this, this);
     BuildWindowMenu(*menuBar(), *commands_, *this);
     BuildHelpMenu(*menuBar(), *commands_, this);
@@ -111,6 +107,15 @@ void TMainForm::BuildMenus()
     MainToolBar = addToolBar("Main");
     MainToolBar->setObjectName("MainToolBar");
     FillMainToolBar(*MainToolBar, {FileNew1, FileOpen1, FileSave1}, *commands_);
+}
+
+void TMainForm::BuildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("FileMenu");
+    file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
+    file->addSeparator();
+    file->addAction(FileExit1);
 }
 
 void TMainForm::BuildStatusBar()

@@ -77,9 +77,6 @@ public:
     void ShowToolsWindow(bool show) override;
     void EditPreferences() override;
 
-    // The commands besides the File commands, by name.
-    const CommandActions& Commands() const { return *commands_; }
-
     // The number behind "Noname" in the names of new documents; it only grows.
     int NonameCounter = 0;
 
@@ -100,6 +97,7 @@ protected:
 private:
     void BuildActions();
     void BuildMenus();
+    void BuildFileMenu();
     void BuildStatusBar();
     // The idle pass of the commands besides the File commands.
     void UpdateCommands();
