@@ -13,5 +13,10 @@
 QIcon ProgramIcon();
 
 // The icon named `name` (the file name in resources/icons without ".svg");
-// a null icon for a name that has none.
+// a null icon for a name that has none. Besides the main tool bar's, there
+// are "trace-copy", "trace-paste", "trace-rename", "trace-color",
+// "trace-remove", "trace-delete" and "trace-parse" for the Traces tab's tool
+// bar, "data-edit" beside the Data tab's "Edit data" box, and
+// "replay-reset", "replay-run" and "replay-stop" for the tools window's
+// replay.
 QIcon CommandIcon(std::string_view name);
