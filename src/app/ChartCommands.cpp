@@ -82,6 +82,8 @@ void ConnectDisplayCommands(const CommandActions& actions, CCommandHost& host)
             PushScaleUndo(view);
             SetHorizontalQuantity(view, tag);
             RefreshTable(view);
+            // The chart's size stays, so nothing else would redraw its X axis.
+            view.FormPaint();
             host.RefreshScreenValues();
         });
     }

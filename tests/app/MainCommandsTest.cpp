@@ -149,7 +149,10 @@ TEST_F(MainCommands, ChartCommandsActOnTheActiveWindow)
     ShowMain();
     TViewForm& view = ChartView(kGraphRX);
     view.HorLog = true;
+    view.FormPaint();
+    const QImage before = view.PaintBox->Bitmap().copy();
     Trigger("HorNScale");
+    EXPECT_NE(view.PaintBox->Bitmap(), before); // the new X axis is drawn
     EXPECT_EQ(view.HorMode, kHorN);
     EXPECT_FALSE(view.HorLog);
     Trigger("HorFitScreen");
