@@ -68,7 +68,13 @@ TViewForm::TViewForm(CViewHost& host, QWidget* parent) : QWidget(parent), host_(
     FollowSubWindowActivation();
 }
 
-TViewForm::~TViewForm() = default;
+TViewForm::~TViewForm()
+{
+    // The grids' models read the view state, which is destroyed before the
+    // QWidget base: once hidden here, no grid asks for its header's sizes
+    // while the window is taken down.
+    hide();
+}
 
 void TViewForm::BuildControls()
 {
