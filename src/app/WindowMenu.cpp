@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStyle>
 
 namespace {
@@ -52,7 +53,7 @@ void FillWindowList(QMenu& menu, CCommandHost& host)
         item->setProperty(kWindowListItem, true);
         item->setCheckable(true);
         item->setChecked(view == host.CommandView());
-        auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+        const QPointer<QMdiSubWindow> frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
         QObject::connect(item, &QAction::triggered, &menu, [&host, frame] {
             if (frame) host.DocumentArea().setActiveSubWindow(frame);
         });
