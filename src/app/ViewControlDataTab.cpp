@@ -6,11 +6,14 @@
 #include "app/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "view/DataGridModel.h"
+#include "view/ProgramIcons.h"
 #include "view/document/RunInProgress.h"
 #include "view/View.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -55,7 +58,13 @@ void TViewControlForm::BuildDataTab()
     auto* layout = new QVBoxLayout(DataTabSheet);
     DataEditCheckBox = new QCheckBox("Edit data", DataTabSheet);
     DataEditCheckBox->setObjectName("DataEditCheckBox");
-    layout->addWidget(DataEditCheckBox);
+    auto* editRow = new QHBoxLayout;
+    editRow->addWidget(DataEditCheckBox);
+    auto* editImage = new QLabel(DataTabSheet);
+    editImage->setPixmap(CommandIcon("data-edit").pixmap(16, 16));
+    editRow->addWidget(editImage);
+    editRow->addStretch(1);
+    layout->addLayout(editRow);
     DataAddBtn = AddLinkButton(layout, "DataAddBtn", "Add data row");
     DataRemoveBtn = AddLinkButton(layout, "DataRemoveBtn", "Remove selected data row");
     DataDeleteBtn = AddLinkButton(layout, "DataDeleteBtn", "Delete all data");

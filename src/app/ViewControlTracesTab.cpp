@@ -8,6 +8,7 @@
 #include "model/MessageBoxes.h"
 #include "model/Settings.h"
 #include "view/ColorItems.h"
+#include "view/ProgramIcons.h"
 #include "view/document/BurstSplit.h"
 #include "view/document/RunInProgress.h"
 #include "view/document/TraceClipboard.h"
@@ -24,9 +25,9 @@
 
 namespace {
 
-QAction* AddTraceAction(QToolBar* bar, const char* name, const char* text, const char* hint)
+QAction* AddTraceAction(QToolBar* bar, const char* name, const char* icon, const char* hint)
 {
-    QAction* action = bar->addAction(text);
+    QAction* action = bar->addAction(CommandIcon(icon), hint);
     action->setObjectName(name);
     action->setToolTip(hint);
     action->setEnabled(false);
@@ -45,19 +46,17 @@ bool ClipboardHoldsTraces()
 
 void TViewControlForm::BuildTracesTab()
 {
-    // The buttons carry words rather than pictures, so they take two rows
-    // to fit the narrow window.
     TracesToolBar = new QToolBar(TracesTabSheet);
     TracesToolBar->setObjectName("TracesToolBar");
-    auto* secondRow = new QToolBar(TracesTabSheet);
-    CopyTraces = AddTraceAction(TracesToolBar, "CopyTraces", "Copy", "Copy selected traces");
-    PasteTraces = AddTraceAction(TracesToolBar, "PasteTraces", "Paste", "Paste traces");
-    RenameTrace = AddTraceAction(TracesToolBar, "RenameTrace", "Rename", "Rename selected trace");
-    SelectTraceColor = AddTraceAction(TracesToolBar, "SelectTraceColor", "Color", "Select trace color");
-    RemoveTraces = AddTraceAction(secondRow, "RemoveTraces", "Remove", "Remove selected  traces");
-    DeleteTraces = AddTraceAction(secondRow, "DeleteTraces", "Delete all", "Delete all traces");
-    secondRow->addSeparator();
-    ParseData = AddTraceAction(secondRow, "ParseData", "Parse", "Parse data");
+    CopyTraces = AddTraceAction(TracesToolBar, "CopyTraces", "trace-copy", "Copy selected traces");
+    PasteTraces = AddTraceAction(TracesToolBar, "PasteTraces", "trace-paste", "Paste traces");
+    RenameTrace = AddTraceAction(TracesToolBar, "RenameTrace", "trace-rename", "Rename selected trace");
+    SelectTraceColor = AddTraceAction(TracesToolBar, "SelectTraceColor", "trace-color", "Select trace color");
+    TracesToolBar->addSeparator();
+    RemoveTraces = AddTraceAction(TracesToolBar, "RemoveTraces", "trace-remove", "Remove selected  traces");
+    DeleteTraces = AddTraceAction(TracesToolBar, "DeleteTraces", "trace-delete", "Delete all traces");
+    TracesToolBar->addSeparator();
+    ParseData = AddTraceAction(TracesToolBar, "ParseData", "trace-parse", "Parse data");
 
     TracesListBox = new QListWidget(TracesTabSheet);
     TracesListBox->setObjectName("TracesListBox");
@@ -66,7 +65,6 @@ void TViewControlForm::BuildTracesTab()
     auto* layout = new QVBoxLayout(TracesTabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TracesToolBar);
-    layout->addWidget(secondRow);
     layout->addWidget(TracesListBox);
 
     RenameForm = new TRenameForm(this);
