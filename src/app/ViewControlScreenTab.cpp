@@ -77,6 +77,8 @@ void TViewControlForm::BuildScreenTab()
     sheet->setContentsMargins(0, 0, 0, 0);
     ToolBar1 = new QToolBar(ScreenTabSheet);
     ToolBar1->setObjectName("ToolBar1");
+    // Small icons keep every button in the narrow window.
+    ToolBar1->setIconSize(QSize(16, 16));
     sheet->addWidget(ToolBar1);
     BuildScreenToolBar();
     // The boxes keep the height their edits need; a short window scrolls.

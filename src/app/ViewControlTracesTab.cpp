@@ -48,6 +48,8 @@ void TViewControlForm::BuildTracesTab()
 {
     TracesToolBar = new QToolBar(TracesTabSheet);
     TracesToolBar->setObjectName("TracesToolBar");
+    // Small icons keep every button in the narrow window.
+    TracesToolBar->setIconSize(QSize(16, 16));
     CopyTraces = AddTraceAction(TracesToolBar, "CopyTraces", "trace-copy", "Copy selected traces");
     PasteTraces = AddTraceAction(TracesToolBar, "PasteTraces", "trace-paste", "Paste traces");
     RenameTrace = AddTraceAction(TracesToolBar, "RenameTrace", "trace-rename", "Rename selected trace");

@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -94,6 +96,22 @@ TEST_F(ControlTabs, EnterAppliesTheScreenTabAndARefusedValueComesBack)
     auto* boxes = static_cast<QVBoxLayout*>(control().Z0GroupBox->parentWidget()->layout());
     EXPECT_TRUE(control().Z0GroupBox->isVisibleTo(control().ScreenTabSheet));
     EXPECT_EQ(boxes->indexOf(control().Z0GroupBox), boxes->indexOf(control().PhaseGroupBox) + 1);
+
+    // The tool bar carries the main window's scale commands for the kind shown.
+    const auto shown = [this](const char* name) {
+        QToolBar* bar = control().ToolBar1;
+        for (QAction* slot : bar->actions()) {
+            if (bar->widgetForAction(slot)->objectName() == name) return slot->isVisible();
+        }
+        return false;
+    };
+    EXPECT_TRUE(shown("TranHorPlusBtn") && shown("TranFitScreenBtn") && !shown("SmithPlusBtn"));
+    view.GraphTabSet->setCurrentIndex(kGraphSmith);
+    EXPECT_TRUE(shown("SmithPlusBtn"));
+    EXPECT_TRUE(shown("SmithLabelsBtn"));
+    EXPECT_TRUE(shown("TranFitScreenBtn"));
+    EXPECT_FALSE(shown("TranVertPlusBtn"));
+    EXPECT_EQ(control().ToolBar1->findChild<QToolButton*>("SmithResetBtn")->defaultAction()->objectName(), "SmithReset");
 }
 
 TEST_F(ControlTabs, TracesGoThroughTheClipboardAndTheListFollowsTheSelection)
