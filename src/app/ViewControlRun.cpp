@@ -85,6 +85,9 @@ void TViewControlForm::RunBtnClick()
 void TViewControlForm::MeasureInto(TViewForm& view)
 {
     view.Traces.UnselectAll();
+    // The point list is about to grow under the run: what was typed into it
+    // and not accepted goes now.
+    DropDataEdits(view);
     std::unique_ptr<CTrace> created;
     try {
         created = std::make_unique<CTrace>();

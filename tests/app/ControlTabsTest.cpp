@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "SimulatorProcess.h"
 #include "app/ParseTraceForm.h"
 #include "app/RenameForm.h"
 #include "view/DataGridModel.h"
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -164,6 +166,28 @@ TEST_F(ControlTabs, WhileARunFillsTheWindowNothingMayFreeOrMoveItsTraces)
     running.End();
     control().RefreshControlForm();
     EXPECT_TRUE(control().RemoveTraces->isEnabled());
+}
+
+TEST_F(ControlTabs, ARunDropsTheEditsPendingInThePointList)
+{
+    CSimulatorProcess analyzer({});
+    Settings.ComPort = analyzer.DevicePath();
+    Settings.TimeOut = 500;
+    TViewForm& view = NewView("a", 1);
+    view.GraphTabSet->setCurrentIndex(kGraphData);
+    SelectItems({0});
+    ASSERT_TRUE(view.DataGrid->setData(view.DataGrid->index(0, 1), "7", Qt::EditRole));
+    view.DataEditPending = true;
+    bool dropped = false;
+    bool acceptOffed = false;
+    QTimer::singleShot(0, &control(), [&] {
+        dropped = !view.DataEditPending && !view.DataGrid->Edits().Changed();
+        acceptOffed = !control().DataAcceptBtn->isEnabled();
+    });
+    control().RunBtn->click();
+    EXPECT_TRUE(dropped);
+    EXPECT_TRUE(acceptOffed);
+    EXPECT_EQ(view.Traces.Get(0)->Data.GetRecord(0)->f, 1);
 }
 
 TEST_F(ControlTabs, RenameTakesTheTrimmedNameAndOnlyThenMarksTheDocument)
