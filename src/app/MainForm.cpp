@@ -5,6 +5,7 @@
 #include "app/ViewControl.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
+#include "tools/Tools.h"
 #include "view/DrawLimits.h"
 #include "view/SmithGridTable.h"
 #include "view/View.h"
@@ -49,6 +50,7 @@ TMainForm::TMainForm(const std::string& settingsFolder)
     BuildMenus();
     BuildStatusBar();
     viewControlForm_ = new TViewControlForm(*this);
+    toolsForm_ = new TToolsForm(this, [this] { return activeView_; });
 
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TMainForm::UpdateActions);
@@ -92,6 +94,14 @@ void TMainForm::BuildMenus()
     file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
     file->addSeparator();
     file->addAction(FileExit1);
+
+    // Shows and hides the tools window until the full Window menu comes.
+    WindowTools = menuBar()->addMenu("&Window")->addAction("Tools");
+    WindowTools->setObjectName("WindowTools");
+    connect(WindowTools, &QAction::triggered, this, [this] {
+        toolsForm_->setVisible(!toolsForm_->isVisible());
+        toolsForm_->ResetReplay();
+    });
 
     MainToolBar = addToolBar("Main");
     MainToolBar->setObjectName("MainToolBar");
@@ -139,8 +149,10 @@ bool TMainForm::MayOverwrite(const std::string& fileName) const
 // settings file is loaded.
 void TMainForm::ShowSettingsSelection() {}
 
-// There is no tools window yet to follow the active document window.
-void TMainForm::RefreshToolsWindow() {}
+void TMainForm::RefreshToolsWindow()
+{
+    if (toolsForm_) toolsForm_->RefreshForView();
+}
 
 // There is no recent-files menu yet; the list itself is kept and saved.
 void TMainForm::UpdateMRUMenu() {}
@@ -228,6 +240,7 @@ void TMainForm::FileNew1Execute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    toolsForm_->StopReplay();
     const QList<TViewForm*> views = Views();
     for (TViewForm* view : views) {
         if (!view->FormCloseQuery()) {

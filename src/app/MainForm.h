@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TToolsForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -55,6 +56,9 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+    TToolsForm& ToolsForm() const { return *toolsForm_; }
+    // The tools window follows the active document window and its traces.
+    void RefreshToolsWindow();
 
     // CViewHost
     void SetActiveView(bool active, TViewForm* view) override;
@@ -74,6 +78,7 @@ public:
     QAction* FileSave1 = nullptr;
     QAction* FileSaveAs1 = nullptr;
     QAction* FileExit1 = nullptr;
+    QAction* WindowTools = nullptr;
 
 protected:
     // Every document window is asked first; only when none refuses are the
@@ -93,11 +98,11 @@ private:
     void ApplyPlacement(const WindowPlacement& placement);
 
     void ShowSettingsSelection();
-    void RefreshToolsWindow();
     void UpdateMRUMenu();
 
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;

@@ -15,20 +15,21 @@ void Unbind(ReplayState& state)
 
 } // namespace
 
-void BindReplay(ReplayState& state, const CTrace* selected, bool windowShown)
+void BindReplay(ReplayState& state, CTrace* selected, bool windowShown)
 {
     if (!windowShown || !selected) return Unbind(state);
     if (selected == state.trace) return;
     const int n = selected->Data.Count();
     if (n < 1) return Unbind(state);
     state.trace = selected;
+    state.running = false;
     state.scrollEnabled = true;
     state.maximum = n - 1;
     state.largeChange = std::max(n / 8, 1);
     state.position = state.maximum;
 }
 
-void RebindReplay(ReplayState& state, const CTrace* selected, bool windowShown)
+void RebindReplay(ReplayState& state, CTrace* selected, bool windowShown)
 {
     state.trace = nullptr;
     BindReplay(state, selected, windowShown);

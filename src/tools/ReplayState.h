@@ -6,7 +6,7 @@ class CTrace;
 // is bound to, the scroll bar, and whether that trace is drawn cut short
 // and whether a timed run is going on.
 struct ReplayState {
-    const CTrace* trace = nullptr; // not owned; cleared when the trace goes
+    CTrace* trace = nullptr; // not owned; cleared when the trace goes
     bool partial = false;
     bool running = false;
     bool scrollEnabled = false;
@@ -17,12 +17,12 @@ struct ReplayState {
 
 // Binds the scroll bar to `selected` (the view's single selected trace, or
 // null) while the tools window is shown: the same trace keeps its position,
-// another one is shown whole. Without a window, a trace or points the
+// another one is shown whole and ends a run. Without a window, a trace or points the
 // binding is dropped and a run ends.
-void BindReplay(ReplayState& state, const CTrace* selected, bool windowShown);
+void BindReplay(ReplayState& state, CTrace* selected, bool windowShown);
 
 // Forgets the trace and binds afresh, with the position at the end.
-void RebindReplay(ReplayState& state, const CTrace* selected, bool windowShown);
+void RebindReplay(ReplayState& state, CTrace* selected, bool windowShown);
 
 // How many points of `trace` the charts and the data grid show: all of
 // them, but for the bound trace while the Replay tab is shown, which shows

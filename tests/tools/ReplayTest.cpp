@@ -82,6 +82,7 @@ TEST(ReplayState, BindingLimitsAndCommands)
     EXPECT_FALSE(CanResetReplay(state));
     BindReplay(state, &other, true); // another trace selected: bound at its end
     EXPECT_EQ(state.trace, &other);
+    EXPECT_FALSE(state.running);
     EXPECT_EQ(state.position, 0);
     EXPECT_EQ(state.largeChange, 1);
     BindReplay(state, &other, false); // the window hidden
