@@ -1,7 +1,7 @@
 #include "tools/LCFit.h"
 
 #include "model/Data.h"
-#include "view/ChartKinds.h"
+#include "view/document/ChartKinds.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "tools/Reactance.h"
 
 #include "model/Data.h"
-#include "view/ChartKinds.h"
+#include "view/document/ChartKinds.h"
 
 #include <cmath>
 

@@ -7,6 +7,7 @@
 #include "model/Trace.h"
 #include "view/ReplayLimit.h"
 #include "view/View.h"
+#include "view/document/RunInProgress.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -148,10 +149,17 @@ CData* TToolsForm::CurrentTraceData(bool timeBased) const
     return &trace->Data;
 }
 
-void TToolsForm::UpdateToolActions()
+// A run that fills the window grows the selected trace while events are
+// dispatched: inverting it or replaying it then would half do the job.
+bool TToolsForm::ActiveViewFilling() const
 {
     const TViewForm* view = activeView_();
-    const bool filling = view && view->Busy;
+    return view && RunIsFilling(*view);
+}
+
+void TToolsForm::UpdateToolActions()
+{
+    const bool filling = ActiveViewFilling();
     InverseXBtn->setEnabled(!filling);
     MatchAcceptBtn->setEnabled(!filling);
     ReplayRunAction->setEnabled(CanRunReplay(replay_, filling));

@@ -145,6 +145,7 @@ private:
     // Enables the commands that must wait while a run fills the window, and
     // the replay commands. Runs whenever the event loop falls idle.
     void UpdateToolActions();
+    bool ActiveViewFilling() const;
     void RepaintView() const;
     void RefillAndRepaintView() const;
     CTrace* SelectedTrace() const;

@@ -39,7 +39,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, bool readOnly)
 
 void Write(QLineEdit* edit, const std::optional<double>& value)
 {
-    if (value) edit->setText(QString::fromStdString(FormatToolValue(TableDataDigits, *value)));
+    if (value) edit->setText(QString::fromStdString(FormatToolValue(Settings.TableDataDigits, *value)));
 }
 
 } // namespace
@@ -187,7 +187,7 @@ void TToolsForm::LCFBtnClick(int column)
 void TToolsForm::InverseXBtnClick()
 {
     CData* data = CurrentTraceData(false);
-    if (!data) return;
+    if (!data || ActiveViewFilling()) return;
     InverseX(*data);
     RefillAndRepaintView();
 }

@@ -52,7 +52,7 @@ std::string CellText(const QTableWidget* grid, int row, int column)
     return item ? item->text().toStdString() : std::string();
 }
 
-QString TableNumber(double value) { return QString::fromStdString(FormatToolValue(TableDataDigits, value)); }
+QString TableNumber(double value) { return QString::fromStdString(FormatToolValue(Settings.TableDataDigits, value)); }
 
 } // namespace
 
@@ -224,7 +224,7 @@ void TToolsForm::SetMatchPoint(double R, double X)
 void TToolsForm::MatchAcceptBtnClick()
 {
     CData* data = CurrentTraceData(false);
-    if (!data) return;
+    if (!data || ActiveViewFilling()) return;
     MatchCells cells;
     for (int k = 0; k < 4; ++k) {
         cells.R[k] = CellText(MatchStringGrid, k, 2);

@@ -125,7 +125,7 @@ void TToolsForm::ReplayResetActionExecute() { ReplayScrollBar->setValue(0); }
 
 void TToolsForm::ReplayRunActionExecute()
 {
-    if (!replay_.partial || !ReplayTraceInView()) return;
+    if (!replay_.partial || !ReplayTraceInView() || ActiveViewFilling()) return;
     replay_.running = true;
     pace_ = {ReplayPointTime(*replay_.trace, replay_.position), static_cast<double>(clock_.elapsed()),
              ReplaySpeedTrackBar->value()};

@@ -1,6 +1,6 @@
 #include "ToolTrace.h"
 #include "tools/Reactance.h"
-#include "view/ChartKinds.h"
+#include "view/document/ChartKinds.h"
 
 #include <gtest/gtest.h>
 
