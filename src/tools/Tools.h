@@ -65,6 +65,9 @@ public:
     // Ends a timed replay at once; the program's shut-down calls it first.
     void StopReplay();
     bool ReplayRunning() const { return replay_.running; }
+    // Enables the commands that must wait while a run fills the window, and
+    // the replay commands. Runs whenever the event loop falls idle.
+    void UpdateToolActions();
 
     QTabWidget* PageControl = nullptr;
     QWidget* MatchTabSheet = nullptr;
@@ -142,9 +145,6 @@ private:
     void BuildReplayTab();
     void BuildMoreTab();
     void FormShow();
-    // Enables the commands that must wait while a run fills the window, and
-    // the replay commands. Runs whenever the event loop falls idle.
-    void UpdateToolActions();
     bool ActiveViewFilling() const;
     void RepaintView() const;
     void RefillAndRepaintView() const;
