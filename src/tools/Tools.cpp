@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -100,6 +101,10 @@ void TToolsForm::hideEvent(QHideEvent* event)
 
 void TToolsForm::FormShow()
 {
+    if (!placed_) {
+        move(screen()->availableGeometry().center() - rect().center());
+        placed_ = true;
+    }
     {
         const QSignalBlocker quiet(PageControl);
         PageControl->setCurrentWidget(MatchTabSheet);

@@ -191,6 +191,7 @@ private:
     int replayNext_ = 0;
     QTimer* replayTimer_ = nullptr;
     QElapsedTimer clock_;
+    bool placed_ = false; // centred on the screen at the first showing
     // The last cable length in metres and feet and the delay in ns; -1e99
     // for none.
     double cableMetres_ = -1e99;
