@@ -107,7 +107,8 @@ void TToolsForm::BuildMatchPointsPage(QWidget* page)
 
 void TToolsForm::BuildMatchTimePage(QWidget* page)
 {
-    MatchTimeStringGrid = MakeGrid(page, "MatchTimeStringGrid", {"From", "To", "Time(s)"}, kTransitionCount, {50, 47, 100});
+    MatchTimeStringGrid = MakeGrid(page, "MatchTimeStringGrid", {"From", "To", "Time(s)", ""}, kTransitionCount,
+                                   {50, 47, 100, 100});
     MatchTimeCalcBtn = new QPushButton("Find", page);
     MatchTimeClearBtn = new QPushButton("Clear", page);
     MatchTimeAcceptBtn = new QPushButton("Accept changes", page);
