@@ -24,6 +24,7 @@ class QSlider;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
+class QVBoxLayout;
 class TViewForm;
 
 // The tool window captioned "Tools". Every tool works on the active document
@@ -144,6 +145,7 @@ private:
     void BuildCableTab();
     void BuildReplayTab();
     void BuildMoreTab();
+    void BuildOffsetGroup(QVBoxLayout* layout);
     void FormShow();
     bool ActiveViewFilling() const;
     void RepaintView() const;

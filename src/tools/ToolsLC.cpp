@@ -93,9 +93,18 @@ void TToolsForm::BuildMoreTab()
     upper->addWidget(new QLabel("f (MHz) = ", MoreTabSheet), 1, 1);
     upper->addWidget(ResFEdit, 1, 2);
 
+    BuildOffsetGroup(layout);
+    layout->addStretch(1);
+
+    connect(InverseXBtn, &QPushButton::clicked, this, &TToolsForm::InverseXBtnClick);
+    connect(ResFBtn, &QPushButton::clicked, this, &TToolsForm::ResFBtnClick);
+}
+
+// The display offset and rotation of the active window.
+void TToolsForm::BuildOffsetGroup(QVBoxLayout* layout)
+{
     auto* group = new QGroupBox(MoreTabSheet);
     layout->addWidget(group);
-    layout->addStretch(1);
     auto* lower = new QGridLayout(group);
     OffsetCheckBox = new QCheckBox("Subtract impedance", group);
     OffsetCheckBox->setObjectName("OffsetCheckBox");
@@ -119,8 +128,6 @@ void TToolsForm::BuildMoreTab()
     lower->addWidget(RotateEdit, 3, 1);
     lower->addWidget(OffsetApplyBtn, 3, 3);
 
-    connect(InverseXBtn, &QPushButton::clicked, this, &TToolsForm::InverseXBtnClick);
-    connect(ResFBtn, &QPushButton::clicked, this, &TToolsForm::ResFBtnClick);
     connect(OffsetApplyBtn, &QPushButton::clicked, this, &TToolsForm::OffsetApplyBtnClick);
     connect(OffsetCheckBox, &QCheckBox::clicked, this, &TToolsForm::OffsetApplyBtnClick);
     connect(RotateCheckBox, &QCheckBox::clicked, this, &TToolsForm::OffsetApplyBtnClick);
