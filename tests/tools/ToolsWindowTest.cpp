@@ -1,6 +1,8 @@
+#include "OpenLine.h"
 #include "RecordingMessageSink.h"
 #include "RecordingViewHost.h"
 #include "SettingsSnapshot.h"
+#include "model/NumberText.h"
 #include "model/Settings.h"
 #include "tools/Tools.h"
 #include "view/DataGridModel.h"
@@ -9,6 +11,9 @@
 #include "view/document/RunInProgress.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -247,6 +252,55 @@ TEST_F(ToolsWindow, FindShowsTheMatchPointsAndAcceptReadsTheGridBack)
     tools->MatchAcceptBtn->click();
     EXPECT_TRUE(view->Modified);
     EXPECT_EQ(cell(4, 3), "50");
+}
+
+TEST_F(ToolsWindow, CableLengthShowsInTheChosenUnitsWithoutRecalculating)
+{
+    auto line = std::make_unique<CTrace>();
+    AppendOpenLine(line->Data, 10, 0.66, 1, 30, 0.5);
+    line->Selected = true;
+    view->Traces.Add(std::move(line));
+    tools->show();
+    tools->CableTypeComboBox->setCurrentIndex(5); // RG-58
+    EXPECT_EQ(ParseValue(tools->CableVpEdit->text().toStdString()), 0.66);
+    tools->CableCalcBtn->click();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_EQ(tools->CableLEdit->text(), "10");
+    EXPECT_EQ(tools->CableTEdit->text(), "50.5");
+    tools->CableFootRadio->setChecked(true);
+    EXPECT_EQ(tools->CableLEdit->text(), "32.8");
+    EXPECT_EQ(tools->CableLengthLabelLabel->text(), "L (ft) =");
+
+    tools->CableVpEdit->setText("1.0001");
+    tools->CableCalcBtn->click();
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].text, "Vp > 1");
+    EXPECT_EQ(tools->CableLEdit->text(), "32.8"); // a refused input keeps the last result
+}
+
+TEST_F(ToolsWindow, TransitionsNeedATimeRecordedTrace)
+{
+    CTrace& trace = AddTrace(20);
+    tools->show();
+    tools->MatchCalcBtn->click();
+    trace.Data.Transitions[0].from = 2;
+    tools->MatchTimeCalcBtn->click(); // no time stamps: the grid is only cleared
+    EXPECT_EQ(tools->MatchTimeStringGrid->item(0, 0)->text(), "");
+    EXPECT_EQ(trace.Data.Transitions[0].from, 2);
+
+    trace.Time = true;
+    tools->MatchTimeCalcBtn->click();
+    // X falls along the trace: R_min, R_max and X_max lie on the first point
+    // and chain in slot order; from X_max it takes the whole trace to X_min.
+    const auto row = [this](int r) {
+        QStringList cells;
+        for (int c = 0; c < 3; ++c) cells << tools->MatchTimeStringGrid->item(r, c)->text();
+        return cells;
+    };
+    EXPECT_EQ(row(0), (QStringList{"1", "3", "0"}));
+    EXPECT_EQ(row(1), (QStringList{"3", "4", "0"}));
+    EXPECT_EQ(row(2), (QStringList{"4", "2", "4.75"}));
+    EXPECT_EQ(row(3), (QStringList{"2", "1", "0"}));
 }
 
 } // namespace
