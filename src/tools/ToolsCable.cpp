@@ -57,6 +57,7 @@ void TToolsForm::BuildCableTab()
     CableMStringGrid->verticalHeader()->setDefaultSectionSize(16);
     CableMStringGrid->setColumnWidth(0, 120);
     CableMStringGrid->setColumnWidth(1, 120);
+    CableMStringGrid->horizontalHeader()->setStretchLastSection(true);
     CableMStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CableMStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CableMStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
