@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TToolsForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -58,6 +59,9 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+    TToolsForm& ToolsForm() const { return *toolsForm_; }
+    // The tools window follows the active document window and its traces.
+    void RefreshToolsWindow();
 
     // CViewHost
     void SetActiveView(bool active, TViewForm* view) override;
@@ -110,12 +114,12 @@ private:
     void ApplyPlacement(const WindowPlacement& placement);
 
     void ShowSettingsSelection();
-    void RefreshToolsWindow();
     void UpdateMRUMenu();
 
     std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;
