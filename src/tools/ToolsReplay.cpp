@@ -5,6 +5,7 @@
 
 #include "model/Trace.h"
 #include "tools/Tools.h"
+#include "view/ProgramIcons.h"
 #include "view/View.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -31,9 +31,9 @@ void TToolsForm::BuildReplayTab()
 {
     auto* layout = new QGridLayout(ReplayTabSheet);
     auto* bar = new QToolBar(ReplayTabSheet);
-    ReplayResetAction = bar->addAction(style()->standardIcon(QStyle::SP_MediaSkipBackward), "Reset");
-    ReplayRunAction = bar->addAction(style()->standardIcon(QStyle::SP_MediaPlay), "Run");
-    ReplayStopAction = bar->addAction(style()->standardIcon(QStyle::SP_MediaStop), "Stop");
+    ReplayResetAction = bar->addAction(CommandIcon("replay-reset"), "Reset");
+    ReplayRunAction = bar->addAction(CommandIcon("replay-run"), "Run");
+    ReplayStopAction = bar->addAction(CommandIcon("replay-stop"), "Stop");
     ReplayResetAction->setObjectName("ReplayResetAction");
     ReplayRunAction->setObjectName("ReplayRunAction");
     ReplayStopAction->setObjectName("ReplayStopAction");
