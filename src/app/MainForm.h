@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TToolsForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -58,7 +59,8 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
-    // The tools window from the active document window.
+    TToolsForm& ToolsForm() const { return *toolsForm_; }
+    // The tools window follows the active document window and its traces.
     void RefreshToolsWindow();
 
     // CViewHost
@@ -118,6 +120,7 @@ private:
     std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;

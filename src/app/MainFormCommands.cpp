@@ -6,6 +6,7 @@
 #include "model/Correction.h"
 #include "model/MessageBoxes.h"
 #include "model/Settings.h"
+#include "tools/Tools.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
 
@@ -34,9 +35,13 @@ void TMainForm::SaveCurrentSettings()
 }
 
 // There is no tools window yet: it is never shown.
-bool TMainForm::ToolsWindowVisible() const { return false; }
+bool TMainForm::ToolsWindowVisible() const { return toolsForm_->isVisible(); }
 
-void TMainForm::ShowToolsWindow(bool) {}
+void TMainForm::ShowToolsWindow(bool show)
+{
+    toolsForm_->setVisible(show);
+    toolsForm_->ResetReplay();
+}
 
 // The preferences dialog is not there yet; the command says so.
 void TMainForm::EditPreferences() { ShowInfo("Settings", "The settings dialog is not available yet."); }
