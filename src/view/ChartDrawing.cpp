@@ -10,6 +10,7 @@
 #include "view/DrawLimits.h"
 #include "view/DrawingHelpers.h"
 #include "view/DrawnExtents.h"
+#include "view/LabelDrawing.h"
 #include "view/SmithGeometry.h"
 #include "view/SmithGrid.h"
 #include "view/SmithTrace.h"
@@ -64,6 +65,7 @@ void DrawSmithChart(ViewState& view, CCanvas& canvas, const TRect& chart, Drawin
     canvas.SetPen({SchemeColor(kColorGrid), 1, PenStyle::Solid, PenMode::Copy});
     DrawSmithGrid(canvas, view, chart);
     ResetDrawnExtents(view);
+    DrawLabels(view, canvas, chart);
     if (CTrace* reference = ShownReferenceTrace()) {
         canvas.SetPenColor(SchemeColor(kColorReference));
         DrawSmithReference(*reference, view, canvas, chart, path);
