@@ -1,12 +1,12 @@
 #include "view/ChartMouse.h"
 
-#include "view/AxisMath.h"
-#include "view/DrawingHelpers.h"
+#include "view/chart/AxisMath.h"
+#include "view/canvas/DrawingHelpers.h"
 #include "view/LabelCommands.h"
 #include "view/ScaleLimits.h"
-#include "view/ScaleUndo.h"
-#include "view/SmithGeometry.h"
-#include "view/ViewState.h"
+#include "view/document/ScaleUndo.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/document/ViewState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "view/LabelCommands.h"
 
 #include "model/Settings.h"
-#include "view/Label.h"
-#include "view/ViewState.h"
+#include "view/document/Label.h"
+#include "view/document/ViewState.h"
 
 #include <algorithm>
 #include <memory>
@@ -15,7 +15,7 @@ CLabel* GetLabel(ViewState& view, int index)
 
 int FindLabelAt(const ViewState& view, int x, int y)
 {
-    const long long r = LabelSize;
+    const long long r = Settings.LabelSize;
     for (std::size_t i = 0; i < view.Labels.size(); ++i) {
         const CLabel& label = *view.Labels[i];
         if (!label.Placed) continue;

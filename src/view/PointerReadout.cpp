@@ -2,9 +2,9 @@
 
 #include "model/NumberText.h"
 #include "model/Settings.h"
-#include "view/AxisMath.h"
+#include "view/chart/AxisMath.h"
 #include "view/ChartMouse.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <cmath>
 #include <optional>
@@ -17,7 +17,7 @@ constexpr double kUnitCircleMargin = 1e-6;
 
 using Panels = std::array<std::string, 3>;
 
-std::string Number(double value) { return FormatEng(StatusDigits, value); }
+std::string Number(double value) { return FormatEng(Settings.StatusDigits, value); }
 std::string Phase(double y, double x) { return Number(x == 0 && y == 0 ? 0 : std::atan2(y, x) * kDegrees); }
 
 struct SmithPoint {
@@ -51,7 +51,7 @@ void SmithTexts(const ViewState& view, TPoint p, Panels& panels)
     if (!point) return;
     const double g = std::sqrt(point->gr * point->gr + point->gi * point->gi);
     const bool impedance = point->R.has_value();
-    switch (StatusSmithReadout) {
+    switch (Settings.StatusSmithReadout) {
     case 0:
         if (impedance) panels = {" R = " + Number(*point->R), " X = " + Number(*point->X), ""};
         break;

@@ -2,11 +2,11 @@
 // of ChartMouse.h drawn on the chart's bitmap, the pointer readout and the
 // pointer's shape.
 
-#include "view/Canvas.h"
-#include "view/ChartFigures.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartFigures.h"
 #include "view/ChartMouse.h"
 #include "view/ChartPaintBox.h"
-#include "view/DrawingHelpers.h"
+#include "view/canvas/DrawingHelpers.h"
 #include "view/PointerReadout.h"
 #include "view/View.h"
 #include "view/ViewHost.h"

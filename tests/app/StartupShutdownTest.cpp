@@ -69,7 +69,7 @@ TEST_F(StartupShutdown, ASettingsFileThatFailsToLoadSurvivesTheShutDown)
                            "Load Settings|Can't read the file, or wrong file format:\n" + File("ombrelix.omt") +
                                "\nIt is kept as:\n" + File("ombrelix.omt.bad"),
                        }));
-    EXPECT_EQ(VertSize, 150);
+    EXPECT_EQ(Settings.VertSize, 150);
 
     EXPECT_TRUE(main->close());
     EXPECT_EQ(Read(File("ombrelix.omt.bad")), broken);
