@@ -33,7 +33,7 @@ std::optional<SmithPoint> SmithPointAt(const ViewState& view, TPoint p)
     if (square.Width() <= 0 || square.Height() <= 0) return std::nullopt;
     SmithPoint point;
     point.gr = (p.x - square.left) / (square.Width() * 0.5) - 1;
-    point.gi = -((p.y - square.top) / (square.Height() * 0.5) - 1);
+    point.gi = 1 - (p.y - square.top) / (square.Height() * 0.5);
     const double m = point.gr * point.gr + point.gi * point.gi;
     const double d = 1 - 2 * point.gr + m;
     if (std::abs(d) > kUndefinedImpedance) {
