@@ -384,7 +384,11 @@ void ChartMouseMove(ViewState& view, const TRect& client, const MouseAction& act
 void ChartMouseRelease(ViewState& view, const TRect& client, const MouseAction& action, CMouseFeedback& feedback)
 {
     if (action.button != MouseButton::Left) return;
-    switch (view.DragMode) {
+    // The drag is over before its commit repaints, so that the repaint does
+    // not draw its figure again.
+    const int mode = view.DragMode;
+    view.DragMode = kDragNone;
+    switch (mode) {
     case kDragDivider:
         ReleaseDivider(view, client, feedback);
         break;
@@ -399,7 +403,6 @@ void ChartMouseRelease(ViewState& view, const TRect& client, const MouseAction& 
         break;
     }
     if (view.DragShape == kXorMarkerFrame) view.DragShape = kXorCross;
-    view.DragMode = kDragNone;
     feedback.PointerShape(action.pointer);
     feedback.Readout(true, action.pointer);
 }

@@ -91,6 +91,9 @@ TEST_F(ViewMouse, AZoomDragDrawsItsFigureOverTheChartKeepsItThroughARepaintAndZo
     view_->FormPaint(); // a run or a resize repaints during the drag
     EXPECT_EQ(Bitmap(), dragging);
     Send(QEvent::MouseButtonRelease, {200, 104});
+    const QImage released = Bitmap();
+    view_->FormPaint();
+    EXPECT_EQ(released, Bitmap()); // no figure left behind
     EXPECT_DOUBLE_EQ(view_->HorLeft[kHorF], 100);
     EXPECT_DOUBLE_EQ(view_->HorRight[kHorF], 200);
     EXPECT_EQ(view_->ScaleUndoCount, 1);
