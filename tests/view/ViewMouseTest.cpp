@@ -101,6 +101,27 @@ TEST_F(ViewMouse, AZoomDragDrawsItsFigureOverTheChartKeepsItThroughARepaintAndZo
     EXPECT_EQ(view_->DragMode, kDragNone);
 }
 
+TEST_F(ViewMouse, ACursorDragMovesOnlyTheCursorLineAndLeavesWhatARepaintDraws)
+{
+    view_->TableVisible = true;
+    view_->ArrangeControls();
+    view_->CursorX = 400;
+    ShowChart(kGraphRX);
+    const int start = view_->CursorPixel;
+    ASSERT_EQ(start, 400);
+    Send(QEvent::MouseButtonPress, {start + 3, 200});
+    EXPECT_EQ(view_->DragMode, kDragCursor);
+    Send(QEvent::MouseMove, {start - 150, 200}, Qt::NoButton);
+    Send(QEvent::MouseMove, {start - 100, 200}, Qt::NoButton);
+    Send(QEvent::MouseButtonRelease, {start - 100, 200});
+    EXPECT_DOUBLE_EQ(view_->CursorX, start - 100); // X shows the column
+    const QImage dragged = Bitmap();
+    view_->FormPaint();
+    EXPECT_EQ(view_->CursorPixel, start - 100);
+    EXPECT_EQ(Bitmap(), dragged);
+    EXPECT_EQ(view_->ScaleUndoCount, 0);
+}
+
 TEST_F(ViewMouse, ADoubleClickInQtsOrderCentresOnceAndTheNextClickIsNotSwallowed)
 {
     ShowChart(kGraphRX);
