@@ -68,7 +68,14 @@ TViewForm::TViewForm(CViewHost& host, QWidget* parent) : QWidget(parent), host_(
     FollowSubWindowActivation();
 }
 
-TViewForm::~TViewForm() = default;
+// The grids' models read the view state, which is gone before the QWidget
+// destructor hides the grids of a window still shown: the grids let go of
+// them first.
+TViewForm::~TViewForm()
+{
+    TableGrid->setModel(nullptr);
+    DataStringGrid->setModel(nullptr);
+}
 
 void TViewForm::BuildControls()
 {
