@@ -14,6 +14,7 @@
 #include "view/document/Label.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -27,22 +28,25 @@
 
 namespace {
 
-// Answers the "Edit label" dialog as soon as it is up: types the text and
-// presses OK.
-void AnswerLabelDialog(const QString& text)
+// Answers the "Edit label" dialog as soon as it is up: `fill` sets its
+// controls, then OK is pressed, or Cancel when `ok` is false.
+template <typename Fill>
+void AnswerLabelDialog(Fill fill, bool ok = true)
 {
     QMetaObject::invokeMethod(
         qApp,
-        [text] {
+        [fill, ok] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 auto* dialog = qobject_cast<QDialog*>(widget);
                 if (!dialog || !dialog->isVisible() || dialog->objectName() != "EditLabelForm") continue;
-                dialog->findChild<QPlainTextEdit*>("TextMemo")->setPlainText(text);
-                dialog->findChild<QPushButton*>("OkBtn")->click();
+                fill(*dialog);
+                dialog->findChild<QPushButton*>(ok ? "OkBtn" : "CancelBtn")->click();
             }
         },
         Qt::QueuedConnection);
 }
+
+void TypeText(QDialog& dialog, const QString& text) { dialog.findChild<QPlainTextEdit*>("TextMemo")->setPlainText(text); }
 
 class ViewMouse : public ::testing::Test {
 protected:
@@ -174,7 +178,7 @@ TEST_F(ViewMouse, TheLabelMenuAddsEditsAndRemovesALabelWithoutMarkingTheDocument
     EXPECT_FALSE(Item("AddMatchPointMenuItem")->isEnabled());
     view_->LabelsPopUpMenu->hide();
 
-    AnswerLabelDialog("first\r\nsecond");
+    AnswerLabelDialog([](QDialog& dialog) { TypeText(dialog, "first\r\nsecond"); });
     Item("AddLabelMenuItem")->trigger();
     ASSERT_EQ(view_->Labels.size(), 1u);
     const CLabel& label = *view_->Labels[0];
@@ -200,6 +204,29 @@ TEST_F(ViewMouse, TheLabelMenuAddsEditsAndRemovesALabelWithoutMarkingTheDocument
     Item("RemoveLabelMenuItem")->trigger();
     EXPECT_TRUE(view_->Labels.empty());
     EXPECT_FALSE(view_->Modified);
+}
+
+TEST_F(ViewMouse, ACancelledDialogKeepsTheNewLabelAndApplyToAllSetsEveryFormat)
+{
+    ShowChart(kGraphSmith);
+    view_->MenuPoint = {view_->SmithRect.left + 10, (view_->SmithRect.top + view_->SmithRect.bottom) / 2};
+    AnswerLabelDialog([](QDialog& dialog) { TypeText(dialog, "dropped"); }, false);
+    Item("AddLabelMenuItem")->trigger();
+    ASSERT_EQ(view_->Labels.size(), 1u);
+    EXPECT_EQ(view_->Labels[0]->Format, kLabelRX);
+    EXPECT_EQ(view_->Labels[0]->Text, "");
+
+    view_->Labels[0]->Text = "kept";
+    view_->MenuPoint = {(view_->SmithRect.left + view_->SmithRect.right) / 2, view_->MenuPoint.y};
+    AnswerLabelDialog([](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>("RXCheckBox")->setChecked(false);
+        dialog.findChild<QCheckBox*>("HideCheckBox")->setChecked(true);
+        dialog.findChild<QCheckBox*>("ApplyToAllCheckBox")->setChecked(true);
+    });
+    Item("AddLabelMenuItem")->trigger();
+    ASSERT_EQ(view_->Labels.size(), 2u);
+    for (const auto& label : view_->Labels) EXPECT_EQ(label->Format, kLabelHidden);
+    EXPECT_EQ(view_->Labels[0]->Text, "kept");
 }
 
 } // namespace
