@@ -282,28 +282,39 @@ void StartZoomRectangle(ViewState& view, TPoint p, CMouseFeedback& feedback)
     feedback.Readout(true, p);
 }
 
+void StartDividerDrag(ViewState& view, TPoint p, CMouseFeedback& feedback)
+{
+    view.DragMode = kDragDivider;
+    feedback.Readout(false, p);
+    feedback.ToggleDividerBand();
+}
+
+// A pan pushes the scales at its press, also when the pointer then stays.
+void StartPan(ViewState& view, TPoint p, CMouseFeedback& feedback)
+{
+    view.DragStart = view.DragLast = p;
+    view.DragMode = SeparatePhase(view) && p.y > view.DividerY + kDividerGrab ? kDragPhasePan : kDragPan;
+    feedback.PointerShape(p);
+    feedback.Readout(false, p);
+    PushScaleUndo(view);
+}
+
+void StartCursorDrag(ViewState& view, const TRect& client, TPoint p, CMouseFeedback& feedback)
+{
+    view.DragMode = kDragCursor;
+    MoveCursorTo(view, client, p.x, feedback);
+    feedback.PointerShape(p);
+    feedback.Readout(false, p);
+    feedback.CursorValuesChanged();
+}
+
 void LeftPress(ViewState& view, const TRect& client, const MouseAction& action, CMouseFeedback& feedback)
 {
     const TPoint p = action.pointer;
-    if (SeparatePhase(view) && std::abs(p.y - view.DividerY) <= kDividerGrab) {
-        view.DragMode = kDragDivider;
-        feedback.Readout(false, p);
-        feedback.ToggleDividerBand();
-    } else if (action.shift || (view.HandTool == 1 && !action.ctrl)) {
-        view.DragStart = view.DragLast = p;
-        view.DragMode = SeparatePhase(view) && p.y > view.DividerY + kDividerGrab ? kDragPhasePan : kDragPan;
-        feedback.PointerShape(p);
-        feedback.Readout(false, p);
-        PushScaleUndo(view);
-    } else if (HitsCursor(view, client, p)) {
-        view.DragMode = kDragCursor;
-        MoveCursorTo(view, client, p.x, feedback);
-        feedback.PointerShape(p);
-        feedback.Readout(false, p);
-        feedback.CursorValuesChanged();
-    } else {
-        StartZoomRectangle(view, p, feedback);
-    }
+    if (SeparatePhase(view) && std::abs(p.y - view.DividerY) <= kDividerGrab) StartDividerDrag(view, p, feedback);
+    else if (action.shift || (view.HandTool == 1 && !action.ctrl)) StartPan(view, p, feedback);
+    else if (HitsCursor(view, client, p)) StartCursorDrag(view, client, p, feedback);
+    else StartZoomRectangle(view, p, feedback);
 }
 
 void RightPress(ViewState& view, TPoint p, CMouseFeedback& feedback)
