@@ -2,6 +2,7 @@
 // figures of a drag on the bitmap, Qt's order of a double click, the readout
 // and pointer shape, and the label menu with its dialog.
 
+#include "ChartTestTraces.h"
 #include "RecordingMessageSink.h"
 #include "RecordingViewHost.h"
 #include "SettingsSnapshot.h"
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabBar>
 #include <gtest/gtest.h>
 
@@ -123,6 +125,25 @@ TEST_F(ViewMouse, ACursorDragMovesOnlyTheCursorLineAndLeavesWhatARepaintDraws)
     view_->FormPaint();
     EXPECT_EQ(view_->CursorPixel, start - 100);
     EXPECT_EQ(Bitmap(), dragged);
+    EXPECT_EQ(view_->ScaleUndoCount, 0);
+}
+
+TEST_F(ViewMouse, APressOnASmithDataPointMovesTheCursorThereAndTheTrackBarDoesNotSnapItBack)
+{
+    AddTrace(*view_, Sweep(37));
+    view_->TableVisible = true;
+    view_->ArrangeControls();
+    ShowChart(kGraphSmith);
+    ASSERT_GT(view_->MarkerRects.Count(), 20);
+    const MarkerRect marker = view_->MarkerRects[20];
+    const QPoint p((marker.Rect.left + marker.Rect.right) / 2, (marker.Rect.top + marker.Rect.bottom) / 2);
+    const int hit = view_->MarkerRects.Find(p.x(), p.y());
+    const double x = view_->MarkerRects[hit].X;
+    Send(QEvent::MouseButtonPress, p);
+    EXPECT_EQ(view_->CursorX, x);
+    EXPECT_GT(view_->SmithTrackBar->value(), view_->SmithTrackBar->minimum());
+    Send(QEvent::MouseButtonRelease, p); // repaints
+    EXPECT_EQ(view_->CursorX, x);
     EXPECT_EQ(view_->ScaleUndoCount, 0);
 }
 
