@@ -234,6 +234,10 @@ void TMainForm::ShowPointerReadout(const std::array<std::string, 3>& panels)
     for (size_t i = 0; i < panels.size(); ++i) StatusPanels[i]->setText(QString::fromStdString(panels[i]));
 }
 
+bool TMainForm::ToolsWindowShown() const { return toolsForm_->isVisible(); }
+
+void TMainForm::SetMatchPoint(double R, double X) { toolsForm_->SetMatchPoint(R, X); }
+
 void TMainForm::UpdateActions()
 {
     const TViewForm* view = activeView_;

@@ -69,6 +69,8 @@ public:
     void GraphListFromView() override;
     void ScreenEditsFromView() override;
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
+    bool ToolsWindowShown() const override;
+    void SetMatchPoint(double R, double X) override;
 
     // CCommandHost (MainFormCommands.cpp)
     TViewForm* CommandView() const override { return activeView_; }
