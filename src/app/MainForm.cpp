@@ -93,6 +93,7 @@ void TMainForm::BuildMenus()
     file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
     file->addSeparator();
     file->addAction(FileExit1);
+    menuBar()->addMenu("&Edit")->addAction("&Settings...", this, &TMainForm::ShowPreferences);
 
     MainToolBar = addToolBar("Main");
     MainToolBar->setObjectName("MainToolBar");
@@ -136,10 +137,6 @@ bool TMainForm::MayOverwrite(const std::string& fileName) const
 {
     return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
 }
-
-// The selection dialog of the settings list is not there yet: the default
-// settings file is loaded.
-void TMainForm::ShowSettingsSelection() {}
 
 // There is no tools window yet to follow the active document window.
 void TMainForm::RefreshToolsWindow() {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsFiles.h"
+#include "app/preferences/PreferencesHost.h"
 #include "view/ViewHost.h"
 
 #include <QList>
@@ -14,6 +15,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TPreferencesForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -21,7 +23,7 @@ class TViewForm;
 // document windows, with the menus, the tool bar and the status bar. It
 // keeps the active document window, reads the settings at start-up and
 // writes them at shut-down, and owns the control window.
-class TMainForm final : public QMainWindow, public CViewHost {
+class TMainForm final : public QMainWindow, public CViewHost, public CPreferencesHost {
     Q_OBJECT
 
 public:
@@ -40,12 +42,18 @@ public:
     TViewForm& CreateView(const std::string& name);
     // The open document windows in the order they were created.
     QList<TViewForm*> Views() const;
-    void RepaintAllViews();
+    void RepaintAllViews() override;
 
     // Mode 0 loads, 1 saves; true when the file was read or written. A
     // loaded file places this window and the control window at once.
-    bool ExchangeSettingsList(int mode, const std::string& fileName);
-    bool ExchangeSettingsFile(int mode, const std::string& fileName);
+    bool ExchangeSettingsList(int mode, const std::string& fileName) override;
+    bool ExchangeSettingsFile(int mode, const std::string& fileName) override;
+    bool MayOverwrite(const std::string& fileName) const override;
+    void RunSettingsToControls() override;
+
+    // The Settings command: the preferences dialog, made at its first use.
+    void ShowPreferences();
+    TPreferencesForm& PreferencesForm();
 
     void AddToMRU(const std::string& fileName);
 
@@ -88,7 +96,6 @@ private:
     // Writes the settings list and the settings file.
     void FormClose();
     void LoadAtStartup(bool loaded, const std::string& fileName);
-    bool MayOverwrite(const std::string& fileName) const;
     WindowPlacement Placement() const;
     void ApplyPlacement(const WindowPlacement& placement);
 
@@ -98,6 +105,7 @@ private:
 
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TPreferencesForm* preferencesForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;
