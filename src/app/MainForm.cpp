@@ -120,7 +120,6 @@ void TMainForm::FormShow()
     if (StartupFromList) ShowSettingsSelection();
     LoadAtStartup(ExchangeSettingsFile(kSettingsLoad, CurrentSettingsFile), CurrentSettingsFile);
     LoadCorrection(false);
-    viewControlForm_->RunSettingsToControls();
     LoadReference(false);
     viewControlForm_->RefreshControlForm();
     viewControlForm_->show();

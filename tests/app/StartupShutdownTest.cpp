@@ -1,7 +1,10 @@
 #include "MainFormFixture.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
 #include "model/XMLNode.h"
 #include "view/View.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -54,6 +57,26 @@ TEST_F(StartupShutdown, TheSettingsFileRestoresRunSettingsAndTheControlWindow)
     EXPECT_EQ(control().RunFromEdit->text(), "3.5");
     EXPECT_EQ(control().pos(), QPoint(30, 40));
     EXPECT_EQ(MRUList, std::vector<std::string>{"/data/antenna.csv"});
+}
+
+TEST_F(StartupShutdown, TheRunTabShowsTheCorrectionLoadedAtStart)
+{
+    CXMLNode root("Traces");
+    for (const char* name : {"short", "open", "75"}) {
+        CTrace trace;
+        trace.Name = name;
+        trace.Data.Append(10, 1, 2);
+        trace.Exchange(root.AddChild("Trace"));
+    }
+    ASSERT_TRUE(root.SaveToFile(ProgramFolder + Settings.CorrectionFileName));
+    CXMLNode settings("OB_settings");
+    settings.AddChild("Run")->SetAttributeBool("correction", true);
+    ASSERT_TRUE(settings.SaveToFile(File("ombrelix.omt")));
+
+    main->FormShow();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_EQ(control().RunCorrectionZCheckBox->text(), "Z = 75");
+    EXPECT_TRUE(control().RunCorrectionShortCheckBox->isChecked());
 }
 
 TEST_F(StartupShutdown, ASettingsFileThatFailsToLoadSurvivesTheShutDown)
