@@ -87,6 +87,50 @@ TEST_F(PreferencesFormTest, OkWithoutChangesSavesBothFiles)
     EXPECT_NE(Read(File("ombrelix.oml")).find("<OB_settings_list Startup=\"false\">"), std::string::npos);
 }
 
+TEST_F(PreferencesFormTest, CancelDropsPendingValuesAndResetKeepsTheFilesAsTheyAre)
+{
+    form().Connection->TimeOutEdit->setText("99");
+    form().Changed();
+    form().CancelBtnClick();
+    EXPECT_EQ(Settings.TimeOut, 3000);
+    form().FormShow();
+    EXPECT_EQ(form().Connection->TimeOutEdit->text(), "3000");
+
+    Settings.VertSize = 300;
+    form().FormShow();
+    messages.Answer(false);
+    form().ResetLabelClick();
+    EXPECT_EQ(Settings.VertSize, 300);
+    messages.Answer(true);
+    form().ResetLabelClick();
+    EXPECT_EQ(Boxes()[1], "Settings|Reset all settings to default?");
+    EXPECT_EQ(Settings.VertSize, 150);
+    EXPECT_EQ(ComboText(*form().Graphs->TranVertSizeComboBox), "150");
+    EXPECT_FALSE(std::filesystem::exists(File("ombrelix.omt")));
+}
+
+TEST_F(PreferencesFormTest, AChosenFontAppliesWithItsSizeBox)
+{
+    FontChoice& font = *form().Graphs->TranFont;
+    font.RunFontDialog = [](const FontRecord& working) {
+        EXPECT_EQ(working.Name, "Tahoma");
+        return std::optional<FontRecord>(FontRecord{"DejaVu Sans", 14, true, false, 0});
+    };
+    font.FontBtn->click();
+    EXPECT_EQ(ComboText(*font.SizeComboBox), "14");
+    EXPECT_TRUE(form().ApplyBtn->isEnabled());
+    EXPECT_EQ(Settings.GraphFont.Name, "Tahoma");
+    form().ApplyBtnClick();
+    EXPECT_EQ(Settings.GraphFont.Name, "DejaVu Sans");
+    EXPECT_EQ(Settings.GraphFont.Size, 14);
+    EXPECT_TRUE(Settings.GraphFont.Bold);
+
+    font.SizeComboBox->setEditText("huge");
+    form().ApplyBtnClick();
+    EXPECT_EQ(Settings.GraphFont.Size, 10); // no number: 0, repaired
+    EXPECT_EQ(Settings.GraphFont.Name, "DejaVu Sans");
+}
+
 TEST_F(PreferencesFormTest, APendingColourGoesToTheOldSchemeBeforeTheSwitch)
 {
     QListWidget& colors = *form().Graphs->TranColorsListBox;

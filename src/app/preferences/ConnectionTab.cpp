@@ -45,6 +45,7 @@ ConnectionTab::ConnectionTab(QWidget* parent)
     layout->addRow(AutoSaveCheckBox);
     layout->addRow(CreateBackupCheckBox);
     layout->addRow(CheckConnectionBtn);
+    layout->setAlignment(CheckConnectionBtn, Qt::AlignLeft);
     connect(ComPortComboBox, &QComboBox::editTextChanged, this, &ConnectionTab::Changed);
     connect(BaudComboBox, &QComboBox::editTextChanged, this, &ConnectionTab::Changed);
     connect(TimeOutEdit, &QLineEdit::textEdited, this, &ConnectionTab::Changed);

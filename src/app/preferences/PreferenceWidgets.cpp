@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDialog>
@@ -21,7 +22,7 @@ std::optional<FontRecord> QtFontDialog(const FontRecord& font)
     initial.setBold(font.Bold);
     initial.setItalic(font.Italic);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, nullptr, "Font");
+    const QFont chosen = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), "Font");
     if (!ok) return std::nullopt;
     FontRecord result = font;
     result.Name = chosen.family().toStdString();
