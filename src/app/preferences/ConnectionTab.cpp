@@ -11,15 +11,20 @@
 
 namespace {
 
-// "COM1" to "COM8" and the adapters present; each item's tip names its
-// device file.
+// "COM1" to "COM8" and the adapters present at the moment; each item's tip
+// names its device file.
+void FillPorts(QComboBox& box)
+{
+    box.clear();
+    for (const std::string& name : PortChoices()) {
+        box.addItem(QString::fromStdString(name));
+        box.setItemData(box.count() - 1, QString::fromStdString(DevicePathForPort(name)), Qt::ToolTipRole);
+    }
+}
+
 QComboBox* PortComboBox(QWidget* parent)
 {
     auto* box = FreeTextComboBox({}, parent);
-    for (const std::string& name : PortChoices()) {
-        box->addItem(QString::fromStdString(name));
-        box->setItemData(box->count() - 1, QString::fromStdString(DevicePathForPort(name)), Qt::ToolTipRole);
-    }
     box->setMinimumContentsLength(24);
     return box;
 }
@@ -53,8 +58,10 @@ ConnectionTab::ConnectionTab(QWidget* parent)
     connect(CreateBackupCheckBox, &QCheckBox::clicked, this, &ConnectionTab::Changed);
 }
 
+// An adapter plugged in while the program runs is offered at the next showing.
 void ConnectionTab::Show(const ConnectionPage& page)
 {
+    FillPorts(*ComPortComboBox);
     SetComboText(*ComPortComboBox, page.portText);
     SetComboText(*BaudComboBox, page.baudText);
     TimeOutEdit->setText(QString::fromStdString(page.timeOutText));

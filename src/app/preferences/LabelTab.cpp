@@ -13,7 +13,9 @@ LabelTab::LabelTab(QWidget* parent)
     LabelDataDigitsComboBox->setObjectName("LabelDataDigitsComboBox");
     LabelSizeComboBox->setObjectName("LabelSizeComboBox");
     VSWRCirclesEdit->setObjectName("VSWRCirclesEdit");
+    VSWRCirclesEdit->setMinimumWidth(240);
     auto* layout = new QFormLayout(this);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     LabelFont = new FontChoice(*layout, this);
     LabelFont->FontBtn->setObjectName("LabelFontBtn");
     LabelFont->SizeComboBox->setObjectName("LabelFontSizeComboBox");

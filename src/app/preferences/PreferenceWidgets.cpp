@@ -94,6 +94,7 @@ FontChoice::FontChoice(QFormLayout& layout, QWidget* page)
       RunFontDialog(QtFontDialog)
 {
     layout.addRow(FontBtn);
+    layout.setAlignment(FontBtn, Qt::AlignLeft);
     layout.addRow("Size", SizeComboBox);
     connect(FontBtn, &QPushButton::clicked, this, &FontChoice::FontBtnClick);
     connect(SizeComboBox, &QComboBox::editTextChanged, this, &FontChoice::SizeComboBoxChange);

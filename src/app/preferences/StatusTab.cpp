@@ -12,6 +12,7 @@ StatusTab::StatusTab(QWidget* parent)
     StatusDigitsComboBox->setObjectName("StatusDigitsComboBox");
     StatusSmithRadioGroup->setObjectName("StatusSmithRadioGroup");
     auto* layout = new QFormLayout(this);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     layout->addRow("Digits", StatusDigitsComboBox);
     layout->addRow(StatusSmithRadioGroup);
     connect(StatusDigitsComboBox, &QComboBox::activated, this, &StatusTab::Changed);

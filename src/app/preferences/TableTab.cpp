@@ -9,6 +9,7 @@ TableTab::TableTab(QWidget* parent) : QWidget(parent), TableDataDigitsComboBox(N
 {
     TableDataDigitsComboBox->setObjectName("TableDataDigitsComboBox");
     auto* layout = new QFormLayout(this);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     TableFont = new FontChoice(*layout, this);
     TableFont->FontBtn->setObjectName("TableFontBtn");
     TableFont->SizeComboBox->setObjectName("TableFontSizeComboBox");
