@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHost.h"
 #include "app/SettingsFiles.h"
 #include "app/preferences/PreferencesHost.h"
 #include "view/ViewHost.h"
@@ -8,9 +9,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+class CommandActions;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -23,7 +26,7 @@ class TViewForm;
 // document windows, with the menus, the tool bar and the status bar. It
 // keeps the active document window, reads the settings at start-up and
 // writes them at shut-down, and owns the control window.
-class TMainForm final : public QMainWindow, public CViewHost, public CPreferencesHost {
+class TMainForm final : public QMainWindow, public CViewHost, public CCommandHost, public CPreferencesHost {
     Q_OBJECT
 
 public:
@@ -51,8 +54,7 @@ public:
     bool MayOverwrite(const std::string& fileName) const override;
     void RunSettingsToControls() override;
 
-    // The Settings command: the preferences dialog, made at its first use.
-    void ShowPreferences();
+    // The preferences dialog, made at its first use.
     TPreferencesForm& PreferencesForm();
 
     void AddToMRU(const std::string& fileName);
@@ -70,6 +72,17 @@ public:
     void GraphListFromView() override;
     void ScreenEditsFromView() override;
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
+
+    // CCommandHost (MainFormCommands.cpp)
+    TViewForm* CommandView() const override { return activeView_; }
+    QList<TViewForm*> OpenViews() const override { return Views(); }
+    QMdiArea& DocumentArea() const override { return *MdiArea; }
+    void RepaintViews() override { RepaintAllViews(); }
+    void RefreshScreenValues() override { ScreenValuesFromView(); }
+    void SaveCurrentSettings() override;
+    bool ToolsWindowVisible() const override;
+    void ShowToolsWindow(bool show) override;
+    void EditPreferences() override;
 
     // The number behind "Noname" in the names of new documents; it only grows.
     int NonameCounter = 0;
@@ -91,7 +104,10 @@ protected:
 private:
     void BuildActions();
     void BuildMenus();
+    void BuildFileMenu();
     void BuildStatusBar();
+    // The idle pass of the commands besides the File commands.
+    void UpdateCommands();
     void FileNew1Execute();
     // Writes the settings list and the settings file.
     void FormClose();
@@ -103,6 +119,7 @@ private:
     void RefreshToolsWindow();
     void UpdateMRUMenu();
 
+    std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
     TPreferencesForm* preferencesForm_ = nullptr;

@@ -11,7 +11,7 @@ TPreferencesForm& TMainForm::PreferencesForm()
     return *preferencesForm_;
 }
 
-void TMainForm::ShowPreferences() { PreferencesForm().exec(); }
+void TMainForm::EditPreferences() { PreferencesForm().exec(); }
 
 void TMainForm::RunSettingsToControls() { viewControlForm_->RunSettingsToControls(); }
 

@@ -75,6 +75,21 @@ protected:
     std::vector<FileDialogRequest> requests;
 };
 
+TEST_F(PreferencesFormTest, TheSettingsCommandShowsTheDialogWithTheSettingsInForce)
+{
+    Settings.TimeOut = 1500;
+    bool shown = false;
+    WhenShown<TPreferencesForm>([&shown](TPreferencesForm& dialog) {
+        shown = true;
+        EXPECT_EQ(dialog.Connection->TimeOutEdit->text(), "1500");
+        dialog.CancelBtn->click();
+    });
+    auto* command = main->findChild<QAction*>("EditPreferences");
+    ASSERT_NE(command, nullptr);
+    command->trigger();
+    EXPECT_TRUE(shown);
+}
+
 TEST_F(PreferencesFormTest, OkWithoutChangesSavesBothFiles)
 {
     EXPECT_FALSE(form().ApplyBtn->isEnabled());
