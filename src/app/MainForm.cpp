@@ -12,6 +12,7 @@
 #include "app/WindowMenu.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
+#include "tools/Tools.h"
 #include "view/canvas/DrawLimits.h"
 #include "view/chart/SmithGridTable.h"
 #include "view/ProgramIcons.h"
@@ -58,6 +59,7 @@ TMainForm::TMainForm(const std::string& settingsFolder)
     BuildMenus();
     BuildStatusBar();
     viewControlForm_ = new TViewControlForm(*this);
+    toolsForm_ = new TToolsForm(this, [this] { return activeView_; });
 
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TMainForm::UpdateActions);
@@ -155,8 +157,10 @@ bool TMainForm::MayOverwrite(const std::string& fileName) const
     return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
 }
 
-// There is no tools window yet to follow the active document window.
-void TMainForm::RefreshToolsWindow() {}
+void TMainForm::RefreshToolsWindow()
+{
+    if (toolsForm_) toolsForm_->RefreshForView();
+}
 
 // There is no recent-files menu yet; the list itself is kept and saved.
 void TMainForm::UpdateMRUMenu() {}
@@ -246,6 +250,7 @@ void TMainForm::FileNew1Execute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    toolsForm_->StopReplay();
     const QList<TViewForm*> views = Views();
     for (TViewForm* view : views) {
         if (!view->FormCloseQuery()) {

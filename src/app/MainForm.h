@@ -19,6 +19,7 @@ class QLabel;
 class QMdiArea;
 class QToolBar;
 class TPreferencesForm;
+class TToolsForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -65,6 +66,9 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+    TToolsForm& ToolsForm() const { return *toolsForm_; }
+    // The tools window follows the active document window and its traces.
+    void RefreshToolsWindow();
 
     // CViewHost
     void SetActiveView(bool active, TViewForm* view) override;
@@ -116,13 +120,13 @@ private:
     void ApplyPlacement(const WindowPlacement& placement);
 
     void ShowSettingsSelection();
-    void RefreshToolsWindow();
     void UpdateMRUMenu();
 
     std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
     TPreferencesForm* preferencesForm_ = nullptr;
+    TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;

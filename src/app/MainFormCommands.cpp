@@ -6,6 +6,7 @@
 #include "model/Correction.h"
 #include "model/MessageBoxes.h"
 #include "model/Settings.h"
+#include "tools/Tools.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
 
@@ -34,6 +35,10 @@ void TMainForm::SaveCurrentSettings()
 }
 
 // There is no tools window yet: it is never shown.
-bool TMainForm::ToolsWindowVisible() const { return false; }
+bool TMainForm::ToolsWindowVisible() const { return toolsForm_->isVisible(); }
 
-void TMainForm::ShowToolsWindow(bool) {}
+void TMainForm::ShowToolsWindow(bool show)
+{
+    toolsForm_->setVisible(show);
+    toolsForm_->ResetReplay();
+}
