@@ -157,10 +157,6 @@ bool TMainForm::MayOverwrite(const std::string& fileName) const
     return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
 }
 
-// The selection dialog of the settings list is not there yet: the default
-// settings file is loaded.
-void TMainForm::ShowSettingsSelection() {}
-
 void TMainForm::RefreshToolsWindow()
 {
     if (toolsForm_) toolsForm_->RefreshForView();
