@@ -19,6 +19,7 @@ struct CLabel {
     double Re = 50; // ohm
     double Im = 0;  // ohm
     TPoint Pos;     // written each time the label is drawn
+    bool Placed = false; // Pos holds where it was drawn; a label never drawn is never hit
     int Format = kLabelRX;
     std::string Text;
 };
