@@ -5,9 +5,10 @@
 #include "app/ViewControl.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
-#include "view/DrawLimits.h"
-#include "view/SmithGridTable.h"
+#include "view/canvas/DrawLimits.h"
+#include "view/chart/SmithGridTable.h"
 #include "view/View.h"
+#include "view/document/RunInProgress.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -112,7 +113,7 @@ void TMainForm::BuildStatusBar()
 void TMainForm::FormShow()
 {
     setWindowTitle("Ombrelix");
-    SetDefaults();
+    SetDefaults(Settings);
     LoadAtStartup(ExchangeSettingsList(kSettingsLoad, SettingsListFile), SettingsListFile);
     CurrentSettingsFile = DefaultSettingsFile;
     if (StartupFromList) ShowSettingsSelection();
@@ -212,7 +213,7 @@ void TMainForm::ShowPointerReadout(const std::array<std::string, 3>& panels)
 void TMainForm::UpdateActions()
 {
     const TViewForm* view = activeView_;
-    const bool idle = !view || !view->Busy;
+    const bool idle = !view || !RunIsFilling(*view);
     FileNew1->setEnabled(idle);
     FileOpen1->setEnabled(idle);
     FileExit1->setEnabled(idle);

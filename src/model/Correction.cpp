@@ -17,17 +17,6 @@ std::unique_ptr<CTraces> ReferenceTraces;
 
 namespace {
 
-std::function<void()>& RunSettingsToControlsHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-void ShowRunSettings()
-{
-    if (const auto& hook = RunSettingsToControlsHook()) hook();
-}
-
 struct Complex {
     double re;
     double im;
@@ -97,8 +86,6 @@ void CopyPoints(CData& from, CData& to)
 
 } // namespace
 
-void SetRunSettingsToControls(std::function<void()> show) { RunSettingsToControlsHook() = std::move(show); }
-
 bool LoadStandardResistance(const std::string& name, double* resistance)
 {
     const char* p = name.data();
@@ -116,11 +103,11 @@ bool LoadStandardResistance(const std::string& name, double* resistance)
 
 void LoadCorrection(bool interactive)
 {
-    if (!CorrectionFileName.empty()) {
-        const std::string path = ProgramFolder + CorrectionFileName;
+    if (!Settings.CorrectionFileName.empty()) {
+        const std::string path = ProgramFolder + Settings.CorrectionFileName;
         CXMLNode root("Traces");
         if (!root.LoadFromFile(path)) {
-            if (interactive || !CorrectionAlarmOff) ShowWarning("", "Can't load correction file:\n" + path);
+            if (interactive || !Settings.CorrectionAlarmOff) ShowWarning("", "Can't load correction file:\n" + path);
         } else {
             ShortStandard.Clear();
             OpenStandard.Clear();
@@ -136,10 +123,10 @@ void LoadCorrection(bool interactive)
             for (int i = 0; i < traces.Count(); ++i) {
                 CTrace& trace = *traces.Get(i);
                 double resistance = 0;
-                if (trace.Name == ShortTraceName) {
+                if (trace.Name == Settings.ShortTraceName) {
                     CopyPoints(trace.Data, ShortStandard);
                     CurrentRunSettings.useShort = true;
-                } else if (trace.Name == OpenTraceName) {
+                } else if (trace.Name == Settings.OpenTraceName) {
                     CopyPoints(trace.Data, OpenStandard);
                     CurrentRunSettings.useOpen = true;
                 } else if (LoadStandardResistance(trace.Name, &resistance)) {
@@ -150,7 +137,6 @@ void LoadCorrection(bool interactive)
             }
         }
     }
-    ShowRunSettings();
 }
 
 void ApplyCorrection(double& correctedR, double& correctedX, double f, double R, double X)
@@ -165,13 +151,13 @@ void LoadReference(bool interactive)
 {
     if (ReferenceTraces) {
         ReferenceTraces.reset();
-        ReferenceTraceIndex = -1;
+        Settings.ReferenceTraceIndex = -1;
     }
-    if (ReferenceFileName.empty()) return;
+    if (Settings.ReferenceFileName.empty()) return;
 
     CXMLNode root("Ombrelix");
-    if (!root.LoadFromFile(ReferenceFileName)) {
-        if (interactive || !ReferenceAlarmOff) ShowWarning("Open reference", "Cannot open reference file");
+    if (!root.LoadFromFile(Settings.ReferenceFileName)) {
+        if (interactive || !Settings.ReferenceAlarmOff) ShowWarning("Open reference", "Cannot open reference file");
         return;
     }
     CXMLNode* list = root.Child("Traces");

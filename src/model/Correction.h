@@ -3,7 +3,6 @@
 #include "model/Color.h"
 #include "model/Data.h"
 
-#include <functional>
 #include <memory>
 
 class CTraces;
@@ -20,12 +19,9 @@ extern double LoadStandardValue;
 // the first successful load.
 extern std::unique_ptr<CTraces> ReferenceTraces;
 
-// Called whenever the correction flags of the run settings change, so that
-// the control window shows them. The control window installs it.
-void SetRunSettingsToControls(std::function<void()> show);
-
 // Fills the standards from the correction file in the program's folder and
-// sets the short, open and z flags of the run settings. On failure nothing
+// sets the short, open and z flags of the run settings; the caller shows
+// them on the Run tab. On failure nothing
 // changes and a warning is shown when interactive or when the alarm is on.
 void LoadCorrection(bool interactive);
 

@@ -1,14 +1,14 @@
 #include "view/View.h"
 
 #include "model/Settings.h"
-#include "view/Canvas.h"
+#include "view/canvas/Canvas.h"
 #include "view/ChartPaintBox.h"
 #include "view/CloseQuestion.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/CursorTable.h"
 #include "view/DataGridModel.h"
 #include "view/GraphTabs.h"
-#include "view/ScaleUndo.h"
+#include "view/document/ScaleUndo.h"
 #include "view/ViewHost.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/PixelTypes.h"
-#include "view/ViewState.h"
+#include "view/document/PixelTypes.h"
+#include "view/document/ViewState.h"
 
 #include <QWidget>
 

@@ -2,11 +2,11 @@
 // image export, and what a run or a replay draws between two repaints.
 
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/ChartIncrements.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/chart/ChartIncrements.h"
 #include "view/ChartPaintBox.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/DataGridModel.h"
 #include "view/View.h"
 

@@ -23,10 +23,10 @@ int FontPixelHeight(int size) { return (std::abs(size) * 96 + 36) / 72; }
 
 QFont TableQFont()
 {
-    QFont font(QString::fromStdString(TableFont.Name));
-    font.setPixelSize(std::max(1, FontPixelHeight(TableFont.Size)));
-    font.setBold(TableFont.Bold);
-    font.setItalic(TableFont.Italic);
+    QFont font(QString::fromStdString(Settings.TableFont.Name));
+    font.setPixelSize(std::max(1, FontPixelHeight(Settings.TableFont.Size)));
+    font.setBold(Settings.TableFont.Bold);
+    font.setItalic(Settings.TableFont.Italic);
     return font;
 }
 
@@ -54,7 +54,7 @@ void TViewForm::UpdateTableRows()
     const QFont font = TableQFont();
     TableGrid->setFont(font);
     TableGrid->horizontalHeader()->setFont(font);
-    const int rowHeight = static_cast<int>(FontPixelHeight(TableFont.Size) * 1.2 + 6);
+    const int rowHeight = static_cast<int>(FontPixelHeight(Settings.TableFont.Size) * 1.2 + 6);
     TableGrid->verticalHeader()->setMinimumSectionSize(1);
     TableGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
     TableGrid->horizontalHeader()->setFixedHeight(rowHeight);

@@ -11,9 +11,9 @@
 #include "model/Settings.h"
 #include "view/ChartPaintBox.h"
 #include "view/CursorTable.h"
-#include "view/CurveScale.h"
+#include "view/chart/CurveScale.h"
 #include "view/DataGridModel.h"
-#include "view/DrawLimits.h"
+#include "view/canvas/DrawLimits.h"
 #include "view/ReplayLimit.h"
 #include "view/View.h"
 
@@ -51,8 +51,8 @@ class ViewCharts : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
-        CurrentScheme = kSchemeWhite;
+        SetDefaults(Settings);
+        Settings.CurrentScheme = kSchemeWhite;
         view_ = std::make_unique<TViewForm>(host_);
     }
 
@@ -96,7 +96,7 @@ TEST_F(ViewCharts, ThePointListSaysWhyItIsEmpty)
 TEST_F(ViewCharts, ThePointListHasTheColumnsOfTheTracesFlags)
 {
     CTrace& trace = AddTrace(*view_, {{12.5, 50, -7.25, 0.004, 1.5, 0.25, 30}});
-    TableDataDigits = 4;
+    Settings.TableDataDigits = 4;
     view_->FillDataGrid();
     EXPECT_EQ(Header(Grid()), (QStringList{"N", "f(MHz)", "R", "X", "t(s)", "V", "I", "Phase"}));
     EXPECT_EQ(Cell(Grid(), 0, 0), "1");
@@ -147,7 +147,7 @@ TEST_F(ViewCharts, ARunIncrementAddsOneRowAndTheNewestSegment)
     trace.Data.Append(60, -30, 50);
     view_->DrawRunIncrement();
     EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{2, 2}}));
-    EXPECT_EQ(Cell(Grid(), 2, 2).toStdString(), FormatEng(TableDataDigits, -30));
+    EXPECT_EQ(Cell(Grid(), 2, 2).toStdString(), FormatEng(Settings.TableDataDigits, -30));
 
     // Every changed pixel lies on the segment of R or of X from the second
     // point to the third.
@@ -205,8 +205,8 @@ TEST_F(ViewCharts, TheCursorTableShowsEachTracesValuesAtTheCursor)
     EXPECT_EQ(Table().rowCount(), 2);
     EXPECT_EQ(Header(Table()), (QStringList{QString::fromStdString(FormatEng(6, 20)), "R", "X"}));
     EXPECT_EQ(Cell(Table(), 0, 0), "near");
-    EXPECT_EQ(Cell(Table(), 0, 1).toStdString(), FormatEng(TableDataDigits, 30));
-    EXPECT_EQ(Cell(Table(), 0, 2).toStdString(), FormatEng(TableDataDigits, 5));
+    EXPECT_EQ(Cell(Table(), 0, 1).toStdString(), FormatEng(Settings.TableDataDigits, 30));
+    EXPECT_EQ(Cell(Table(), 0, 2).toStdString(), FormatEng(Settings.TableDataDigits, 5));
     EXPECT_EQ(Cell(Table(), 1, 0), "far"); // the cursor lies before its points
     EXPECT_EQ(Cell(Table(), 1, 1), "");
     EXPECT_EQ(Table().data(Table().index(0, 1), Qt::BackgroundRole).value<QColor>(), QColor(221, 238, 255));

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/Color.h"
+#include "view/document/PixelTypes.h"
+
+#include <memory>
+
+class CCanvas;
+
+// The pen moves of the trace drawing, which a big trace makes by the
+// million. Every chart draws through one of two plotters with the same
+// result, pixel for pixel:
+// - the literal one hands each move to the canvas as it comes;
+// - the fast one, for a solid pen that copies its colour, gathers the pixels
+//   of the lines into runs per column and row, merges runs that touch, and
+//   paints each merged run once when the colour changes or the drawing ends.
+//   Painting a pixel twice in one colour leaves what painting it once does,
+//   so only the work changes.
+// The literal plotter stays as the reference the fast one is checked
+// against.
+enum class DrawingPath { Fast, Literal };
+
+class CurvePlotter {
+public:
+    virtual ~CurvePlotter() = default;
+
+    virtual void SetColor(TColor color) = 0;
+    virtual void MoveTo(TPoint point) = 0;
+    virtual void LineTo(TPoint point) = 0;
+    // The square outline of DrawSquare; the pen ends on its top-left corner.
+    virtual void Square(TPoint centre, int halfSide) = 0;
+};
+
+// The plotter for the canvas's current pen: the fast one where it gives the
+// same pixels (a solid pen in copy mode), else the literal one. Whatever the
+// fast plotter holds back is painted when it goes, so it must go before the
+// canvas's clip changes.
+std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path);

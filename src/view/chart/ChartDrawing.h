@@ -1,0 +1,23 @@
+#pragma once
+
+#include "view/canvas/CurvePlotter.h"
+#include "view/document/PixelTypes.h"
+
+class CCanvas;
+struct ViewState;
+
+// The whole chart of a window's chart kind onto a canvas over the chart
+// rectangle (left and top 0), in this order: the background; on the Smith
+// chart the colour ramp of the gradient, the grid, the reference trace, the
+// traces, and the cursor markers while the cursor table is shown; on a
+// rectangular chart the divider of a separate phase pane, the grids, the
+// legend, the traces' curves, and the cursor line while the cursor table is
+// shown. Rewrites what the mouse and the fits read until the next drawing:
+// RowHeight, PlotHeight, SmithRect, DividerY, CursorPixel, DrawnExtents and
+// the marker table.
+void DrawChartContent(ViewState& view, CCanvas& canvas, const TRect& chart, DrawingPath path = DrawingPath::Fast);
+
+// The legend of a rectangular chart at its top right corner: a colour box
+// and a caption per curve ("R", "X"; "Re", "Im"; "V", "I" and "Phase" while
+// the phase shares the pane; "Mag" and "Phase" while it shares the pane).
+void DrawLegend(const ViewState& view, CCanvas& canvas, const TRect& chart);

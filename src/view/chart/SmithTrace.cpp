@@ -1,0 +1,192 @@
+#include "view/chart/SmithTrace.h"
+
+#include "model/Correction.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ClipGuard.h"
+#include "view/canvas/DrawingHelpers.h"
+#include "view/chart/DrawnExtents.h"
+#include "view/ReplayLimit.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/chart/SmithMatches.h"
+#include "view/chart/TraceSegments.h"
+#include "view/document/ViewState.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kNearPixels = 3;
+
+bool NothingMeasured(double R, double X) { return R == 0 && X == 0; }
+
+// The pixel of an impedance on the chart, widening the Gamma extents; none
+// without a Gamma.
+std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X)
+{
+    double re = 0, im = 0;
+    if (!GammaFromZ(view, R, X, re, im)) return std::nullopt;
+    WidenGammaExtents(view, re, im);
+    return GammaToPoint(view, re, im);
+}
+
+int CountMeasured(CData& data)
+{
+    int n = 0;
+    double x = 0, R = 0, X = 0;
+    data.StartIteration(0);
+    while (data.NextPointX(kHorN, x, R, X)) {
+        if (!NothingMeasured(R, X)) ++n;
+    }
+    return n;
+}
+
+// The walk along a Smith curve: with symbols, a point within 3 pixels of
+// the last drawn one in each direction is held back; without, only a point on
+// its very pixel is passed over.
+class SmithPen : public CurveWalk {
+public:
+    using CurveWalk::CurveWalk;
+
+    void Point(TPoint p, double x)
+    {
+        if (view_.ShowDataPoints) {
+            if (down_ && std::abs(p.x - last_.x) < kNearPixels && std::abs(p.y - last_.y) < kNearPixels) {
+                HoldBack(p, x);
+                return;
+            }
+            if (down_ && view_.ShowLine) plotter_.LineTo(p);
+            DrawPointMarker(view_, plotter_, p, Settings.PointSize, x);
+            plotter_.MoveTo(p);
+        } else if (!down_) {
+            plotter_.MoveTo(p);
+        } else if (p != last_ && view_.ShowLine) {
+            plotter_.LineTo(p);
+        }
+        Drawn(p);
+    }
+};
+
+void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, DrawingPath path)
+{
+    CData& data = trace.Data;
+    data.DrawLimit = ReplaySampleLimit(trace);
+    const bool gradient = Settings.UseGradient && Settings.CurrentScheme != kSchemeBlackAndWhite && !dimmed;
+    const int measured = gradient ? CountMeasured(data) : 0;
+
+    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+    SmithPen pen(view, *plotter);
+    int k = 0;
+    double x = 0, R = 0, X = 0;
+    data.StartIteration(0);
+    while (data.NextPointX(view.HorMode, x, R, X)) {
+        if (NothingMeasured(R, X)) {
+            pen.Gap();
+            continue;
+        }
+        if (gradient) plotter->SetColor(RainbowColor(k++, measured));
+        WidenXExtents(view, x);
+        const std::optional<TPoint> p = PlaceOnChart(view, R, X);
+        if (!p) {
+            pen.Gap();
+            continue;
+        }
+        pen.Point(*p, x);
+    }
+    pen.DrawHeldBack();
+}
+
+void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)
+{
+    SetTracePen(canvas, Settings.LineWidth);
+    const ClipGuard confine(canvas, chart);
+    std::array<std::optional<TPoint>, 2> ends;
+    for (int i = 0; i < 2; ++i) {
+        const int index = first + i;
+        if (index < 0) continue;
+        double f = 0, R = 0, X = 0, t = 0;
+        if (!trace.Data.GetPoint(index, f, R, X, t)) break;
+        ends[static_cast<std::size_t>(i)] = PlaceOnChart(view, R, X);
+    }
+    DrawSegmentEnds(view, canvas, ends);
+}
+
+} // namespace
+
+void DrawSmithCurve(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, const TRect& chart, DrawingPath path)
+{
+    SetTracePen(canvas, Settings.LineWidth);
+    const ClipGuard confine(canvas, chart);
+    DrawCurvePoints(trace, view, canvas, dimmed, path);
+
+    canvas.SetPenColor(SchemeColor(dimmed ? kColorDimmed : kColorTrajectories));
+    DrawMatchPoints(trace, view, canvas);
+    if (view.ShowMatchTime && !dimmed) DrawMatchTransitions(trace, view, canvas, chart);
+}
+
+void DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
+{
+    DrawTwoPoints(trace, trace.Data.Count() - 2, view, canvas, chart);
+}
+
+void DrawSmithReplayMarker(CTrace& trace, int index, ViewState& view, CCanvas& canvas, const TRect& chart)
+{
+    DrawTwoPoints(trace, index - 1, view, canvas, chart);
+}
+
+void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart, DrawingPath path)
+{
+    SetTracePen(canvas, Settings.RefWidth);
+    const ClipGuard confine(canvas, chart);
+    CData& data = trace.Data;
+    data.DrawLimit = ReplaySampleLimit(trace);
+    {
+        const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+        bool down = false;
+        TPoint last;
+        double x = 0, R = 0, X = 0;
+        data.StartIteration(0);
+        while (data.NextPointX(view.HorMode, x, R, X)) {
+            if (NothingMeasured(R, X)) {
+                down = false;
+                continue;
+            }
+            WidenXExtents(view, x);
+            const std::optional<TPoint> p = PlaceOnChart(view, R, X);
+            if (!p) {
+                down = false;
+                continue;
+            }
+            if (!down) plotter->MoveTo(*p);
+            else if (*p != last) plotter->LineTo(*p);
+            last = *p;
+            down = true;
+        }
+    }
+    DrawMatchPoints(trace, view, canvas);
+}
+
+void DrawSmithCursorMarker(CTrace& trace, ViewState& view, CCanvas& canvas, bool recompute, double x)
+{
+    if (recompute) {
+        trace.SmithMarkerShown = false;
+        CData& data = trace.Data;
+        const int index = data.FindIndex(view.HorMode, x);
+        if (index < 0 || index >= data.Count()) return;
+        double pointX = 0, R = 0, X = 0, re = 0, im = 0;
+        data.GetPointX(view.HorMode, index, pointX, &R, &X);
+        // Beyond the last point there is nothing to mark.
+        if (index == data.Count() - 1 && pointX < x) return;
+        if (!GammaFromZ(view, R, X, re, im)) return;
+        const std::optional<TPoint> p = GammaToPoint(view, re, im);
+        if (!p) return;
+        trace.SmithMarkerX = p->x;
+        trace.SmithMarkerY = p->y;
+        trace.SmithMarkerShown = true;
+    }
+    if (!trace.SmithMarkerShown) return;
+    const CanvasStateGuard keep(canvas);
+    canvas.SetPen({canvas.Pen().Color ^ SchemeColor(kColorBackground), Settings.LineWidth + 1, PenStyle::Solid, PenMode::Xor});
+    DrawSquare(canvas, trace.SmithMarkerX, trace.SmithMarkerY, Settings.PointSize + 2);
+}

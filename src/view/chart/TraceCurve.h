@@ -1,0 +1,29 @@
+#pragma once
+
+#include "view/canvas/CurvePlotter.h"
+#include "view/document/PixelTypes.h"
+
+class CCanvas;
+class CTrace;
+struct ViewState;
+
+// A trace on a rectangular chart: one curve (CurveValues.h) in its pane, in
+// the pen colour the caller set, confined to the pane. `margin` pixels stay
+// free at the top and the bottom of the pane (the chart passes its text row
+// height).
+
+// The whole curve of the shown points, from the point before the left edge
+// to the first one drawn beyond the right edge. A gap lifts the pen. Points
+// closer than 3 pixels to the last drawn one are held back and only the last
+// of such a run is drawn, so the segments are bounded by the curve's length
+// in pixels. With ShowDataPoints each drawn point gets its symbol and its
+// entry in the window's marker table.
+void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin,
+               DrawingPath path = DrawingPath::Fast);
+
+// The segment between the last two points of the trace, during a run.
+void DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin);
+
+// The segment from point index - 1 to point index, during a replay.
+void DrawReplayMarker(CTrace& trace, int index, ViewState& view, int curve, CCanvas& canvas, const TRect& pane,
+                      int margin);
