@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/Desktop.h"
-#include "app/RecentFiles.h"
+#include "app/FileCommands.h"
 #include "app/ViewControl.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
@@ -93,6 +93,7 @@ void TMainForm::BuildMenus()
     file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
     file->addSeparator();
     file->addAction(FileExit1);
+    Files = new FileCommands(*this, *file);
 
     MainToolBar = addToolBar("Main");
     MainToolBar->setObjectName("MainToolBar");
@@ -143,18 +144,11 @@ void TMainForm::ShowSettingsSelection() {}
 // There is no tools window yet to follow the active document window.
 void TMainForm::RefreshToolsWindow() {}
 
-// There is no recent-files menu yet; the list itself is kept and saved.
-void TMainForm::UpdateMRUMenu() {}
+void TMainForm::UpdateMRUMenu() { Files->UpdateMRUMenu(); }
 
-void TMainForm::AddToMRU(const std::string& fileName)
-{
-    AddRecentFile(MRUList, fileName);
-    UpdateMRUMenu();
-}
+void TMainForm::AddToMRU(const std::string& fileName) { Files->AddToMRU(fileName); }
 
-// The Save As dialog comes with the file commands; until then a document
-// cannot be given a name, which the close question takes as a cancel.
-bool TMainForm::SaveViewAs(TViewForm&) { return false; }
+bool TMainForm::SaveViewAs(TViewForm& view) { return Files->SaveViewAs(view); }
 
 TViewForm& TMainForm::CreateView(const std::string& name)
 {
@@ -219,6 +213,7 @@ void TMainForm::UpdateActions()
     FileExit1->setEnabled(idle);
     FileSave1->setEnabled(view && idle);
     FileSaveAs1->setEnabled(view && idle);
+    Files->UpdateActions(view);
 }
 
 void TMainForm::FileNew1Execute()
@@ -266,6 +261,8 @@ bool TMainForm::ExchangeSettingsFile(int mode, const std::string& fileName)
     const WindowPlacement before = windows.main;
     const bool done = ::ExchangeSettingsFile(mode, fileName, windows);
     if (done && mode == kSettingsLoad && windows.main != before) ApplyPlacement(windows.main);
+    // A loaded settings file brings its own recent files.
+    if (done && mode == kSettingsLoad) UpdateMRUMenu();
     return done;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class FileCommands;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -74,6 +75,8 @@ public:
     QAction* FileSave1 = nullptr;
     QAction* FileSaveAs1 = nullptr;
     QAction* FileExit1 = nullptr;
+    // Open, Save, Save As, Save As vmd and the recent files.
+    FileCommands* Files = nullptr;
 
 protected:
     // Every document window is asked first; only when none refuses are the

@@ -3,6 +3,7 @@
 #include "model/FileIO.h"
 #include "model/MessageBoxes.h"
 #include "model/TextLines.h"
+#include "view/document/DocumentState.h"
 #include "view/document/RecordFields.h"
 
 #include <new>
@@ -79,4 +80,21 @@ DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyCho
         ShowWarning("Open", "Not enough memory to open the file:\n" + fileName);
         return {};
     }
+}
+
+void ReadIntoDocument(DocumentContent& content, DocumentState& document, WindowLayout& layout)
+{
+    if (content.Root) {
+        ExchangeViewState(document, layout, content.Root.get());
+        content.Root.reset();
+        return;
+    }
+    ImportedTraces& imported = content.Imported;
+    for (auto& trace : imported.Traces) document.Traces.Add(std::move(trace));
+    imported.Traces.clear();
+    if (imported.HarmonicFrequency) document.HarmonicFrequency = *imported.HarmonicFrequency;
+    if (!imported.HasVipTraces) return;
+    document.HasVipTraces = true;
+    document.Graphs[kGraphVip].Visible = true;
+    document.Graphs[kGraphPower].Visible = true;
 }

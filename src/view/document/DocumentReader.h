@@ -1,11 +1,14 @@
 #pragma once
 
 #include "model/XMLNode.h"
+#include "view/document/DocumentTree.h"
 #include "view/document/Imports.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
+
+struct DocumentState;
 
 // What a file turned out to be, judged by its content alone (a UTF-8 byte
 // order mark at its start is passed over): the program's own document, a
@@ -34,3 +37,9 @@ DocumentContent ReadDocumentText(std::string text, const FrequencyChooser& choos
 // that does not fit in memory, or that is a damaged document is reported
 // under the caption "Open".
 DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyChooser& chooser);
+
+// Puts what was read into a document (normally a new, empty one): an own
+// document's state and window layout, or an import's traces with the chosen
+// frequency, which also shows the V/I/phase and P kinds when the traces
+// carry V, I and phase. The file name stays for the caller to set.
+void ReadIntoDocument(DocumentContent& content, DocumentState& document, WindowLayout& layout);

@@ -1,0 +1,192 @@
+#include "app/FileCommands.h"
+
+#include "app/DocumentOpen.h"
+#include "app/DocumentSave.h"
+#include "app/MainForm.h"
+#include "app/OpenVmdForm.h"
+#include "model/MessageBoxes.h"
+#include "model/Settings.h"
+#include "view/DisplayText.h"
+#include "view/View.h"
+#include "view/document/RunInProgress.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+namespace {
+
+std::optional<std::string> ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, QString::fromStdString(request.Title), DisplayText(request.Folder),
+                       QString::fromStdString(request.Filter));
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // An open may name a file that does not exist: the window then says so.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(request.DefaultSuffix));
+    if (!request.FileName.empty()) dialog.selectFile(DisplayText(request.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+std::string Folder(const std::string& fileName)
+{
+    const std::string folder = std::filesystem::path(fileName).parent_path().string();
+    if (!folder.empty()) return folder;
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString();
+}
+
+// A path as a menu caption: an "&" would make the next letter a shortcut.
+QString MenuCaption(const std::string& path) { return DisplayText(path).replace('&', "&&"); }
+
+} // namespace
+
+FileCommands::FileCommands(TMainForm& main, QMenu& fileMenu) : QObject(&main), main_(main)
+{
+    openVmdForm_ = new TOpenVmdForm(&main);
+    RunFileDialog = [this](const FileDialogRequest& request) { return ShowFileDialog(&main_, request); };
+    ChooseFrequency = [this](const FrequencyQuestion& question) { return openVmdForm_->Ask(question); };
+    BuildMenu(fileMenu);
+    connect(main.FileOpen1, &QAction::triggered, this, &FileCommands::FileOpen1Execute);
+    connect(main.FileSave1, &QAction::triggered, this, &FileCommands::FileSave1Execute);
+    connect(main.FileSaveAs1, &QAction::triggered, this, &FileCommands::FileSaveAs1Execute);
+    connect(FileSaveAsVmd, &QAction::triggered, this, &FileCommands::FileSaveAsVmdExecute);
+}
+
+void FileCommands::BuildMenu(QMenu& fileMenu)
+{
+    // New, Open, Save, Save As..., then these, then the separator and Exit
+    // that the main window put there.
+    const QList<QAction*> actions = fileMenu.actions();
+    QAction* const exitSeparator = actions.value(actions.indexOf(main_.FileExit1) - 1);
+    FileSaveAsVmd = new QAction("Save As vmd...", this);
+    FileSaveAsVmd->setObjectName("FileSaveAsVmd");
+    FileSaveAsVmd->setToolTip("Save As vmd");
+    FileSaveAsVmd->setStatusTip("Save .in vmd format");
+    fileMenu.insertAction(exitSeparator, FileSaveAsVmd);
+    MRUSeparator = fileMenu.insertSeparator(exitSeparator);
+    MRUSeparator->setObjectName("MRUSeparator");
+    for (size_t k = 0; k < MRUItems.size(); ++k) {
+        QAction* item = new QAction(this);
+        item->setObjectName(QString("FileMRU%1Item").arg(k + 1));
+        connect(item, &QAction::triggered, this, [this, k] { FileMRUItemClick(static_cast<int>(k)); });
+        fileMenu.insertAction(exitSeparator, item);
+        MRUItems[k] = item;
+    }
+    UpdateMRUMenu();
+}
+
+void FileCommands::UpdateActions(const TViewForm* view)
+{
+    FileSaveAsVmd->setEnabled(view && !RunIsFilling(*view));
+}
+
+bool FileCommands::ActiveViewIdle() const
+{
+    const TViewForm* view = main_.ActiveView();
+    return !view || !RunIsFilling(*view);
+}
+
+void FileCommands::AddToMRU(const std::string& fileName)
+{
+    AddRecentFile(MRUList, fileName);
+    UpdateMRUMenu();
+}
+
+void FileCommands::UpdateMRUMenu()
+{
+    if (MRUList.size() > MRUItems.size()) MRUList.resize(MRUItems.size());
+    MRUSeparator->setVisible(!MRUList.empty());
+    for (size_t k = 0; k < MRUItems.size(); ++k) {
+        const bool used = k < MRUList.size();
+        MRUItems[k]->setText(used ? MenuCaption(MRUList[k]) : QString());
+        MRUItems[k]->setVisible(used);
+    }
+}
+
+bool FileCommands::OpenInNewView(const std::string& path)
+{
+    main_.CreateView(path);
+    TViewForm* view = main_.ActiveView();
+    if (!view) return true;
+    if (!std::filesystem::exists(path)) {
+        ShowWarning("Open", "File not found:\n" + path);
+        return false;
+    }
+    if (OpenDocument(*view, path, ChooseFrequency)) AddToMRU(path);
+    main_.SetActiveView(true, view);
+    return true;
+}
+
+void FileCommands::FileOpen1Execute()
+{
+    if (!ActiveViewIdle()) return;
+    FileDialogRequest request;
+    request.Title = "Open";
+    request.Filter = "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)";
+    request.DefaultSuffix = "csv";
+    if (const auto path = RunFileDialog(request)) OpenInNewView(*path);
+}
+
+void FileCommands::FileMRUItemClick(int index)
+{
+    if (!ActiveViewIdle() || index < 0 || index >= static_cast<int>(MRUList.size())) return;
+    const std::string path = MRUList[static_cast<size_t>(index)];
+    if (OpenInNewView(path)) return;
+    if (index < static_cast<int>(MRUList.size()) && MRUList[static_cast<size_t>(index)] == path) {
+        MRUList.erase(MRUList.begin() + index);
+    }
+    UpdateMRUMenu();
+}
+
+void FileCommands::FileSave1Execute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view || RunIsFilling(*view)) return;
+    if (view->FileName.empty()) {
+        SaveViewAs(*view);
+        return;
+    }
+    SaveDocument(*view, view->FileName, false, [this](const std::string& name) { AddToMRU(name); });
+}
+
+void FileCommands::FileSaveAs1Execute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (view && !RunIsFilling(*view)) SaveViewAs(*view);
+}
+
+void FileCommands::FileSaveAsVmdExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (view && !RunIsFilling(*view)) SaveViewAsVarnet(*view);
+}
+
+std::optional<std::string> FileCommands::AskSaveName(const TViewForm& view, const char* title, const char* filter,
+                                                     const char* suffix) const
+{
+    FileDialogRequest request;
+    request.Save = true;
+    request.Title = std::string("Save ") + view.DocumentName + title;
+    request.Filter = filter;
+    request.DefaultSuffix = suffix;
+    request.FileName = view.FileName;
+    request.Folder = Folder(view.FileName);
+    return RunFileDialog(request);
+}
+
+bool FileCommands::SaveViewAs(TViewForm& view)
+{
+    const auto name = AskSaveName(view, " As", "CSV files (*.csv);;All files (*)", "csv");
+    return name && SaveDocument(view, *name, false, [this](const std::string& file) { AddToMRU(file); });
+}
+
+bool FileCommands::SaveViewAsVarnet(TViewForm& view)
+{
+    const auto name = AskSaveName(view, " As vmd", "Varnet files (*.vmd);;All files (*)", "vmd");
+    return name && ExportVarnetFile(view, *name, [this](const std::string& file) { AddToMRU(file); });
+}
