@@ -2,7 +2,9 @@
 
 #include "view/document/PixelTypes.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class CXMLNode;
 
@@ -29,3 +31,9 @@ struct CLabel {
     // element.
     bool Exchange(CXMLNode* element);
 };
+
+// What the "Edit label" dialog's OK does to a window's labels: the text goes
+// to the label edited, the format to it alone or, with "Apply to all
+// labels", to every label of the window (each keeps its own text).
+void ApplyLabelEdit(std::vector<std::unique_ptr<CLabel>>& labels, size_t index, int format, const std::string& text,
+                    bool applyToAll);
