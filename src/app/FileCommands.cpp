@@ -11,6 +11,7 @@
 #include "view/document/RunInProgress.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -33,11 +34,15 @@ std::optional<std::string> ShowFileDialog(QWidget* parent, const FileDialogReque
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
+// Where Save As starts: the document's folder, else the user's documents
+// folder, else the home folder (a folder that is not there would be taken
+// for a file name).
 std::string Folder(const std::string& fileName)
 {
     const std::string folder = std::filesystem::path(fileName).parent_path().string();
     if (!folder.empty()) return folder;
-    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFile::encodeName(QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
 }
 
 // A path as a menu caption: an "&" would make the next letter a shortcut.

@@ -70,6 +70,8 @@ TEST_F(FileCommandsTest, SavedDocumentsOpenFromTheOpenCommandAndTheRecentFiles)
     EXPECT_EQ(requests[0].Title, "Save Noname1 As");
     EXPECT_TRUE(requests[0].Save);
     EXPECT_EQ(requests[0].DefaultSuffix, "csv");
+    // A document without a file starts in a folder that is there.
+    EXPECT_TRUE(std::filesystem::is_directory(requests[0].Folder)) << requests[0].Folder;
     EXPECT_EQ(MenuCaptions(), std::vector<std::string>{File("antenna.csv")});
     EXPECT_TRUE(files().MRUSeparator->isVisible());
 
