@@ -27,11 +27,12 @@ std::string FullPath(const std::string& fileName)
     return error ? fileName : path.lexically_normal().string();
 }
 
-bool ReadInto(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser)
+OpenedDocument ReadInto(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser)
 {
     const WaitCursor waiting;
     DocumentContent content = ReadDocumentFile(fileName, WithArrowCursor(chooser));
-    if (content.Format == DocumentFormat::Unreadable) return false;
+    if (content.Format == DocumentFormat::Unreadable) return {};
+    const bool timeRecord = content.Imported.TimeRecord;
     const bool own = content.Format == DocumentFormat::Own;
     WindowLayout layout = CurrentLayout(view);
     try {
@@ -39,7 +40,7 @@ bool ReadInto(TViewForm& view, const std::string& fileName, const FrequencyChoos
     } catch (const std::bad_alloc&) {
         view.Traces.Clear();
         ShowWarning("Open", "Not enough memory to open the file:\n" + fileName);
-        return false;
+        return {};
     }
     if (own) {
         ApplyLayout(view, layout);
@@ -47,7 +48,7 @@ bool ReadInto(TViewForm& view, const std::string& fileName, const FrequencyChoos
     } else {
         view.FileName.clear();
     }
-    return true;
+    return {true, timeRecord};
 }
 
 // What every open ends with, whatever it found.
@@ -66,9 +67,9 @@ void ShowOpened(TViewForm& view, const std::string& fileName)
 
 } // namespace
 
-bool OpenDocument(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser)
+OpenedDocument OpenDocument(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser)
 {
-    const bool readable = ReadInto(view, fileName, chooser);
+    const OpenedDocument opened = ReadInto(view, fileName, chooser);
     ShowOpened(view, fileName);
-    return readable;
+    return opened;
 }

@@ -10,6 +10,9 @@ class TViewForm;
 // content: an own document (the window then saves back to it), or the
 // traces of a Varnet, Bird or CSV import (the window then has no file name).
 // Whatever happened, the window ends named after the file, unmodified, and
-// shown afresh. False when the file could not be read at all, which the
-// user has been told; such a file does not go to the recent files.
-bool OpenDocument(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser);
+// shown afresh.
+struct OpenedDocument {
+    bool Readable = false;   // false: the user has been told; the file does not go to the recent files
+    bool TimeRecord = false; // a Varnet or Bird record was imported: the control window shows the traces
+};
+OpenedDocument OpenDocument(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser);

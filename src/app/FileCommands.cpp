@@ -4,6 +4,7 @@
 #include "app/DocumentSave.h"
 #include "app/MainForm.h"
 #include "app/OpenVmdForm.h"
+#include "app/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "model/Settings.h"
 #include "view/DisplayText.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QTabWidget>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -122,8 +124,13 @@ bool FileCommands::OpenInNewView(const std::string& path)
         ShowWarning("Open", "File not found:\n" + path);
         return false;
     }
-    if (OpenDocument(*view, path, ChooseFrequency)) AddToMRU(path);
+    const OpenedDocument opened = OpenDocument(*view, path, ChooseFrequency);
+    if (opened.Readable) AddToMRU(path);
     main_.SetActiveView(true, view);
+    if (opened.TimeRecord) {
+        TViewControlForm& control = main_.ViewControlForm();
+        control.PageControl->setCurrentWidget(control.TracesTabSheet);
+    }
     return true;
 }
 

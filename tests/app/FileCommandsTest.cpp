@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 
 #include <deque>
 #include <filesystem>
@@ -189,6 +190,7 @@ TEST_F(FileCommandsTest, TheVarnetExportLeavesTheDocumentAsItWas)
     files().FileMRUItemClick(0);
     TViewForm* imported = main->ActiveView();
     EXPECT_TRUE(imported->FileName.empty());
+    EXPECT_EQ(control().PageControl->currentWidget(), control().TracesTabSheet);
     EXPECT_EQ(imported->DocumentName, File("export.vmd"));
     EXPECT_EQ(imported->HarmonicFrequency, 13.56);
     // The saved trace without V, I and phase comes back with R = X = 0.
