@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHost.h"
 #include "app/SettingsFiles.h"
 #include "view/ViewHost.h"
 
@@ -7,14 +8,17 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+class CommandActions;
 class FileCommands;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TToolsForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -22,7 +26,7 @@ class TViewForm;
 // document windows, with the menus, the tool bar and the status bar. It
 // keeps the active document window, reads the settings at start-up and
 // writes them at shut-down, and owns the control window.
-class TMainForm final : public QMainWindow, public CViewHost {
+class TMainForm final : public QMainWindow, public CViewHost, public CCommandHost {
     Q_OBJECT
 
 public:
@@ -56,6 +60,9 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+    TToolsForm& ToolsForm() const { return *toolsForm_; }
+    // The tools window follows the active document window and its traces.
+    void RefreshToolsWindow();
 
     // CViewHost
     void SetActiveView(bool active, TViewForm* view) override;
@@ -63,6 +70,17 @@ public:
     void GraphListFromView() override;
     void ScreenEditsFromView() override;
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
+
+    // CCommandHost (MainFormCommands.cpp)
+    TViewForm* CommandView() const override { return activeView_; }
+    QList<TViewForm*> OpenViews() const override { return Views(); }
+    QMdiArea& DocumentArea() const override { return *MdiArea; }
+    void RepaintViews() override { RepaintAllViews(); }
+    void RefreshScreenValues() override { ScreenValuesFromView(); }
+    void SaveCurrentSettings() override;
+    bool ToolsWindowVisible() const override;
+    void ShowToolsWindow(bool show) override;
+    void EditPreferences() override;
 
     // The number behind "Noname" in the names of new documents; it only grows.
     int NonameCounter = 0;
@@ -86,7 +104,10 @@ protected:
 private:
     void BuildActions();
     void BuildMenus();
+    void BuildFileMenu();
     void BuildStatusBar();
+    // The idle pass of the commands besides the File commands.
+    void UpdateCommands();
     void FileNew1Execute();
     // Writes the settings list and the settings file.
     void FormClose();
@@ -96,11 +117,12 @@ private:
     void ApplyPlacement(const WindowPlacement& placement);
 
     void ShowSettingsSelection();
-    void RefreshToolsWindow();
     void UpdateMRUMenu();
 
+    std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;

@@ -110,8 +110,13 @@ void TViewControlForm::GraphListFromView()
 }
 
 // The list of traces comes with the Traces tab's own content; the tab is
-// there only while a document window is active.
-void TViewControlForm::FillTracesList() { SetTabShown(TracesTabSheet, main_.ActiveView() != nullptr); }
+// there only while a document window is active. The tools window follows
+// the traces.
+void TViewControlForm::FillTracesList()
+{
+    SetTabShown(TracesTabSheet, main_.ActiveView() != nullptr);
+    main_.RefreshToolsWindow();
+}
 
 void TViewControlForm::ScreenEditsFromView()
 {

@@ -69,7 +69,13 @@ TViewForm::TViewForm(CViewHost& host, QWidget* parent) : QWidget(parent), host_(
     FollowSubWindowActivation();
 }
 
-TViewForm::~TViewForm() = default;
+TViewForm::~TViewForm()
+{
+    // The grids' models read the view state, which is destroyed before the
+    // QWidget base: once hidden here, no grid asks for its header's sizes
+    // while the window is taken down.
+    hide();
+}
 
 void TViewForm::BuildControls()
 {
@@ -109,6 +115,7 @@ void TViewForm::BuildControls()
     SmithTrackBar->setRange(0, 10000);
     SmithTrackBar->setTickPosition(QSlider::NoTicks);
     StackedLayout(SmithPanel)->addWidget(SmithTrackBar);
+    connect(SmithTrackBar, &QSlider::valueChanged, this, &TViewForm::SmithTrackBarChange);
     chartLayout->addWidget(SmithPanel);
 
     TablePanel = new QFrame(TableSplitter);

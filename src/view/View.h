@@ -95,7 +95,13 @@ public:
     // Each trace's R and X at the cursor, shown in the cursor table.
     void UpdateTableValues();
     // The Smith chart's track bar at the cursor value `value`.
+    // Without TrackBarGuard set, the position's change moves the cursor as a
+    // user's move of the track bar does.
     void SetTrackBarFrequency(double value);
+    // The track bar moved: the cursor takes the value of its position, and
+    // the cursor markers and the table follow. Nothing while TrackBarGuard
+    // is set or before a drawing of the Smith chart gave an X range.
+    void SmithTrackBarChange();
 
     // The mouse tool: 0 selection, 1 hand, -1 the other one. Always true.
     bool SetTool(int tool);

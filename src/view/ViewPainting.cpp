@@ -49,7 +49,13 @@ void TViewForm::DrawChart(CCanvas& canvas, const TRect& rect)
 {
     DrawChartContent(*this, canvas, rect);
     if (!TableVisible || GraphKind == kGraphData) return;
-    if (GraphKind == kGraphSmith) SetTrackBarFrequency(CursorX);
+    if (GraphKind == kGraphSmith) {
+        // The track bar follows the cursor; its change must neither snap
+        // CursorX to a track-bar step nor draw markers into the old picture.
+        TrackBarGuard = true;
+        SetTrackBarFrequency(CursorX);
+        TrackBarGuard = false;
+    }
     UpdateTableValues();
 }
 

@@ -2,11 +2,15 @@
 // under the charts, with the Smith chart's track bar that moves the cursor.
 
 #include "model/Settings.h"
+#include "view/ChartPaintBox.h"
 #include "view/CursorTable.h"
 #include "view/DataGridModel.h"
 #include "view/ReplayLimit.h"
+#include "view/ScaleCommands.h"
 #include "view/TrackBarPosition.h"
 #include "view/View.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartFigures.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -75,4 +79,22 @@ void TViewForm::UpdateTableValues()
 void TViewForm::SetTrackBarFrequency(double value)
 {
     SmithTrackBar->setValue(TrackBarPosition(*this, value, SmithTrackBar->minimum(), SmithTrackBar->maximum()));
+}
+
+void TViewForm::SmithTrackBarChange()
+{
+    if (TrackBarGuard || !(DrawnExtents[kExtentMinX] < DrawnExtents[kExtentMaxX])) return;
+    QImage& bitmap = PaintBox->Bitmap();
+    const double x = TrackBarFrequency(*this, SmithTrackBar->value(), SmithTrackBar->minimum(), SmithTrackBar->maximum());
+    if (bitmap.isNull()) {
+        CursorX = x;
+    } else {
+        CCanvas canvas(bitmap);
+        // Drawn again where they are, the XOR markers vanish.
+        DrawCursorMarkers(*this, canvas, false, 0);
+        CursorX = x;
+        DrawCursorMarkers(*this, canvas, true, CursorX);
+    }
+    PaintBox->update();
+    UpdateTableValues();
 }

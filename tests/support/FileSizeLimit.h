@@ -3,8 +3,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// Limits the size of files this process may write, so that a write fails
-// part-way even for a user whom permissions do not stop (tests run as root).
+// Limits the size of files this process may write while the object lives, so
+// that a write fails part-way even for a user whom permissions do not stop
+// (CI runs as root).
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes)

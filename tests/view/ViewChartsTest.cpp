@@ -294,3 +294,33 @@ TEST_F(ViewCharts, TheCursorTableKeepsStillUnderTheWheelUntilARowIsChosen)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewCharts, TheSmithTrackBarMovesTheCursorButARepaintLeavesTheCursorAlone)
+{
+    AddTrace(*view_, Sweep(100));
+    view_->TableVisible = true;
+    ShowChart(kGraphSmith);
+    view_->ArrangeControls();
+    view_->CursorX = 37.123456789;
+    view_->FormPaint();
+    EXPECT_EQ(view_->CursorX, 37.123456789);
+    const int position = view_->SmithTrackBar->value();
+    EXPECT_NEAR(position, (37.123456789 - 1) / (1 + 99 * 0.99 - 1) * 10000, 1);
+
+    const QImage before = view_->PaintBox->Bitmap().copy();
+    view_->SmithTrackBar->setValue(10000);
+    EXPECT_DOUBLE_EQ(view_->CursorX, 1 + 99 * 0.99);
+    EXPECT_NE(view_->PaintBox->Bitmap(), before); // the markers moved
+    EXPECT_EQ(Header(Table())[0].toStdString(), FormatEng(6, view_->CursorX));
+    view_->SmithTrackBar->setValue(position);
+    EXPECT_NEAR(view_->CursorX, 37.123456789, 0.01);
+    EXPECT_EQ(view_->PaintBox->Bitmap(), before); // back where they were drawn
+
+    view_->TrackBarGuard = true;
+    view_->SmithTrackBar->setValue(0);
+    EXPECT_NEAR(view_->CursorX, 37.123456789, 0.01);
+}
+
+} // namespace
