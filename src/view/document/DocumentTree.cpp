@@ -150,12 +150,14 @@ void CheckAxes(DocumentState& document)
 
 } // namespace
 
-std::string DocumentFileName(const std::string& name)
+std::string WithDefaultExtension(const std::string& name, const std::string& extension)
 {
     const size_t lastPart = name.find_last_of('/');
     const size_t dot = name.find('.', lastPart == std::string::npos ? 0 : lastPart + 1);
-    return dot == std::string::npos ? name + ".csv" : name;
+    return dot == std::string::npos ? name + "." + extension : name;
 }
+
+std::string DocumentFileName(const std::string& name) { return WithDefaultExtension(name, "csv"); }
 
 bool ExchangeViewState(DocumentState& document, WindowLayout& layout, CXMLNode* root)
 {

@@ -7,6 +7,10 @@
 class CXMLNode;
 struct DocumentState;
 
+// A name with an extension added when its last path part has none
+// (extension given without the dot).
+std::string WithDefaultExtension(const std::string& name, const std::string& extension);
+
 // The name a document is written under: the name given, with ".csv" appended
 // when the last part of the path has no extension.
 std::string DocumentFileName(const std::string& name);

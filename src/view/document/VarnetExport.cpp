@@ -32,13 +32,6 @@ void AppendPoints(std::string& text, const CData& data)
 
 } // namespace
 
-std::string WithDefaultExtension(const std::string& name, const std::string& extension)
-{
-    const size_t lastPart = name.find_last_of('/');
-    const size_t dot = name.find('.', lastPart == std::string::npos ? 0 : lastPart + 1);
-    return dot == std::string::npos ? name + "." + extension : name;
-}
-
 std::string VarnetExportText(const CTraces& traces, double harmonicFrequency)
 {
     std::string text;

@@ -1,4 +1,5 @@
 #include "ImportTestSupport.h"
+#include "view/document/DocumentTree.h"
 #include "view/document/VarnetExport.h"
 
 #include <gtest/gtest.h>
