@@ -44,24 +44,8 @@ void ExchangeWindow(WindowLayout& layout, CXMLNode* window)
     layout.Height = window->ExchangeInt("height", layout.Height);
 }
 
-void ExchangeGraph(GraphSettings& graph, int kind, CXMLNode* node, DocumentState& document)
+void ExchangeSmith(DocumentState& document, CXMLNode* node)
 {
-    if (!node) return;
-    const GraphSettings defaults = DefaultGraphSettings()[static_cast<size_t>(kind)];
-    graph.Visible = node->ExchangeBool("visible", graph.Visible);
-    if (kind >= kGraphRX) {
-        graph.Top = Finite(node, "top", graph.Top);
-        graph.Bot = Finite(node, "bot", graph.Bot);
-    }
-    if (kind == kGraphZMagPhase || kind == kGraphGammaMagPhase) graph.Log = node->ExchangeBool("log", graph.Log);
-    if (kind == kGraphZMagPhase || kind == kGraphGammaMagPhase || kind == kGraphVip) {
-        graph.Phase = InRange(node->ExchangeInt("phase", graph.Phase), kPhaseOff, kPhaseSeparate, defaults.Phase);
-        const double divider = Finite(node, "divider", graph.Divider);
-        graph.Divider = divider >= 0.2 && divider <= 0.8 ? divider : graph.Divider;
-        graph.PhTop = Finite(node, "phtop", graph.PhTop);
-        graph.PhBot = Finite(node, "phbot", graph.PhBot);
-    }
-    if (kind != kGraphSmith) return;
     document.SmithX = Finite(node, "x", document.SmithX);
     document.SmithY = Finite(node, "y", document.SmithY);
     const double scale = Finite(node, "scale", document.SmithScale);
@@ -69,6 +53,31 @@ void ExchangeGraph(GraphSettings& graph, int kind, CXMLNode* node, DocumentState
     // Clamped as a double: converting one beyond the int range is undefined.
     const double grid = Finite(node, "grid", document.SmithGrid);
     document.SmithGrid = static_cast<int>(std::clamp(grid, 0.0, 3.0));
+}
+
+void ExchangePhase(GraphSettings& graph, int kind, CXMLNode* node)
+{
+    const GraphSettings defaults = DefaultGraphSettings()[static_cast<size_t>(kind)];
+    graph.Phase = InRange(node->ExchangeInt("phase", graph.Phase), kPhaseOff, kPhaseSeparate, defaults.Phase);
+    const double divider = Finite(node, "divider", graph.Divider);
+    graph.Divider = divider >= 0.2 && divider <= 0.8 ? divider : graph.Divider;
+    graph.PhTop = Finite(node, "phtop", graph.PhTop);
+    graph.PhBot = Finite(node, "phbot", graph.PhBot);
+}
+
+// One chart kind's child: each kind carries only the keys it uses.
+void ExchangeGraph(GraphSettings& graph, int kind, CXMLNode* node, DocumentState& document)
+{
+    if (!node) return;
+    const bool magnitude = kind == kGraphZMagPhase || kind == kGraphGammaMagPhase;
+    graph.Visible = node->ExchangeBool("visible", graph.Visible);
+    if (kind >= kGraphRX) {
+        graph.Top = Finite(node, "top", graph.Top);
+        graph.Bot = Finite(node, "bot", graph.Bot);
+    }
+    if (magnitude) graph.Log = node->ExchangeBool("log", graph.Log);
+    if (magnitude || kind == kGraphVip) ExchangePhase(graph, kind, node);
+    if (kind == kGraphSmith) ExchangeSmith(document, node);
 }
 
 void ExchangeLimits(DocumentState& document, CXMLNode* screen)
@@ -177,22 +186,30 @@ void FillDocumentTree(DocumentState& document, WindowLayout layout, CXMLNode& ro
     ExchangeViewState(document, layout, &root);
 }
 
+namespace {
+
+// At least 100 pixels of the window on the desktop, reckoned in 64 bits: a
+// top near the int range plus a height must not overflow.
+void KeepOnDesktop(WindowLayout& layout, const TRect& desktop)
+{
+    std::int64_t top = layout.Top;
+    std::int64_t left = layout.Left;
+    if (top > desktop.bottom - 100) top = desktop.bottom - 100;
+    if (top + layout.Height < desktop.top + 100) top = desktop.top + 100 - layout.Height;
+    if (left > desktop.right - 100) left = desktop.right - 100;
+    if (left + layout.Width < desktop.left + 100) left = desktop.left + 100 - layout.Width;
+    layout.Top = static_cast<int>(top);
+    layout.Left = static_cast<int>(left);
+}
+
+} // namespace
+
 void FitWindowLayout(WindowLayout& layout, const TRect& desktop, int minimumWidth, int minimumHeight)
 {
     if (layout.State < 0 || layout.State > 2) layout.State = 0;
     layout.Width = std::clamp(layout.Width, minimumWidth, std::max(minimumWidth, desktop.Width()));
     layout.Height = std::clamp(layout.Height, minimumHeight, std::max(minimumHeight, desktop.Height()));
-    // In 64 bits: a top near the int range plus a height must not overflow.
-    const std::int64_t top = layout.Top;
-    const std::int64_t left = layout.Left;
-    std::int64_t newTop = top;
-    std::int64_t newLeft = left;
-    if (newTop > desktop.bottom - 100) newTop = desktop.bottom - 100;
-    if (newTop + layout.Height < desktop.top + 100) newTop = desktop.top + 100 - layout.Height;
-    if (newLeft > desktop.right - 100) newLeft = desktop.right - 100;
-    if (newLeft + layout.Width < desktop.left + 100) newLeft = desktop.left + 100 - layout.Width;
-    layout.Top = static_cast<int>(newTop);
-    layout.Left = static_cast<int>(newLeft);
+    KeepOnDesktop(layout, desktop);
     layout.TableHeight = std::clamp(layout.TableHeight, 0, layout.Height);
     layout.Col1 = std::clamp(layout.Col1, 0, layout.Width);
     layout.Col2 = std::clamp(layout.Col2, 0, layout.Width);

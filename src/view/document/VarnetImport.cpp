@@ -126,29 +126,37 @@ void ReadDataSets(const std::vector<std::string_view>& lines, int line, const Se
     }
 }
 
+// The dialog's rows from the ";Freqs", ";DataSets" and ";Freq" lines; none
+// (after a warning) when the file lists no frequency or no data set. `line`
+// ends after the ";Freq" lines.
+std::vector<Channel> ReadHead(const std::vector<std::string_view>& lines, int& line, FrequencyQuestion& question)
+{
+    const int freqsLine = FindLine(lines, 1, ";Freqs");
+    const int freqs = CountAt(lines, freqsLine);
+    if (freqs <= 0) {
+        ShowWarning(kCaption, "No frequencies");
+        return {};
+    }
+    const int setsLine = FindLine(lines, freqsLine + 1, ";DataSets");
+    if (CountAt(lines, setsLine) <= 0) {
+        ShowWarning(kCaption, "No data sets");
+        return {};
+    }
+    line = setsLine + 1;
+    std::vector<Channel> channels = ReadChannels(lines, line, freqs, question);
+    if (channels.empty()) ShowWarning(kCaption, "No frequencies");
+    return channels;
+}
+
 } // namespace
 
 ImportedTraces ImportVarnet(const std::vector<std::string_view>& lines, const FrequencyChooser& chooser)
 {
     ImportedTraces result;
-    const int freqsLine = FindLine(lines, 1, ";Freqs");
-    const int freqs = CountAt(lines, freqsLine);
-    if (freqs <= 0) {
-        ShowWarning(kCaption, "No frequencies");
-        return result;
-    }
-    const int setsLine = FindLine(lines, freqsLine + 1, ";DataSets");
-    if (CountAt(lines, setsLine) <= 0) {
-        ShowWarning(kCaption, "No data sets");
-        return result;
-    }
     FrequencyQuestion question{kCaption, true, {}};
-    int line = setsLine + 1;
-    const std::vector<Channel> channels = ReadChannels(lines, line, freqs, question);
-    if (channels.empty()) {
-        ShowWarning(kCaption, "No frequencies");
-        return result;
-    }
+    int line = 0;
+    const std::vector<Channel> channels = ReadHead(lines, line, question);
+    if (channels.empty()) return result;
     const auto answer = ChooseFrequency(question, chooser);
     if (!answer) return result;
     Selection selection;
