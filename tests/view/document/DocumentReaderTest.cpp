@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 
 namespace {
 
@@ -73,6 +76,43 @@ TEST(DocumentReader, DamagedAndUnreadableFilesAreReported)
     Write(dir.File("empty.csv"), "");
     EXPECT_EQ(ReadDocumentFile(dir.File("empty.csv"), dialog.Chooser()).Format, DocumentFormat::Empty);
     EXPECT_EQ(messages.boxes().size(), 2u);
+}
+
+// Address space this process uses now, in bytes.
+rlim_t AddressSpace()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmSize:", 0) == 0) return static_cast<rlim_t>(std::atoll(line.c_str() + 7)) * 1024;
+    }
+    return 0;
+}
+
+// Opens the file with 256 MB more address space than in use; 0 when the
+// open failed and told so.
+int OpenWithLittleMemory(const std::string& file)
+{
+    const rlimit limit{AddressSpace() + (256u << 20), RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &limit);
+    ScopedMessageRecorder messages;
+    ScriptedFrequencyDialog dialog;
+    const DocumentContent content = ReadDocumentFile(file, dialog.Chooser());
+    const bool told =
+        messages.boxes().size() == 1 && messages.boxes()[0].text == "Not enough memory to open the file:\n" + file;
+    return content.Format == DocumentFormat::Unreadable && told ? 0 : 1;
+}
+
+TEST(DocumentReaderDeathTest, AFileTooBigForMemoryIsToldAndEndsNothing)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+    TempDir dir;
+    const std::string file = dir.File("huge.csv");
+    std::ofstream(file) << "#%huge\n";
+    std::filesystem::resize_file(file, 4ull << 30);
+    EXPECT_EXIT(std::_Exit(OpenWithLittleMemory(file)), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
