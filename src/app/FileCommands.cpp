@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QMenu>
 #include <QTabWidget>
 #include <QStandardPaths>
@@ -23,26 +22,11 @@
 
 namespace {
 
-std::optional<std::string> ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
-{
-    QFileDialog dialog(parent, QString::fromStdString(request.Title), DisplayText(request.Folder),
-                       QString::fromStdString(request.Filter));
-    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // An open may name a file that does not exist: the window then says so.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString::fromStdString(request.DefaultSuffix));
-    if (!request.FileName.empty()) dialog.selectFile(DisplayText(request.FileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
-}
-
-// Where Save As starts: the document's folder, else the user's documents
+// Where Save As starts for a document without a file: the user's documents
 // folder, else the home folder (a folder that is not there would be taken
 // for a file name).
-std::string Folder(const std::string& fileName)
+std::string DocumentsFolder()
 {
-    const std::string folder = std::filesystem::path(fileName).parent_path().string();
-    if (!folder.empty()) return folder;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFile::encodeName(QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
 }
@@ -55,7 +39,7 @@ QString MenuCaption(const std::string& path) { return DisplayText(path).replace(
 FileCommands::FileCommands(TMainForm& main, QMenu& fileMenu) : QObject(&main), main_(main)
 {
     openVmdForm_ = new TOpenVmdForm(&main);
-    RunFileDialog = [this](const FileDialogRequest& request) { return ShowFileDialog(&main_, request); };
+    RunFileDialog = QtFileDialog;
     ChooseFrequency = [this](const FrequencyQuestion& question) { return openVmdForm_->Ask(question); };
     BuildMenu(fileMenu);
     connect(main.FileOpen1, &QAction::triggered, this, &FileCommands::FileOpen1Execute);
@@ -138,10 +122,12 @@ void FileCommands::FileOpen1Execute()
 {
     if (!ActiveViewIdle()) return;
     FileDialogRequest request;
-    request.Title = "Open";
-    request.Filter = "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)";
-    request.DefaultSuffix = "csv";
-    if (const auto path = RunFileDialog(request)) OpenInNewView(*path);
+    request.title = "Open";
+    request.filter = "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)";
+    request.defaultSuffix = "csv";
+    request.mayNotExist = true;
+    const std::string path = RunFileDialog(request);
+    if (!path.empty()) OpenInNewView(path);
 }
 
 void FileCommands::FileMRUItemClick(int index)
@@ -178,27 +164,27 @@ void FileCommands::FileSaveAsVmdExecute()
     if (view && !RunIsFilling(*view)) SaveViewAsVarnet(*view);
 }
 
-std::optional<std::string> FileCommands::AskSaveName(const TViewForm& view, const char* title, const char* filter,
-                                                     const char* suffix) const
+std::string FileCommands::AskSaveName(const TViewForm& view, const char* title, const char* filter,
+                                      const char* suffix) const
 {
     FileDialogRequest request;
-    request.Save = true;
-    request.Title = std::string("Save ") + view.DocumentName + title;
-    request.Filter = filter;
-    request.DefaultSuffix = suffix;
-    request.FileName = view.FileName;
-    request.Folder = Folder(view.FileName);
+    request.save = true;
+    request.title = std::string("Save ") + view.DocumentName + title;
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    // The document's file, in its folder.
+    request.start = view.FileName.empty() ? DocumentsFolder() : view.FileName;
     return RunFileDialog(request);
 }
 
 bool FileCommands::SaveViewAs(TViewForm& view)
 {
-    const auto name = AskSaveName(view, " As", "CSV files (*.csv);;All files (*)", "csv");
-    return name && SaveDocument(view, *name, false, [this](const std::string& file) { AddToMRU(file); });
+    const std::string name = AskSaveName(view, " As", "CSV files (*.csv);;All files (*)", "csv");
+    return !name.empty() && SaveDocument(view, name, false, [this](const std::string& file) { AddToMRU(file); });
 }
 
 bool FileCommands::SaveViewAsVarnet(TViewForm& view)
 {
-    const auto name = AskSaveName(view, " As vmd", "Varnet files (*.vmd);;All files (*)", "vmd");
-    return name && ExportVarnetFile(view, *name, [this](const std::string& file) { AddToMRU(file); });
+    const std::string name = AskSaveName(view, " As vmd", "Varnet files (*.vmd);;All files (*)", "vmd");
+    return !name.empty() && ExportVarnetFile(view, name, [this](const std::string& file) { AddToMRU(file); });
 }

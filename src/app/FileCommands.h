@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/RecentFiles.h"
+#include "app/preferences/FileDialogRequest.h"
 #include "view/document/Imports.h"
 
 #include <QObject>
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 
 class QAction;
@@ -15,19 +15,6 @@ class QMenu;
 class TMainForm;
 class TOpenVmdForm;
 class TViewForm;
-
-// One file dialog as the file commands ask for it.
-struct FileDialogRequest {
-    bool Save = false; // a save dialog asks before overwriting
-    std::string Title;
-    std::string Filter; // in Qt's syntax
-    std::string DefaultSuffix;
-    std::string Folder;
-    std::string FileName;
-};
-
-// Shows a file dialog and gives the chosen path (nothing on cancel).
-using FileDialogRunner = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 
 // The File menu's commands other than New and Exit: Open, Save, Save As,
 // Save As vmd and the ten recent files, with their dialogs. The main window
@@ -73,8 +60,8 @@ private:
     bool ActiveViewIdle() const;
     // Opens an existing file in a new window; false when it is missing.
     bool OpenInNewView(const std::string& path);
-    std::optional<std::string> AskSaveName(const TViewForm& view, const char* title, const char* filter,
-                                           const char* suffix) const;
+    // The chosen name; empty when cancelled.
+    std::string AskSaveName(const TViewForm& view, const char* title, const char* filter, const char* suffix) const;
 
     TMainForm& main_;
     TOpenVmdForm* openVmdForm_ = nullptr;

@@ -158,10 +158,6 @@ bool TMainForm::MayOverwrite(const std::string& fileName) const
     return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
 }
 
-// The selection dialog of the settings list is not there yet: the default
-// settings file is loaded.
-void TMainForm::ShowSettingsSelection() {}
-
 void TMainForm::RefreshToolsWindow()
 {
     if (toolsForm_) toolsForm_->RefreshForView();
@@ -227,6 +223,10 @@ void TMainForm::ShowPointerReadout(const std::array<std::string, 3>& panels)
 {
     for (size_t i = 0; i < panels.size(); ++i) StatusPanels[i]->setText(QString::fromStdString(panels[i]));
 }
+
+bool TMainForm::ToolsWindowShown() const { return toolsForm_->isVisible(); }
+
+void TMainForm::SetMatchPoint(double R, double X) { toolsForm_->SetMatchPoint(R, X); }
 
 void TMainForm::UpdateActions()
 {

@@ -2,6 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/SettingsFiles.h"
+#include "app/preferences/PreferencesHost.h"
 #include "view/ViewHost.h"
 
 #include <QList>
@@ -18,6 +19,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TPreferencesForm;
 class TToolsForm;
 class TViewControlForm;
 class TViewForm;
@@ -26,7 +28,7 @@ class TViewForm;
 // document windows, with the menus, the tool bar and the status bar. It
 // keeps the active document window, reads the settings at start-up and
 // writes them at shut-down, and owns the control window.
-class TMainForm final : public QMainWindow, public CViewHost, public CCommandHost {
+class TMainForm final : public QMainWindow, public CViewHost, public CCommandHost, public CPreferencesHost {
     Q_OBJECT
 
 public:
@@ -45,12 +47,17 @@ public:
     TViewForm& CreateView(const std::string& name);
     // The open document windows in the order they were created.
     QList<TViewForm*> Views() const;
-    void RepaintAllViews();
+    void RepaintAllViews() override;
 
     // Mode 0 loads, 1 saves; true when the file was read or written. A
     // loaded file places this window and the control window at once.
-    bool ExchangeSettingsList(int mode, const std::string& fileName);
-    bool ExchangeSettingsFile(int mode, const std::string& fileName);
+    bool ExchangeSettingsList(int mode, const std::string& fileName) override;
+    bool ExchangeSettingsFile(int mode, const std::string& fileName) override;
+    bool MayOverwrite(const std::string& fileName) const override;
+    void RunSettingsToControls() override;
+
+    // The preferences dialog, made at its first use.
+    TPreferencesForm& PreferencesForm();
 
     void AddToMRU(const std::string& fileName);
 
@@ -70,6 +77,8 @@ public:
     void GraphListFromView() override;
     void ScreenEditsFromView() override;
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
+    bool ToolsWindowShown() const override;
+    void SetMatchPoint(double R, double X) override;
 
     // CCommandHost (MainFormCommands.cpp)
     TViewForm* CommandView() const override { return activeView_; }
@@ -112,7 +121,6 @@ private:
     // Writes the settings list and the settings file.
     void FormClose();
     void LoadAtStartup(bool loaded, const std::string& fileName);
-    bool MayOverwrite(const std::string& fileName) const;
     WindowPlacement Placement() const;
     void ApplyPlacement(const WindowPlacement& placement);
 
@@ -122,6 +130,7 @@ private:
     std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TPreferencesForm* preferencesForm_ = nullptr;
     TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.

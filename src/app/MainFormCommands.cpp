@@ -42,6 +42,3 @@ void TMainForm::ShowToolsWindow(bool show)
     toolsForm_->setVisible(show);
     toolsForm_->ResetReplay();
 }
-
-// The preferences dialog is not there yet; the command says so.
-void TMainForm::EditPreferences() { ShowInfo("Settings", "The settings dialog is not available yet."); }

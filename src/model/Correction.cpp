@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 CData ShortStandard;
 CData OpenStandard;
@@ -101,10 +102,23 @@ bool LoadStandardResistance(const std::string& name, double* resistance)
     return true;
 }
 
+std::string CorrectionFilePath(const std::string& name)
+{
+    return !name.empty() && name.front() == '/' ? name : ProgramFolder + name;
+}
+
+std::string CorrectionNameForFile(const std::string& path, const std::string& programFolder)
+{
+    const std::filesystem::path file = std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path folder = std::filesystem::path(programFolder).lexically_normal();
+    if (!programFolder.empty() && (folder / file.filename()) == file) return file.filename().string();
+    return path;
+}
+
 void LoadCorrection(bool interactive)
 {
     if (!Settings.CorrectionFileName.empty()) {
-        const std::string path = ProgramFolder + Settings.CorrectionFileName;
+        const std::string path = CorrectionFilePath(Settings.CorrectionFileName);
         CXMLNode root("Traces");
         if (!root.LoadFromFile(path)) {
             if (interactive || !Settings.CorrectionAlarmOff) ShowWarning("", "Can't load correction file:\n" + path);

@@ -4,6 +4,7 @@
 #include "model/Data.h"
 
 #include <memory>
+#include <string>
 
 class CTraces;
 
@@ -24,6 +25,14 @@ extern std::unique_ptr<CTraces> ReferenceTraces;
 // them on the Run tab. On failure nothing
 // changes and a warning is shown when interactive or when the alarm is on.
 void LoadCorrection(bool interactive);
+
+// The correction file a name of the settings stands for: an absolute path
+// as it stands, any other name in the program's folder.
+std::string CorrectionFilePath(const std::string& name);
+// What the settings keep of a chosen correction file: its bare name when it
+// lies in the program's folder (as stored names have always been), else its
+// full path, so that a file chosen elsewhere is found again at the next start.
+std::string CorrectionNameForFile(const std::string& path, const std::string& programFolder);
 
 // The impedance R + jX measured at f (MHz), corrected with the standards the
 // run settings choose.

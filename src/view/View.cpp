@@ -102,6 +102,7 @@ void TViewForm::BuildControls()
     PaintBox = new ChartPaintBox(chartArea);
     PaintBox->setObjectName("PaintBox");
     PaintBox->setAutoFillBackground(true);
+    PaintBox->setMouseTracking(true);
     chartLayout->addWidget(PaintBox, 1);
     DataGrid = new DataGridModel(Traces, this);
     DataStringGrid = MakeGrid(chartArea, "DataStringGrid", DataGrid, 80);
@@ -164,6 +165,8 @@ void TViewForm::BuildControls()
                            static_cast<QObject*>(SmithTrackBar), static_cast<QObject*>(TableGrid->viewport())}) {
         child->installEventFilter(this);
     }
+    PaintBox->installEventFilter(this);
+    ConnectLabelMenu();
 }
 
 void TViewForm::UpdateCaption() { setWindowTitle(DisplayText(DocumentName)); }

@@ -7,6 +7,8 @@
 
 class CCanvas;
 class CTrace;
+struct CLabel;
+struct MouseAction;
 class CViewHost;
 class ChartPaintBox;
 class CursorTableModel;
@@ -112,6 +114,33 @@ public:
     // The chart rectangle: the PaintBox's client area, from (0, 0).
     TRect PaintBoxRect() const;
 
+    // The chart's mouse (ChartMouse.h): a press also gives the track bar the
+    // keyboard focus and makes the window the active one; a left double
+    // click centres the chart, any other double click is a press.
+    void PaintBoxMouseDown(const MouseAction& action);
+    void PaintBoxMouseMove(const MouseAction& action);
+    void PaintBoxMouseUp(const MouseAction& action);
+    void PaintBoxDblClick(const MouseAction& action);
+    // The status bar's readout at a chart point (PointerReadout.h); show
+    // false empties it.
+    void ShowPointInfo(bool show, int x, int y);
+    // The pointer's shape over a chart point.
+    void UpdatePaintBoxCursor(int x, int y);
+
+    // The label menu at a chart point, its items shown and enabled for
+    // SelectedLabel; it pops up and returns at once.
+    void PopupLabelMenu(TPoint point);
+    void AddLabelMenuItemClick();
+    void EditLabelMenuItemClick();
+    void RemoveLabelMenuItemClick();
+    void DeleteLabelsMenuItemClick();
+    void HideLabelMenuItemClick();
+    void ShowHiddenMenuItemClick();
+    void AddMatchPointMenuItemClick();
+    // The "Edit label" dialog for the label; OK writes its text and its
+    // format, or the format of every label with "Apply to all labels".
+    void EditLabel(CLabel& label);
+
     QSplitter* TableSplitter = nullptr;
     QFrame* TablePanel = nullptr;
     QTabBar* GraphTabSet = nullptr;
@@ -135,8 +164,15 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    friend class PaintBoxFeedback;
+
     void BuildControls();
+    void ConnectLabelMenu();
     void FollowSubWindowActivation();
+    void ActivateFromPress();
+    bool PaintBoxEvent(QEvent* event);
+    // A repaint during a drag paints over its figure: drawn again.
+    void RedrawDragFigure();
 
     CViewHost& host_;
     QMetaObject::Connection activation_;

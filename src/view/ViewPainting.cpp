@@ -43,6 +43,7 @@ void TViewForm::FormPaint()
         }
     }
     PaintBox->ShowBitmap(bitmap);
+    RedrawDragFigure();
 }
 
 void TViewForm::DrawChart(CCanvas& canvas, const TRect& rect)

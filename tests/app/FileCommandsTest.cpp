@@ -22,10 +22,10 @@ protected:
     FileCommandsTest()
     {
         main->FormShow();
-        files().RunFileDialog = [this](const FileDialogRequest& request) -> std::optional<std::string> {
+        files().RunFileDialog = [this](const FileDialogRequest& request) {
             requests.push_back(request);
-            if (dialogAnswers.empty()) return std::nullopt;
-            const std::optional<std::string> answer = dialogAnswers.front();
+            if (dialogAnswers.empty()) return std::string();
+            const std::string answer = dialogAnswers.front();
             dialogAnswers.pop_front();
             return answer;
         };
@@ -58,7 +58,7 @@ protected:
         return captions;
     }
 
-    std::deque<std::optional<std::string>> dialogAnswers;
+    std::deque<std::string> dialogAnswers;
     std::vector<FileDialogRequest> requests;
 };
 
@@ -68,11 +68,11 @@ TEST_F(FileCommandsTest, SavedDocumentsOpenFromTheOpenCommandAndTheRecentFiles)
     EXPECT_EQ(saved.FileName, File("antenna.csv"));
     EXPECT_FALSE(saved.Modified);
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].Title, "Save Noname1 As");
-    EXPECT_TRUE(requests[0].Save);
-    EXPECT_EQ(requests[0].DefaultSuffix, "csv");
+    EXPECT_EQ(requests[0].title, "Save Noname1 As");
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].defaultSuffix, "csv");
     // A document without a file starts in a folder that is there.
-    EXPECT_TRUE(std::filesystem::is_directory(requests[0].Folder)) << requests[0].Folder;
+    EXPECT_TRUE(std::filesystem::is_directory(requests[0].start)) << requests[0].start;
     EXPECT_EQ(MenuCaptions(), std::vector<std::string>{File("antenna.csv")});
     EXPECT_TRUE(files().MRUSeparator->isVisible());
 
@@ -80,8 +80,9 @@ TEST_F(FileCommandsTest, SavedDocumentsOpenFromTheOpenCommandAndTheRecentFiles)
     files().FileOpen1Execute();
     TViewForm* opened = main->ActiveView();
     ASSERT_NE(opened, &saved);
-    EXPECT_EQ(requests.back().Title, "Open");
-    EXPECT_EQ(requests.back().Filter, "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)");
+    EXPECT_EQ(requests.back().title, "Open");
+    EXPECT_EQ(requests.back().filter, "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)");
+    EXPECT_TRUE(requests.back().mayNotExist);
     EXPECT_EQ(opened->FileName, File("antenna.csv"));
     EXPECT_EQ(opened->windowTitle().toStdString(), File("antenna.csv"));
     ASSERT_EQ(opened->Traces.Count(), 1);
@@ -179,8 +180,8 @@ TEST_F(FileCommandsTest, TheVarnetExportLeavesTheDocumentAsItWas)
     view.Modified = true;
     dialogAnswers.push_back(File("export"));
     files().FileSaveAsVmdExecute();
-    EXPECT_EQ(requests.back().Title, "Save " + File("antenna.csv") + " As vmd");
-    EXPECT_EQ(requests.back().Folder, dir.path().string());
+    EXPECT_EQ(requests.back().title, "Save " + File("antenna.csv") + " As vmd");
+    EXPECT_EQ(requests.back().start, File("antenna.csv"));
     EXPECT_EQ(view.FileName, File("antenna.csv"));
     EXPECT_TRUE(view.Modified);
     EXPECT_EQ(MRUList.front(), File("export.vmd"));

@@ -1,11 +1,7 @@
 #include "RecordingMessageSink.h"
-#include "app/EditLabelForm.h"
 #include "app/OpenVmdForm.h"
-#include "view/document/Label.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -67,52 +63,6 @@ TEST(FrequencyDialog, AsksAgainWithoutARowAndKeepsTheTypedTimes)
     EXPECT_FALSE(dialog.Ask({"Import Bird", false, {{"13560", "1", "13560"}}}).Ok);
     EXPECT_EQ(dialog.windowTitle(), "Import Bird");
     EXPECT_EQ(dialog.StartEdit->text(), "0.5");
-}
-
-TEST(EditLabelDialog, ShowsAndReadsTheFormatBitsAndText)
-{
-    TEditLabelForm dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Edit label");
-    dialog.Format = kLabelVswr | kLabelHidden;
-    dialog.Text = "first\nsecond";
-    dialog.ApplyToAllCheckBox->setChecked(true);
-    dialog.show();
-    EXPECT_FALSE(dialog.ApplyToAllCheckBox->isChecked());
-    EXPECT_FALSE(dialog.RXCheckBox->isChecked());
-    EXPECT_TRUE(dialog.VSWRCheckBox->isChecked());
-    EXPECT_TRUE(dialog.HideCheckBox->isChecked());
-    EXPECT_EQ(dialog.TextMemo->toPlainText(), "first\nsecond");
-
-    dialog.RXCheckBox->setChecked(true);
-    dialog.VSWRCirclesCheckBox->setChecked(true);
-    dialog.TextMemo->setPlainText("changed");
-    dialog.OkBtnClick();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Format, kLabelRX | kLabelVswr | kLabelVswrCircles | kLabelHidden);
-    EXPECT_EQ(dialog.Text, "changed");
-
-    dialog.Format = 0;
-    dialog.show();
-    dialog.OkBtnClick();
-    EXPECT_EQ(dialog.Format, 0);
-}
-
-TEST(EditLabelDialog, ApplyToAllSetsEveryFormatButOnlyThisText)
-{
-    std::vector<std::unique_ptr<CLabel>> labels;
-    for (const char* text : {"a", "b", "c"}) {
-        labels.push_back(std::make_unique<CLabel>());
-        labels.back()->Text = text;
-    }
-    ApplyLabelEdit(labels, 1, kLabelHidden, "B", true);
-    for (const auto& label : labels) EXPECT_EQ(label->Format, kLabelHidden);
-    EXPECT_EQ(labels[0]->Text, "a");
-    EXPECT_EQ(labels[1]->Text, "B");
-    ApplyLabelEdit(labels, 2, kLabelRX, "C", false);
-    EXPECT_EQ(labels[2]->Format, kLabelRX);
-    EXPECT_EQ(labels[0]->Format, kLabelHidden);
-    ApplyLabelEdit(labels, 3, kLabelRX, "none", true);
-    EXPECT_EQ(labels[0]->Format, kLabelHidden);
 }
 
 } // namespace

@@ -215,6 +215,22 @@ TEST_F(Correction, AFileThatCannotBeReadChangesNothing)
     EXPECT_EQ(recorder.boxes().size(), 2u);
 }
 
+TEST_F(Correction, AFileChosenOutsideTheProgramFolderIsKeptByItsFullPath)
+{
+    TempDir program, elsewhere;
+    ProgramFolder = program.path().string() + "/";
+    EXPECT_EQ(CorrectionNameForFile(program.File("cal.csv"), ProgramFolder), "cal.csv");
+    EXPECT_EQ(CorrectionNameForFile(program.path().string() + "/sub/../cal.csv", ProgramFolder), "cal.csv");
+    EXPECT_EQ(CorrectionNameForFile(elsewhere.File("cal.csv"), ProgramFolder), elsewhere.File("cal.csv"));
+    EXPECT_EQ(CorrectionNameForFile(program.File("sub/cal.csv"), ProgramFolder), program.File("sub/cal.csv"));
+
+    WriteCorrectionFile(elsewhere, {{"short", 0.1}});
+    Settings.CorrectionFileName = CorrectionNameForFile(elsewhere.File("correction.csv"), ProgramFolder);
+    LoadCorrection(false);
+    EXPECT_TRUE(CurrentRunSettings.useShort);
+    EXPECT_EQ(ShortStandard.Count(), 2);
+}
+
 TEST_F(Correction, LoadsTheReferenceTraces)
 {
     TempDir dir;

@@ -10,6 +10,7 @@
 #include "view/canvas/DrawLimits.h"
 #include "view/canvas/DrawingHelpers.h"
 #include "view/chart/DrawnExtents.h"
+#include "view/chart/LabelDrawing.h"
 #include "view/chart/SmithGeometry.h"
 #include "view/chart/SmithGrid.h"
 #include "view/chart/SmithTrace.h"
@@ -64,6 +65,7 @@ void DrawSmithChart(ViewState& view, CCanvas& canvas, const TRect& chart, Drawin
     canvas.SetPen({SchemeColor(kColorGrid), 1, PenStyle::Solid, PenMode::Copy});
     DrawSmithGrid(canvas, view, chart);
     ResetDrawnExtents(view);
+    DrawLabels(view, canvas, chart);
     if (CTrace* reference = ShownReferenceTrace()) {
         canvas.SetPenColor(SchemeColor(kColorReference));
         DrawSmithReference(*reference, view, canvas, chart, path);

@@ -21,15 +21,3 @@ bool CLabel::Exchange(CXMLNode* element)
     Text = element->ExchangeEncoded("text", Text);
     return true;
 }
-
-void ApplyLabelEdit(std::vector<std::unique_ptr<CLabel>>& labels, size_t index, int format, const std::string& text,
-                    bool applyToAll)
-{
-    if (index >= labels.size()) return;
-    labels[index]->Text = text;
-    if (!applyToAll) {
-        labels[index]->Format = format;
-        return;
-    }
-    for (auto& label : labels) label->Format = format;
-}

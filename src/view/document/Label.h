@@ -2,9 +2,7 @@
 
 #include "view/document/PixelTypes.h"
 
-#include <memory>
 #include <string>
-#include <vector>
 
 class CXMLNode;
 
@@ -23,6 +21,7 @@ struct CLabel {
     double Re = 50; // ohm
     double Im = 0;  // ohm
     TPoint Pos;     // written each time the label is drawn
+    bool Placed = false; // Pos holds where it was drawn; a label never drawn is never hit
     int Format = kLabelRX;
     std::string Text;
 
@@ -31,9 +30,3 @@ struct CLabel {
     // element.
     bool Exchange(CXMLNode* element);
 };
-
-// What the "Edit label" dialog's OK does to a window's labels: the text goes
-// to the label edited, the format to it alone or, with "Apply to all
-// labels", to every label of the window (each keeps its own text).
-void ApplyLabelEdit(std::vector<std::unique_ptr<CLabel>>& labels, size_t index, int format, const std::string& text,
-                    bool applyToAll);
