@@ -4,9 +4,9 @@
 #include "app/DocumentSave.h"
 #include "app/MainForm.h"
 #include "app/OpenVmdForm.h"
+#include "app/SettingsFiles.h"
 #include "app/ViewControl.h"
 #include "model/MessageBoxes.h"
-#include "model/Settings.h"
 #include "view/DisplayText.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
@@ -15,8 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QTabWidget>
 #include <QStandardPaths>
+#include <QTabWidget>
 
 #include <filesystem>
 
