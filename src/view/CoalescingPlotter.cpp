@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace {
+
+// Lines shorter than this along their major axis do without the cover.
+constexpr int kCoveredLongest = 16;
 
 // How far a pen reaches beyond its path: a path pixel this far outside the
 // paint area can still land a pixel inside.
@@ -78,10 +82,11 @@ void RunAccumulator::SetBits(std::size_t line, Run run)
     words[lastWord] |= tail;
 }
 
-CoalescingPlotter::CoalescingPlotter(CCanvas& canvas)
+CoalescingPlotter::CoalescingPlotter(CCanvas& canvas, CoverTracking tracking)
     : canvas_(canvas), footprint_(canvas.Footprint()), reach_(Reach(canvas)), position_(canvas.PenPos()),
       columns_(reach_.firstColumn, reach_.lastColumn, reach_.firstRow, reach_.lastRow),
-      rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn)
+      rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn), cover_(tracking == CoverTracking::On ? reach_ : RunWindow{0, -1, 0, -1}),
+      tracking_(tracking == CoverTracking::On)
 {
 }
 
@@ -108,10 +113,32 @@ void CoalescingPlotter::LineTo(TPoint point)
         AlongAxis(point);
         return;
     }
-    ForEachLineRun(
-        position_, point, footprint_ ? LineEnd::Included : LineEnd::Excluded, reach_,
-        [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
-        [this](int y, int left, int right) { AddRowRun(y, left, right); });
+    const LineEnd end = footprint_ ? LineEnd::Included : LineEnd::Excluded;
+    const int dx = std::abs(point.x - position_.x);
+    const int dy = std::abs(point.y - position_.y);
+    // A short line mostly sets pixels of its own; checking them costs more
+    // than making its runs, and it stays out of the cover.
+    if (!tracking_ || std::max(dx, dy) < kCoveredLongest) {
+        ForEachLineRun(
+            position_, point, end, reach_, [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
+            [this](int y, int left, int right) { AddRowRun(y, left, right); });
+        position_ = point;
+        return;
+    }
+    const bool steep = dy > dx;
+    cover_.ForEachUnpaintedStretch(position_, point, [&](int lo, int hi) {
+        RunWindow window = reach_;
+        if (steep) {
+            window.firstRow = lo;
+            window.lastRow = hi;
+        } else {
+            window.firstColumn = lo;
+            window.lastColumn = hi;
+        }
+        ForEachLineRun(
+            position_, point, end, window, [this](int x, int top, int bottom) { cover_.AddColumnRun(x, top, bottom); },
+            [this](int y, int left, int right) { cover_.AddRowRun(y, left, right); });
+    });
     position_ = point;
 }
 
@@ -122,8 +149,18 @@ void CoalescingPlotter::Square(TPoint centre, int halfSide)
     const int r = centre.x + halfSide;
     const int b = centre.y + halfSide;
     MoveTo({l, t});
+    if (tracking_ && cover_.Covers(l, t, r, b)) return;
     if (halfSide == 0) {
         LineTo({l, t});
+        return;
+    }
+    if (tracking_ && halfSide > 0) {
+        // Each side leaves out its end pixel for a thin pen, but the next
+        // side starts there: the outline is painted whole.
+        cover_.AddRowRun(t, l, r);
+        cover_.AddRowRun(b, l, r);
+        cover_.AddColumnRun(l, t + 1, b - 1);
+        cover_.AddColumnRun(r, t + 1, b - 1);
         return;
     }
     for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) AlongAxis(corner);
@@ -149,6 +186,7 @@ void CoalescingPlotter::Flush()
 {
     columns_.Flush([this](int x, int top, int bottom) { PaintColumnRun(x, top, bottom); });
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
+    cover_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
 }
 
 void CoalescingPlotter::AddColumnRun(int x, int top, int bottom) { columns_.Add(x, top, bottom); }

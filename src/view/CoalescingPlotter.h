@@ -2,6 +2,7 @@
 
 #include "view/CurvePlotter.h"
 #include "view/LineRuns.h"
+#include "view/PaintedCover.h"
 
 #include <bit>
 #include <cstdint>
@@ -81,10 +82,12 @@ void RunAccumulator::ForEachRunOfLine(std::size_t line, Paint&& paint) const
 
 // The fast plotter: lines become runs (LineRuns.h), steep ones per column,
 // shallow ones per row; a wide pen's footprint is stamped on the merged runs
-// of its one-pixel path when they are painted.
+// of its one-pixel path when they are painted. The parts of lines and the
+// symbols that lie on path pixels already gathered in the colour make no
+// runs at all (PaintedCover): on a dense chart that is most of them.
 class CoalescingPlotter final : public CurvePlotter {
 public:
-    explicit CoalescingPlotter(CCanvas& canvas);
+    CoalescingPlotter(CCanvas& canvas, CoverTracking tracking);
     ~CoalescingPlotter() override;
     CoalescingPlotter(const CoalescingPlotter&) = delete;
     CoalescingPlotter& operator=(const CoalescingPlotter&) = delete;
@@ -96,7 +99,9 @@ public:
 
 private:
     void Flush();
-    // A line to a point in the same column or row as the pen.
+    // A line to a point in the same column or row as the pen. Such lines,
+    // the bulk of a dense rectangular chart, merge into the growing run in a
+    // compare, which costs less than keeping them in the cover.
     void AlongAxis(TPoint point);
     void AddColumnRun(int x, int top, int bottom);
     void AddRowRun(int y, int left, int right);
@@ -109,4 +114,6 @@ private:
     TPoint position_;
     RunAccumulator columns_;
     RunAccumulator rows_;
+    PaintedCover cover_;
+    bool tracking_;
 };

@@ -21,11 +21,11 @@ private:
 
 } // namespace
 
-std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path)
+std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path, CoverTracking tracking)
 {
     const CPen& pen = canvas.Pen();
     if (path == DrawingPath::Fast && pen.Style == PenStyle::Solid && pen.Mode == PenMode::Copy) {
-        return std::make_unique<CoalescingPlotter>(canvas);
+        return std::make_unique<CoalescingPlotter>(canvas, tracking);
     }
     return std::make_unique<CanvasPlotter>(canvas);
 }

@@ -20,6 +20,13 @@ class CCanvas;
 // against.
 enum class DrawingPath { Fast, Literal };
 
+// Whether the fast plotter keeps track of the pixels it has gathered, to pass
+// over lines and symbols that would paint them again (PaintedCover). A curve
+// of the Smith chart crosses its own pixels again and again; one of a
+// rectangular chart moves on along the columns, where keeping track would
+// cost more than it saves.
+enum class CoverTracking { Off, On };
+
 class CurvePlotter {
 public:
     virtual ~CurvePlotter() = default;
@@ -35,4 +42,5 @@ public:
 // same pixels (a solid pen in copy mode), else the literal one. Whatever the
 // fast plotter holds back is painted when it goes, so it must go before the
 // canvas's clip changes.
-std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path);
+std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path,
+                                               CoverTracking tracking = CoverTracking::Off);

@@ -31,14 +31,13 @@ std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X)
     return GammaToPoint(view, re, im);
 }
 
-int CountMeasured(CData& data)
+int CountMeasured(const PointReader& reader)
 {
     int n = 0;
-    double x = 0, R = 0, X = 0;
-    data.StartIteration(0);
-    while (data.NextPointX(kHorN, x, R, X)) {
-        if (!NothingMeasured(R, X)) ++n;
-    }
+    reader.ForEach(0, [&n](int, const ShownPoint& shown) {
+        if (!NothingMeasured(shown.point.R, shown.point.X)) ++n;
+        return true;
+    });
     return n;
 }
 
@@ -70,30 +69,28 @@ public:
 
 void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, DrawingPath path)
 {
-    CData& data = trace.Data;
-    data.DrawLimit = ReplaySampleLimit(trace);
+    const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
     const bool gradient = UseGradient && CurrentScheme != kSchemeBlackAndWhite && !dimmed;
-    const int measured = gradient ? CountMeasured(data) : 0;
+    const int measured = gradient ? CountMeasured(reader) : 0;
 
-    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
     SmithPen pen(view, *plotter);
     int k = 0;
-    double x = 0, R = 0, X = 0;
-    data.StartIteration(0);
-    while (data.NextPointX(view.HorMode, x, R, X)) {
-        if (NothingMeasured(R, X)) {
+    reader.ForEach(0, [&](int, const ShownPoint& shown) {
+        if (NothingMeasured(shown.point.R, shown.point.X)) {
             pen.Gap();
-            continue;
+            return true;
         }
         if (gradient) plotter->SetColor(RainbowColor(k++, measured));
-        WidenXExtents(view, x);
-        const std::optional<TPoint> p = PlaceOnChart(view, R, X);
+        WidenXExtents(view, shown.x);
+        const std::optional<TPoint> p = PlaceOnChart(view, shown.point.R, shown.point.X);
         if (!p) {
             pen.Gap();
-            continue;
+            return true;
         }
-        pen.Point(*p, x);
-    }
+        pen.Point(*p, shown.x);
+        return true;
+    });
     pen.DrawHeldBack();
 }
 
@@ -139,30 +136,28 @@ void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const T
 {
     SetTracePen(canvas, RefWidth);
     const ClipGuard confine(canvas, chart);
-    CData& data = trace.Data;
-    data.DrawLimit = ReplaySampleLimit(trace);
     {
-        const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+        const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
+        const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
         bool down = false;
         TPoint last;
-        double x = 0, R = 0, X = 0;
-        data.StartIteration(0);
-        while (data.NextPointX(view.HorMode, x, R, X)) {
-            if (NothingMeasured(R, X)) {
+        reader.ForEach(0, [&](int, const ShownPoint& shown) {
+            if (NothingMeasured(shown.point.R, shown.point.X)) {
                 down = false;
-                continue;
+                return true;
             }
-            WidenXExtents(view, x);
-            const std::optional<TPoint> p = PlaceOnChart(view, R, X);
+            WidenXExtents(view, shown.x);
+            const std::optional<TPoint> p = PlaceOnChart(view, shown.point.R, shown.point.X);
             if (!p) {
                 down = false;
-                continue;
+                return true;
             }
             if (!down) plotter->MoveTo(*p);
             else if (*p != last) plotter->LineTo(*p);
             last = *p;
             down = true;
-        }
+            return true;
+        });
     }
     DrawMatchPoints(trace, view, canvas);
 }

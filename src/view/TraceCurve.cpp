@@ -98,37 +98,29 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
     const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
     if (!scale) return;
 
-    CData& data = trace.Data;
+    const CData& data = trace.Data;
     // The line enters from the point before the left edge.
     const int start = std::max(0, data.FindIndex(view.HorMode, view.HorLeft[view.HorMode]) - 1);
-    data.DrawLimit = ReplaySampleLimit(trace);
-    data.StartIteration(start);
+    const PointReader reader(data, view.HorMode, ReplaySampleLimit(trace));
 
     const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
     CurvePen pen(view, *plotter);
-    PointRecord point{};
-    double x = 0;
-    // Only "V/I/phase" and "P" read V, I and the phase.
-    const bool vip = view.GraphKind == kGraphVip || view.GraphKind == kGraphPower;
-    double* const V = vip ? &point.V : nullptr;
-    double* const I = vip ? &point.I : nullptr;
-    double* const phase = vip ? &point.phase : nullptr;
-    while (data.NextPointX(view.HorMode, x, point.R, point.X, V, I, phase)) {
+    reader.ForEach(start, [&](int, const ShownPoint& shown) {
         // A point on a logarithmic X axis at a frequency below 1e-20 is left
         // out without lifting the pen.
-        const std::optional<double> axisX = scale->AxisX(x);
-        if (!axisX) continue;
+        const std::optional<double> axisX = scale->AxisX(shown.x);
+        if (!axisX) return true;
         // Column and row stay apart until both are known: the loop runs for
         // every point, and a pixel put together in memory costs more here
         // than everything else it does.
         const std::optional<int> column = PixelX(scale->Column(*axisX));
-        const std::optional<int> row = PixelY(scale->Row(CurveValue(view, curve, point)));
+        const std::optional<int> row = PixelY(scale->Row(CurveValue(view, curve, shown.point)));
         if (!column || !row) {
             pen.Gap();
-            continue;
+            return true;
         }
-        if (pen.Point({*column, *row}, x, pane.right)) break;
-    }
+        return !pen.Point({*column, *row}, shown.x, pane.right);
+    });
     pen.DrawHeldBack();
 }
 
