@@ -1,6 +1,7 @@
 #include "view/SmithTrace.h"
 
 #include "model/Correction.h"
+#include "model/Gamma.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "view/Canvas.h"
@@ -14,6 +15,7 @@
 #include "view/ViewState.h"
 
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -21,15 +23,53 @@ constexpr int kNearPixels = 3;
 
 bool NothingMeasured(double R, double X) { return R == 0 && X == 0; }
 
-// The pixel of an impedance on the chart, widening the Gamma extents; none
-// without a Gamma.
-std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X)
-{
-    double re = 0, im = 0;
-    if (!GammaFromZ(view, R, X, re, im)) return std::nullopt;
-    WidenGammaExtents(view, re, im);
-    return GammaToPoint(view, re, im);
-}
+// The extents of one curve's drawn points, gathered in the loop and handed
+// to the window's once at the end: widening by the smallest and the largest
+// value gives what widening by each one does.
+class CurveExtents {
+public:
+    explicit CurveExtents(ViewState& view) : view_(view) {}
+    ~CurveExtents()
+    {
+        if (minRe_ <= maxRe_) {
+            WidenGammaExtents(view_, minRe_, minIm_);
+            WidenGammaExtents(view_, maxRe_, maxIm_);
+        }
+        if (minX_ <= maxX_) {
+            WidenXExtents(view_, minX_);
+            WidenXExtents(view_, maxX_);
+        }
+    }
+    CurveExtents(const CurveExtents&) = delete;
+    CurveExtents& operator=(const CurveExtents&) = delete;
+
+    void WidenX(double x) { Widen(minX_, maxX_, x); }
+
+    // The pixel of an impedance on the chart, widening the Gamma extents;
+    // none without a Gamma.
+    std::optional<TPoint> Place(double R, double X)
+    {
+        double re = 0, im = 0;
+        if (!GammaFromZ(R, X, view_.Z0Re, view_.Z0Im, re, im)) return std::nullopt;
+        Widen(minRe_, maxRe_, re);
+        Widen(minIm_, maxIm_, im);
+        return GammaToPoint(view_.SmithRect, re, im);
+    }
+
+private:
+    static void Widen(double& least, double& most, double value)
+    {
+        if (value > most) most = value;
+        if (value < least) least = value;
+    }
+
+    static constexpr double kInf = std::numeric_limits<double>::infinity();
+    ViewState& view_;
+    double minRe_ = kInf, maxRe_ = -kInf, minIm_ = kInf, maxIm_ = -kInf, minX_ = kInf, maxX_ = -kInf;
+};
+
+// A single point's pixel, widening the window's extents.
+std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X) { return CurveExtents(view).Place(R, X); }
 
 int CountMeasured(const PointReader& reader)
 {
@@ -75,6 +115,7 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
 
     const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
     SmithPen pen(view, *plotter);
+    CurveExtents extents(view);
     int k = 0;
     reader.ForEach(0, [&](int, const ShownPoint& shown) {
         if (NothingMeasured(shown.point.R, shown.point.X)) {
@@ -82,8 +123,8 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
             return true;
         }
         if (gradient) plotter->SetColor(RainbowColor(k++, measured));
-        WidenXExtents(view, shown.x);
-        const std::optional<TPoint> p = PlaceOnChart(view, shown.point.R, shown.point.X);
+        extents.WidenX(shown.x);
+        const std::optional<TPoint> p = extents.Place(shown.point.R, shown.point.X);
         if (!p) {
             pen.Gap();
             return true;
@@ -139,6 +180,7 @@ void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const T
     {
         const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
         const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
+        CurveExtents extents(view);
         bool down = false;
         TPoint last;
         reader.ForEach(0, [&](int, const ShownPoint& shown) {
@@ -146,8 +188,8 @@ void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const T
                 down = false;
                 return true;
             }
-            WidenXExtents(view, shown.x);
-            const std::optional<TPoint> p = PlaceOnChart(view, shown.point.R, shown.point.X);
+            extents.WidenX(shown.x);
+            const std::optional<TPoint> p = extents.Place(shown.point.R, shown.point.X);
             if (!p) {
                 down = false;
                 return true;
