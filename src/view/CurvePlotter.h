@@ -17,8 +17,9 @@ class CCanvas;
 //   Painting a pixel twice in one colour leaves what painting it once does,
 //   so only the work changes.
 // The literal plotter stays as the reference the fast one is checked
-// against.
-enum class DrawingPath { Fast, Literal };
+// against. A third path paints nothing: the walk along the curves only
+// fills the marker table.
+enum class DrawingPath { Fast, Literal, MarkersOnly };
 
 // Whether the fast plotter keeps track of the pixels it has gathered, to pass
 // over lines and symbols that would paint them again (PaintedCover). A curve

@@ -114,17 +114,6 @@ void PaintedCover::Clear()
     }
 }
 
-bool PaintedCover::LevelCovers(int level, int x0, int x1, int y0, int y1) const
-{
-    const int shift = kShift * (level + 1);
-    for (int cy = y0 >> shift; cy <= y1 >> shift; ++cy) {
-        for (int cx = x0 >> shift; cx <= x1 >> shift; ++cx) {
-            if (!CellFull(level, cx, cy)) return false;
-        }
-    }
-    return true;
-}
-
 bool PaintedCover::Covers(int left, int top, int right, int bottom) const
 {
     const int x0 = std::max(left, window_.firstColumn) - window_.firstColumn;

@@ -96,6 +96,17 @@ private:
     std::array<Level, kLevels> levels_; // [0] unused: tiles are words
 };
 
+inline bool PaintedCover::LevelCovers(int level, int x0, int x1, int y0, int y1) const
+{
+    const int shift = kShift * (level + 1);
+    for (int cy = y0 >> shift; cy <= y1 >> shift; ++cy) {
+        for (int cx = x0 >> shift; cx <= x1 >> shift; ++cx) {
+            if (!CellFull(level, cx, cy)) return false;
+        }
+    }
+    return true;
+}
+
 template <typename Paint>
 void PaintedCover::Flush(Paint&& paint)
 {

@@ -157,6 +157,7 @@ void DrawSmithCurve(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed
     SetTracePen(canvas, LineWidth);
     const ClipGuard confine(canvas, chart);
     DrawCurvePoints(trace, view, canvas, dimmed, path);
+    if (path == DrawingPath::MarkersOnly) return;
 
     canvas.SetPenColor(SchemeColor(dimmed ? kColorDimmed : kColorTrajectories));
     DrawMatchPoints(trace, view, canvas);

@@ -33,6 +33,7 @@ Drawing Draw(ViewState& view, DrawingPath path)
     Drawing drawing{BlackImage(kChart.right, kChart.bottom), {}};
     CCanvas canvas(drawing.image);
     DrawChartContent(view, canvas, kChart, path);
+    EnsureMarkerRects(view);
     for (int i = 0; i < view.MarkerRects.Count(); ++i) drawing.markers.push_back(view.MarkerRects[i]);
     return drawing;
 }
