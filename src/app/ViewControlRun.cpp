@@ -113,6 +113,7 @@ void TViewControlForm::MeasureInto(TViewForm& view)
 
 void TViewControlForm::EndRun(TViewForm& view)
 {
+    view.ShowRunIncrements();
     view.FormPaint();
     view.UpdateTableValues();
     view.Modified = true;

@@ -135,7 +135,7 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
     pen.DrawHeldBack();
 }
 
-void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)
+TRect DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
     SetTracePen(canvas, LineWidth);
     const ClipGuard confine(canvas, chart);
@@ -147,7 +147,7 @@ void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, c
         if (!trace.Data.GetPoint(index, f, R, X, t)) break;
         ends[static_cast<std::size_t>(i)] = PlaceOnChart(view, R, X);
     }
-    DrawSegmentEnds(view, canvas, ends);
+    return DrawSegmentEnds(view, canvas, ends);
 }
 
 } // namespace
@@ -164,9 +164,9 @@ void DrawSmithCurve(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed
     if (view.ShowMatchTime && !dimmed) DrawMatchTransitions(trace, view, canvas, chart);
 }
 
-void DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
+TRect DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
-    DrawTwoPoints(trace, trace.Data.Count() - 2, view, canvas, chart);
+    return DrawTwoPoints(trace, trace.Data.Count() - 2, view, canvas, chart);
 }
 
 void DrawSmithReplayMarker(CTrace& trace, int index, ViewState& view, CCanvas& canvas, const TRect& chart)

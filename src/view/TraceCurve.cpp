@@ -66,13 +66,13 @@ public:
 // the replay read.
 using PointRead = bool (CData::*)(int, int, double&, double*, double*, double*, double*, double*);
 
-void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, int curve, CCanvas& canvas,
-                   const TRect& pane, int margin)
+TRect DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, int curve, CCanvas& canvas,
+                    const TRect& pane, int margin)
 {
     SetTracePen(canvas, LineWidth);
     const ClipGuard confine(canvas, pane);
     const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
-    if (!scale) return;
+    if (!scale) return {};
     std::array<std::optional<TPoint>, 2> ends;
     for (int i = 0; i < 2; ++i) {
         const int index = first + i;
@@ -85,7 +85,7 @@ void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, in
             ends[static_cast<std::size_t>(i)] = PlaceOnCurve(*scale, view, curve, *axisX, point);
         }
     }
-    DrawSegmentEnds(view, canvas, ends);
+    return DrawSegmentEnds(view, canvas, ends);
 }
 
 } // namespace
@@ -124,9 +124,9 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
     pen.DrawHeldBack();
 }
 
-void DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin)
+TRect DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin)
 {
-    DrawTwoPoints(trace, trace.Data.Count() - 2, &CData::GetPointX, view, curve, canvas, pane, margin);
+    return DrawTwoPoints(trace, trace.Data.Count() - 2, &CData::GetPointX, view, curve, canvas, pane, margin);
 }
 
 void DrawReplayMarker(CTrace& trace, int index, ViewState& view, int curve, CCanvas& canvas, const TRect& pane,

@@ -21,8 +21,9 @@ struct ViewState;
 void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin,
                DrawingPath path = DrawingPath::Fast);
 
-// The segment between the last two points of the trace, during a run.
-void DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin);
+// The segment between the last two points of the trace, during a run; returns
+// the area it may have changed.
+TRect DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin);
 
 // The segment from point index - 1 to point index, during a replay.
 void DrawReplayMarker(CTrace& trace, int index, ViewState& view, int curve, CCanvas& canvas, const TRect& pane,
