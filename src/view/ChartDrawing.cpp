@@ -94,12 +94,15 @@ void DrawRectangularChart(ViewState& view, CCanvas& canvas, const TRect& chart, 
     DrawLegend(view, canvas, chart);
 
     const std::vector<ChartCurve> curves = ChartCurves(view);
+    std::vector<CurveToDraw> toDraw;
     ForEachDrawnTrace(view, true, [&](CTrace& trace, bool dimmed) {
+        toDraw.clear();
         for (const ChartCurve& drawn : curves) {
-            if (dimmed) canvas.SetPenColor(SchemeColor(kColorDimmed));
-            else canvas.SetPenColor(drawn.ownColor ? trace.Color : SchemeColor(drawn.color));
-            DrawCurve(trace, view, drawn.curve, canvas, drawn.phasePane ? panes.phase : panes.upper, view.RowHeight, path);
+            const TColor color =
+                dimmed ? SchemeColor(kColorDimmed) : (drawn.ownColor ? trace.Color : SchemeColor(drawn.color));
+            toDraw.push_back({drawn.curve, color, drawn.phasePane ? panes.phase : panes.upper});
         }
+        DrawCurves(trace, view, toDraw, canvas, view.RowHeight, path);
     });
 
     if (view.TableVisible) {

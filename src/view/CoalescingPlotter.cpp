@@ -86,7 +86,7 @@ CoalescingPlotter::CoalescingPlotter(CCanvas& canvas, CoverTracking tracking)
     : canvas_(canvas), footprint_(canvas.Footprint()), reach_(Reach(canvas)), position_(canvas.PenPos()),
       columns_(reach_.firstColumn, reach_.lastColumn, reach_.firstRow, reach_.lastRow),
       rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn), cover_(tracking == CoverTracking::On ? reach_ : RunWindow{0, -1, 0, -1}),
-      tracking_(tracking == CoverTracking::On)
+      tracking_(tracking == CoverTracking::On), color_(canvas.Pen().Color)
 {
 }
 
@@ -98,8 +98,9 @@ CoalescingPlotter::~CoalescingPlotter()
 
 void CoalescingPlotter::SetColor(TColor color)
 {
-    if (color == canvas_.Pen().Color) return;
+    if (color == color_) return;
     Flush();
+    color_ = color;
     canvas_.SetPenColor(color);
 }
 
@@ -184,6 +185,8 @@ void CoalescingPlotter::AlongAxis(TPoint point)
 
 void CoalescingPlotter::Flush()
 {
+    // Other plotters may share the canvas, each with its colour.
+    canvas_.SetPenColor(color_);
     columns_.Flush([this](int x, int top, int bottom) { PaintColumnRun(x, top, bottom); });
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
     cover_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });

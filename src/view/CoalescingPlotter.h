@@ -116,4 +116,5 @@ private:
     RunAccumulator rows_;
     PaintedCover cover_;
     bool tracking_;
+    TColor color_; // what the gathered runs are painted in
 };

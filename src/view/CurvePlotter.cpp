@@ -29,12 +29,15 @@ public:
 
 } // namespace
 
+bool FastPlotterApplies(const CCanvas& canvas, DrawingPath path)
+{
+    const CPen& pen = canvas.Pen();
+    return path == DrawingPath::Fast && pen.Style == PenStyle::Solid && pen.Mode == PenMode::Copy;
+}
+
 std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path, CoverTracking tracking)
 {
     if (path == DrawingPath::MarkersOnly) return std::make_unique<SilentPlotter>();
-    const CPen& pen = canvas.Pen();
-    if (path == DrawingPath::Fast && pen.Style == PenStyle::Solid && pen.Mode == PenMode::Copy) {
-        return std::make_unique<CoalescingPlotter>(canvas, tracking);
-    }
+    if (FastPlotterApplies(canvas, path)) return std::make_unique<CoalescingPlotter>(canvas, tracking);
     return std::make_unique<CanvasPlotter>(canvas);
 }

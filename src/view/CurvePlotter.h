@@ -39,9 +39,13 @@ public:
     virtual void Square(TPoint centre, int halfSide) = 0;
 };
 
+// Whether the fast plotter draws for the canvas's current pen (a solid pen
+// that copies its colour) on the path.
+bool FastPlotterApplies(const CCanvas& canvas, DrawingPath path);
+
 // The plotter for the canvas's current pen: the fast one where it gives the
 // same pixels (a solid pen in copy mode), else the literal one. Whatever the
-// fast plotter holds back is painted when it goes, so it must go before the
-// canvas's clip changes.
+// fast plotter holds back is painted, in the pen colour it was made with or
+// last given, when it goes, so it must go before the canvas's clip changes.
 std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path,
                                                CoverTracking tracking = CoverTracking::Off);

@@ -12,6 +12,8 @@
 #include "view/ViewState.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 #include <cstdlib>
 
 namespace {
@@ -122,6 +124,90 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
         return !pen.Point({*column, *row}, shown.x, pane.right);
     });
     pen.DrawHeldBack();
+}
+
+namespace {
+
+// One curve's part of the walk that reads the points once for several.
+struct CurveInWalk {
+    CurveScale scale;
+    std::unique_ptr<CurvePlotter> plotter;
+    std::unique_ptr<CurvePen> pen;
+    bool done = false;
+};
+
+// Curves sharing one pane, on the fast path.
+void DrawCurvesTogether(CTrace& trace, ViewState& view, std::span<const CurveToDraw> curves, CCanvas& canvas,
+                        int margin)
+{
+    const TRect& pane = curves.front().pane;
+    SetTracePen(canvas, LineWidth);
+    const ClipGuard confine(canvas, pane);
+    std::vector<CurveInWalk> walks;
+    std::vector<int> kinds;
+    for (const CurveToDraw& drawn : curves) {
+        const std::optional<CurveScale> scale = CurveScale::For(view, drawn.curve, pane, margin);
+        canvas.SetPenColor(drawn.color);
+        if (!scale) continue;
+        CurveInWalk& walk = walks.emplace_back(CurveInWalk{*scale, MakeCurvePlotter(canvas, DrawingPath::Fast), nullptr});
+        walk.pen = std::make_unique<CurvePen>(view, *walk.plotter);
+        kinds.push_back(drawn.curve);
+    }
+    if (walks.empty()) return;
+    const CData& data = trace.Data;
+    const int start = std::max(0, data.FindIndex(view.HorMode, view.HorLeft[view.HorMode]) - 1);
+    const PointReader reader(data, view.HorMode, ReplaySampleLimit(trace));
+    std::size_t left = walks.size();
+    reader.ForEach(start, [&](int, const ShownPoint& shown) {
+        for (std::size_t i = 0; i < walks.size(); ++i) {
+            CurveInWalk& walk = walks[i];
+            if (walk.done) continue;
+            const std::optional<double> axisX = walk.scale.AxisX(shown.x);
+            if (!axisX) continue;
+            const std::optional<int> column = PixelX(walk.scale.Column(*axisX));
+            const std::optional<int> row = PixelY(walk.scale.Row(CurveValue(view, kinds[i], shown.point)));
+            if (!column || !row) {
+                walk.pen->Gap();
+                continue;
+            }
+            if (walk.pen->Point({*column, *row}, shown.x, pane.right)) {
+                walk.done = true;
+                --left;
+            }
+        }
+        return left > 0;
+    });
+    // Each plotter paints what it gathered as it goes, in the curves' order.
+    for (CurveInWalk& walk : walks) {
+        walk.pen->DrawHeldBack();
+        walk.pen.reset();
+        walk.plotter.reset();
+    }
+    canvas.SetPenColor(curves.back().color);
+}
+
+} // namespace
+
+void DrawCurves(CTrace& trace, ViewState& view, std::span<const CurveToDraw> curves, CCanvas& canvas, int margin,
+                DrawingPath path)
+{
+    std::size_t first = 0;
+    while (first < curves.size()) {
+        std::size_t end = first + 1;
+        while (end < curves.size() && curves[end].pane == curves[first].pane) ++end;
+        SetTracePen(canvas, LineWidth);
+        // The marker table, when one is kept, lists a curve's symbols after
+        // the one's before.
+        if (end - first > 1 && FastPlotterApplies(canvas, path) && !view.MarkerRects.Exists()) {
+            DrawCurvesTogether(trace, view, curves.subspan(first, end - first), canvas, margin);
+        } else {
+            for (std::size_t i = first; i < end; ++i) {
+                canvas.SetPenColor(curves[i].color);
+                DrawCurve(trace, view, curves[i].curve, canvas, curves[i].pane, margin, path);
+            }
+        }
+        first = end;
+    }
 }
 
 TRect DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin)
