@@ -39,29 +39,13 @@ RunAccumulator::RunAccumulator(int first, int last, int lowEnd, int highEnd)
     used_.assign(lines, 0);
 }
 
-void RunAccumulator::Add(int line, int a, int b)
+void RunAccumulator::StartLine(std::size_t i, int a, int b)
 {
-    if (line < first_ || line > last_) return;
-    if (a < lowEnd_) a = lowEnd_;
-    if (b > highEnd_) b = highEnd_;
-    if (a > b) return;
-    const auto i = static_cast<std::size_t>(line - first_);
-    if (!used_[i]) {
-        std::uint64_t* words = bits_.get() + i * words_;
-        std::fill(words, words + words_, 0);
-        used_[i] = 1;
-        touched_.push_back(i);
-        growing_[i] = {a, b};
-        return;
-    }
-    Run& growing = growing_[i];
-    if (a <= growing.hi + 1 && b >= growing.lo - 1) {
-        growing.lo = std::min(growing.lo, a);
-        growing.hi = std::max(growing.hi, b);
-        return;
-    }
-    SetBits(i, growing);
-    growing = {a, b};
+    std::uint64_t* words = bits_.get() + i * words_;
+    std::fill(words, words + words_, 0);
+    used_[i] = 1;
+    touched_.push_back(i);
+    growing_[i] = {a, b};
 }
 
 void RunAccumulator::SetBits(std::size_t line, Run run)

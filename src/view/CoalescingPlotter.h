@@ -4,6 +4,7 @@
 #include "view/LineRuns.h"
 #include "view/PaintedCover.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <memory>
@@ -24,7 +25,27 @@ public:
     // nothing reaches the paint area.
     RunAccumulator(int first, int last, int lowEnd, int highEnd);
 
-    void Add(int line, int a, int b);
+    // Inline: a dense curve adds a run for nearly every point.
+    void Add(int line, int a, int b)
+    {
+        if (line < first_ || line > last_) return;
+        if (a < lowEnd_) a = lowEnd_;
+        if (b > highEnd_) b = highEnd_;
+        if (a > b) return;
+        const auto i = static_cast<std::size_t>(line - first_);
+        if (!used_[i]) {
+            StartLine(i, a, b);
+            return;
+        }
+        Run& growing = growing_[i];
+        if (a <= growing.hi + 1 && b >= growing.lo - 1) {
+            growing.lo = std::min(growing.lo, a);
+            growing.hi = std::max(growing.hi, b);
+            return;
+        }
+        SetBits(i, growing);
+        growing = {a, b};
+    }
 
     // paint(line, a, b) for each run of the union, which is then empty.
     template <typename Paint>
@@ -44,6 +65,7 @@ private:
         int hi;
     };
 
+    void StartLine(std::size_t line, int a, int b);
     void SetBits(std::size_t line, Run run);
     template <typename Paint>
     void ForEachRunOfLine(std::size_t line, Paint&& paint) const;
