@@ -4,11 +4,6 @@ namespace {
 
 constexpr int kTile = 8;
 
-// The bits of rows r0 .. r1 of a tile (a byte per row), and of columns
-// c0 .. c1 within a row's byte.
-std::uint64_t RowBits(int r0, int r1) { return (~std::uint64_t{0} << (8 * r0)) & (~std::uint64_t{0} >> (8 * (7 - r1))); }
-std::uint64_t ColumnBits(int c0, int c1) { return (0xFFu << c0) & (0xFFu >> (7 - c1)); }
-constexpr std::uint64_t kColumn0 = 0x0101010101010101ULL;
 
 } // namespace
 
@@ -25,18 +20,22 @@ PaintedCover::PaintedCover(const RunWindow& window) : window_(window)
     }
     int belowWide = tilesWide_;
     int belowHigh = tilesHigh_;
-    for (int k = 1; k < kLevels; ++k) {
+    for (std::size_t k = 1; k < levels_.size(); ++k) {
         Level& level = levels_[k];
         level.wide = (belowWide + 7) / 8;
         level.high = (belowHigh + 7) / 8;
-        level.parts.resize(static_cast<std::size_t>(level.wide) * level.high);
+        level.padding.resize(static_cast<std::size_t>(level.wide) * level.high);
         for (int cy = 0; cy < level.high; ++cy) {
             for (int cx = 0; cx < level.wide; ++cx) {
-                level.parts[static_cast<std::size_t>(cy) * level.wide + cx] =
-                    static_cast<std::uint8_t>(std::min(8, belowWide - 8 * cx) * std::min(8, belowHigh - 8 * cy));
+                const int columns = belowWide - 8 * cx;
+                const int rows = belowHigh - 8 * cy;
+                std::uint64_t padding = 0;
+                if (columns < 8) padding |= (~ColumnBits(0, columns - 1) & 0xFFu) * kColumn0;
+                if (rows < 8) padding |= RowBits(rows, 7);
+                level.padding[static_cast<std::size_t>(cy) * level.wide + cx] = padding;
             }
         }
-        level.missing = level.parts;
+        level.full = level.padding;
         belowWide = level.wide;
         belowHigh = level.high;
     }
@@ -60,18 +59,18 @@ void PaintedCover::Or(int tx, int ty, std::uint64_t bits)
     if (now == old) return;
     if (old == Padding(tx, ty)) touchedTiles_.push_back(i);
     tiles_[i] = now;
-    if (now != kFull) return;
-    // A full tile counts in its block, a full block in its area.
-    int cx = tx;
-    int cy = ty;
-    for (int k = 1; k < kLevels; ++k) {
-        cx >>= kShift;
-        cy >>= kShift;
-        Level& level = levels_[k];
-        const std::size_t cell = static_cast<std::size_t>(cy) * level.wide + cx;
-        if (level.missing[cell] == level.parts[cell]) level.touched.push_back(cell);
-        if (--level.missing[cell] != 0) return;
-    }
+    if (now == kFull) MarkFull(1, tx, ty);
+}
+
+void PaintedCover::MarkFull(int level, int partX, int partY)
+{
+    Level& cells = levels_[static_cast<std::size_t>(level)];
+    const int cx = partX >> kShift;
+    const int cy = partY >> kShift;
+    const std::size_t cell = static_cast<std::size_t>(cy) * cells.wide + cx;
+    if (cells.full[cell] == cells.padding[cell]) cells.touched.push_back(cell);
+    cells.full[cell] |= std::uint64_t{1} << (8 * (partY & 7) + (partX & 7));
+    if (cells.full[cell] == kFull && level < kLevels) MarkFull(level + 1, cx, cy);
 }
 
 void PaintedCover::AddColumnRun(int x, int top, int bottom)
@@ -109,7 +108,7 @@ void PaintedCover::Clear()
     }
     touchedTiles_.clear();
     for (Level& level : levels_) {
-        for (const std::size_t cell : level.touched) level.missing[cell] = level.parts[cell];
+        for (const std::size_t cell : level.touched) level.full[cell] = level.padding[cell];
         level.touched.clear();
     }
 }

@@ -45,27 +45,28 @@ private:
     static constexpr int kShift = 3; // each level's cells are 8 x 8 of the one below
     static constexpr std::uint64_t kFull = ~std::uint64_t{0};
 
-    // The cells of one level above the tiles: how many of their parts are
-    // not full yet (0 for a full cell), and how many parts they have.
+    // The cells of one level above the tiles: for each, a bit per part (the
+    // parts are 8 x 8, row by row) that is set when the part is full. Parts
+    // beyond the window's edge are set from the start, as padding.
     struct Level {
         int wide = 0;
         int high = 0;
-        std::vector<std::uint8_t> missing;
-        std::vector<std::uint8_t> parts;
+        std::vector<std::uint64_t> full;
+        std::vector<std::uint64_t> padding;
         std::vector<std::size_t> touched;
     };
+
+    static std::uint64_t RowBits(int r0, int r1) { return (kFull << (8 * r0)) & (kFull >> (8 * (7 - r1))); }
+    static std::uint64_t ColumnBits(int c0, int c1) { return (0xFFu << c0) & (0xFFu >> (7 - c1)); }
+    static constexpr std::uint64_t kColumn0 = 0x0101010101010101ULL;
 
     std::uint64_t Padding(int tx, int ty) const;
     void Clear();
     void Or(int tx, int ty, std::uint64_t bits);
-    bool CellFull(int level, int cx, int cy) const
-    {
-        if (level == 0) return tiles_[static_cast<std::size_t>(cy) * tilesWide_ + cx] == kFull;
-        const Level& cells = levels_[static_cast<std::size_t>(level)];
-        return cells.missing[static_cast<std::size_t>(cy) * cells.wide + cx] == 0;
-    }
-    // Whether every cell of a level over the window-relative pixel ranges is
-    // full.
+    // A part of level - 1 became full: its bit in level `level`.
+    void MarkFull(int level, int partX, int partY);
+    // Whether every cell of a level (0: tiles) over the window-relative pixel
+    // ranges is full, from the bits of the level above.
     bool LevelCovers(int level, int x0, int x1, int y0, int y1) const;
 
     // The state of one line's walk: window-relative major coordinates, and
@@ -93,15 +94,21 @@ private:
     int tilesHigh_ = 0;
     std::vector<std::uint64_t> tiles_;
     std::vector<std::size_t> touchedTiles_;
-    std::array<Level, kLevels> levels_; // [0] unused: tiles are words
+    // [1] blocks, [2] areas, [3] the whole window; [0] unused: tiles are
+    // words of their own.
+    std::array<Level, kLevels + 1> levels_;
 };
 
 inline bool PaintedCover::LevelCovers(int level, int x0, int x1, int y0, int y1) const
 {
     const int shift = kShift * (level + 1);
-    for (int cy = y0 >> shift; cy <= y1 >> shift; ++cy) {
-        for (int cx = x0 >> shift; cx <= x1 >> shift; ++cx) {
-            if (!CellFull(level, cx, cy)) return false;
+    const int cx0 = x0 >> shift, cx1 = x1 >> shift, cy0 = y0 >> shift, cy1 = y1 >> shift;
+    const Level& above = levels_[static_cast<std::size_t>(level + 1)];
+    for (int py = cy0 >> kShift; py <= cy1 >> kShift; ++py) {
+        const std::uint64_t rows = RowBits(std::max(cy0 - 8 * py, 0), std::min(cy1 - 8 * py, 7));
+        for (int px = cx0 >> kShift; px <= cx1 >> kShift; ++px) {
+            const std::uint64_t mask = rows & (ColumnBits(std::max(cx0 - 8 * px, 0), std::min(cx1 - 8 * px, 7)) * kColumn0);
+            if ((above.full[static_cast<std::size_t>(py) * above.wide + px] & mask) != mask) return false;
         }
     }
     return true;
@@ -209,7 +216,16 @@ void PaintedCover::ForEachUnpaintedStretch(TPoint from, TPoint to, Stretch&& str
     const auto report = [&](long long a, long long b) {
         stretch(static_cast<int>(a + majorOrigin), static_cast<int>(b + majorOrigin));
     };
-    if (steep) Descend<true>(walk, kLevels - 1, lo, hi, report);
-    else Descend<false>(walk, kLevels - 1, lo, hi, report);
+    // The walk starts at the coarsest level that has a full cell at all.
+    int top = kLevels - 1;
+    while (top >= 0 && levels_[static_cast<std::size_t>(top + 1)].touched.empty()) --top;
+    if (top < 0) {
+        walk.pendingLo = lo;
+        walk.pendingHi = hi;
+    } else if (steep) {
+        Descend<true>(walk, top, lo, hi, report);
+    } else {
+        Descend<false>(walk, top, lo, hi, report);
+    }
     if (walk.pendingHi >= walk.pendingLo) report(walk.pendingLo, walk.pendingHi);
 }
