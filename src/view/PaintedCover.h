@@ -65,6 +65,14 @@ private:
     void Or(int tx, int ty, std::uint64_t bits);
     // A part of level - 1 became full: its bit in level `level`.
     void MarkFull(int level, int partX, int partY);
+    // Whether cell (cx, cy) of a level (0: tiles) is full, from its bit in
+    // the level above.
+    bool PartFull(int level, int cx, int cy) const
+    {
+        const Level& above = levels_[static_cast<std::size_t>(level + 1)];
+        const std::uint64_t bits = above.full[static_cast<std::size_t>(cy >> kShift) * above.wide + (cx >> kShift)];
+        return (bits >> (8 * (cy & 7) + (cx & 7))) & 1;
+    }
     // Whether every cell of a level (0: tiles) over the window-relative pixel
     // ranges is full, from the bits of the level above.
     bool LevelCovers(int level, int x0, int x1, int y0, int y1) const;
@@ -176,10 +184,15 @@ void PaintedCover::Descend(LineWalk& walk, int level, long long a, long long b, 
         const long long q = std::min(b, ((p >> shift) + 1) * (1LL << shift) - 1);
         long long m0 = 0, m1 = 0;
         const bool inside = MinorRange(walk, p, q, m0, m1);
-        const bool covered = !inside || (Steep ? LevelCovers(level, static_cast<int>(m0), static_cast<int>(m1),
-                                                              static_cast<int>(p), static_cast<int>(q))
-                                               : LevelCovers(level, static_cast<int>(p), static_cast<int>(q),
-                                                              static_cast<int>(m0), static_cast<int>(m1)));
+        // The stretch lies in one cell along the major axis; along the minor
+        // one it reaches over one or two.
+        bool covered = true;
+        if (inside) {
+            const int major = static_cast<int>(p >> shift);
+            for (int minor = static_cast<int>(m0 >> shift); minor <= static_cast<int>(m1 >> shift) && covered; ++minor) {
+                covered = Steep ? PartFull(level, minor, major) : PartFull(level, major, minor);
+            }
+        }
         if (!covered) {
             if (level > 0) {
                 Descend<Steep>(walk, level - 1, p, q, stretch);

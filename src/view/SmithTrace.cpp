@@ -46,14 +46,22 @@ public:
     void WidenX(double x) { Widen(minX_, maxX_, x); }
 
     // The pixel of an impedance on the chart, widening the Gamma extents;
-    // none without a Gamma.
-    std::optional<TPoint> Place(double R, double X)
+    // false without a Gamma. Column and row come out apart: the loop runs for
+    // every point, and a pixel put together in memory costs more here than
+    // everything else it does.
+    bool Place(double R, double X, int& column, int& row)
     {
         double re = 0, im = 0;
-        if (!GammaFromZ(R, X, view_.Z0Re, view_.Z0Im, re, im)) return std::nullopt;
+        if (!GammaFromZ(R, X, view_.Z0Re, view_.Z0Im, re, im)) return false;
         Widen(minRe_, maxRe_, re);
         Widen(minIm_, maxIm_, im);
-        return GammaToPoint(view_.SmithRect, re, im);
+        const TRect& square = view_.SmithRect;
+        const std::optional<int> x = PixelX(square.left + square.Width() * (re + 1) * 0.5);
+        const std::optional<int> y = PixelY(square.bottom - square.Height() * (im + 1) * 0.5);
+        if (!x || !y) return false;
+        column = *x;
+        row = *y;
+        return true;
     }
 
 private:
@@ -69,7 +77,12 @@ private:
 };
 
 // A single point's pixel, widening the window's extents.
-std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X) { return CurveExtents(view).Place(R, X); }
+std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X)
+{
+    TPoint p;
+    if (!CurveExtents(view).Place(R, X, p.x, p.y)) return std::nullopt;
+    return p;
+}
 
 int CountMeasured(const PointReader& reader)
 {
@@ -124,12 +137,12 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
         }
         if (gradient) plotter->SetColor(RainbowColor(k++, measured));
         extents.WidenX(shown.x);
-        const std::optional<TPoint> p = extents.Place(shown.point.R, shown.point.X);
-        if (!p) {
+        int column = 0, row = 0;
+        if (!extents.Place(shown.point.R, shown.point.X, column, row)) {
             pen.Gap();
             return true;
         }
-        pen.Point(*p, shown.x);
+        pen.Point({column, row}, shown.x);
         return true;
     });
     pen.DrawHeldBack();
@@ -190,14 +203,15 @@ void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const T
                 return true;
             }
             extents.WidenX(shown.x);
-            const std::optional<TPoint> p = extents.Place(shown.point.R, shown.point.X);
-            if (!p) {
+            int column = 0, row = 0;
+            if (!extents.Place(shown.point.R, shown.point.X, column, row)) {
                 down = false;
                 return true;
             }
-            if (!down) plotter->MoveTo(*p);
-            else if (*p != last) plotter->LineTo(*p);
-            last = *p;
+            const TPoint p{column, row};
+            if (!down) plotter->MoveTo(p);
+            else if (p != last) plotter->LineTo(p);
+            last = p;
             down = true;
             return true;
         });
