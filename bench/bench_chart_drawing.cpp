@@ -12,12 +12,12 @@
 #include "SweepData.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
 #include "view/ChartPaintBox.h"
 #include "view/View.h"
 #include "view/ViewHost.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <QApplication>
 #include <QImage>
@@ -53,18 +53,18 @@ void AddTrace(ViewState& view, int shape, int points)
 // Arguments: chart kind, shape, symbols, pen width, literal path.
 void BM_DrawChart(benchmark::State& state)
 {
-    SetDefaults();
+    SetDefaults(Settings);
     ViewState view;
     view.GraphKind = static_cast<int>(state.range(0));
     AddTrace(view, static_cast<int>(state.range(1)), kMillion);
     view.ShowDataPoints = state.range(2) != 0;
-    LineWidth = static_cast<int>(state.range(3));
+    Settings.LineWidth = static_cast<int>(state.range(3));
     const DrawingPath path = state.range(4) != 0 ? DrawingPath::Literal : DrawingPath::Fast;
     QImage image(kChart.right, kChart.bottom, QImage::Format_RGB32);
     CCanvas canvas(image);
     for (auto _ : state) DrawChartContent(view, canvas, kChart, path);
     state.SetLabel(std::string(ChartKindNames[view.GraphKind]) + kShapeNames[state.range(1)] +
-                   (view.ShowDataPoints ? " symbols" : "") + " width " + std::to_string(LineWidth) +
+                   (view.ShowDataPoints ? " symbols" : "") + " width " + std::to_string(Settings.LineWidth) +
                    (path == DrawingPath::Literal ? " literal" : " fast"));
 }
 BENCHMARK(BM_DrawChart)
@@ -85,7 +85,7 @@ public:
 // Arguments: chart kind, points the trace holds before the run goes on.
 void BM_DrawRunIncrement(benchmark::State& state)
 {
-    SetDefaults();
+    SetDefaults(Settings);
     SilentHost host;
     TViewForm view(host);
     view.resize(1600, 1100);

@@ -10,7 +10,7 @@
 #include "model/RunSettings.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
-#include "view/ChartKinds.h"
+#include "view/document/ChartKinds.h"
 #include "view/ChartPaintBox.h"
 #include "view/View.h"
 
@@ -55,8 +55,8 @@ void BM_LiveRun(benchmark::State& state)
         CurrentRunSettings.samples = points;
         CurrentRunSettings.loglin = kSpacingLin;
         main->ViewControlForm().RunSettingsToControls();
-        ComPort = analyzer.DevicePath();
-        TimeOut = 3000;
+        Settings.ComPort = analyzer.DevicePath();
+        Settings.TimeOut = 3000;
         TViewForm& view = main->CreateView("live");
         view.resize(1600, 1100);
         view.show();

@@ -3,10 +3,10 @@
 // the chart and only the part in the chart is seen. A repaint draws it every
 // time, so it must stay well below a frame.
 
-#include "view/Canvas.h"
-#include "view/SmithGeometry.h"
-#include "view/SmithGrid.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/chart/SmithGrid.h"
+#include "view/document/ViewState.h"
 
 #include <QGuiApplication>
 #include <QImage>

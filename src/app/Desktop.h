@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/SettingsFiles.h"
-#include "view/DrawLimits.h"
+#include "view/canvas/DrawLimits.h"
 
 // The virtual desktop: the bounding rectangle of all monitors.
 DesktopArea VirtualDesktop();

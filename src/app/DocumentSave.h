@@ -3,18 +3,7 @@
 #include <functional>
 #include <string>
 
-class CXMLNode;
 class TViewForm;
-struct ViewState;
-
-// The name a document is written under: the name given, with ".csv" appended
-// when the last part of the path has no extension.
-std::string DocumentFileName(const std::string& name);
-
-// The document's root element "Ombrelix" filled for writing. It holds the
-// traces, which is what a saved run must not lose; the view state is not
-// written yet.
-void FillDocumentTree(const ViewState& view, CXMLNode& root);
 
 // Writes the document under DocumentFileName(name), keeping the file that
 // stood there as that name + "~" when keepBackup is set. Only a complete

@@ -1,6 +1,6 @@
 #include "app/GraphChecks.h"
 
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 void EnforceGraphChecks(GraphChecks& checks, bool hasVipTraces)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ChartKinds.h"
+#include "view/document/ChartKinds.h"
 
 #include <array>
 

@@ -1,13 +1,23 @@
 #include "app/MainForm.h"
 
+#include "app/ChartCommands.h"
+#include "app/CommandActions.h"
 #include "app/Desktop.h"
+#include "app/EditMenu.h"
+#include "app/HelpMenu.h"
+#include "app/MainToolBar.h"
 #include "app/RecentFiles.h"
 #include "app/ViewControl.h"
+#include "app/WindowArrangement.h"
+#include "app/WindowMenu.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
-#include "view/DrawLimits.h"
-#include "view/SmithGridTable.h"
+#include "tools/Tools.h"
+#include "view/canvas/DrawLimits.h"
+#include "view/chart/SmithGridTable.h"
+#include "view/ProgramIcons.h"
 #include "view/View.h"
+#include "view/document/RunInProgress.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -17,7 +27,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
@@ -31,6 +40,7 @@ constexpr int kStatusPanelWidths[] = {120, 120, 120, 50};
 TMainForm::TMainForm(const std::string& settingsFolder)
 {
     setObjectName("MainForm");
+    setWindowIcon(ProgramIcon());
     resize(1024, 700);
     CurrentSettingsFile = settingsFolder + "ombrelix.omt";
     DefaultSettingsFile = settingsFolder + "ombrelix.omt";
@@ -49,6 +59,7 @@ TMainForm::TMainForm(const std::string& settingsFolder)
     BuildMenus();
     BuildStatusBar();
     viewControlForm_ = new TViewControlForm(*this);
+    toolsForm_ = new TToolsForm(this, [this] { return activeView_; });
 
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TMainForm::UpdateActions);
@@ -65,8 +76,8 @@ TMainForm::~TMainForm()
 void TMainForm::BuildActions()
 {
     const auto makeAction = [this](const char* name, const char* caption, const QKeySequence& shortcut,
-                                   const QString& hint, QStyle::StandardPixmap icon) {
-        auto* action = new QAction(style()->standardIcon(icon), caption, this);
+                                   const QString& hint, const char* icon) {
+        auto* action = new QAction(CommandIcon(icon), caption, this);
         action->setObjectName(name);
         action->setShortcut(shortcut);
         // A hint's short part is the tool tip, the rest the status bar text.
@@ -74,28 +85,39 @@ void TMainForm::BuildActions()
         action->setStatusTip(hint.section('|', 1));
         return action;
     };
-    FileNew1 = makeAction("FileNew1", "&New", QKeySequence("Ctrl+N"), "New|Create a new file", QStyle::SP_FileIcon);
-    FileOpen1 = makeAction("FileOpen1", "&Open", QKeySequence("Ctrl+O"), "Open|Open a file", QStyle::SP_DialogOpenButton);
-    FileSave1 = makeAction("FileSave1", "&Save", QKeySequence("Ctrl+S"), "Save|Save current file",
-                           QStyle::SP_DialogSaveButton);
+    FileNew1 = makeAction("FileNew1", "&New", QKeySequence("Ctrl+N"), "New|Create a new file", "new");
+    FileOpen1 = makeAction("FileOpen1", "&Open", QKeySequence("Ctrl+O"), "Open|Open a file", "open");
+    FileSave1 = makeAction("FileSave1", "&Save", QKeySequence("Ctrl+S"), "Save|Save current file", "save");
     FileSaveAs1 = makeAction("FileSaveAs1", "Save &As...", QKeySequence(),
-                             "Save As|Save current file with different name", QStyle::SP_DialogSaveButton);
-    FileExit1 = makeAction("FileExit1", "E&xit", QKeySequence(), "Exit|Exit application", QStyle::SP_DialogCloseButton);
+                             "Save As|Save current file with different name", "");
+    FileExit1 = makeAction("FileExit1", "E&xit", QKeySequence(), "Exit|Exit application", "");
     connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
+
+    commands_ = std::make_unique<CommandActions>(this);
+    ConnectChartCommands(*commands_, *this);
 }
 
+// The menu bar from left to right; each menu is built by its own file.
 void TMainForm::BuildMenus()
+{
+    BuildFileMenu();
+    BuildEditMenu(*menuBar(), *commands_, *this, this);
+    BuildWindowMenu(*menuBar(), *commands_, *this);
+    BuildHelpMenu(*menuBar(), *commands_, this);
+
+    MainToolBar = addToolBar("Main");
+    MainToolBar->setObjectName("MainToolBar");
+    FillMainToolBar(*MainToolBar, {FileNew1, FileOpen1, FileSave1}, *commands_);
+}
+
+void TMainForm::BuildFileMenu()
 {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("FileMenu");
     file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
     file->addSeparator();
     file->addAction(FileExit1);
-
-    MainToolBar = addToolBar("Main");
-    MainToolBar->setObjectName("MainToolBar");
-    MainToolBar->addActions({FileNew1, FileOpen1, FileSave1});
 }
 
 void TMainForm::BuildStatusBar()
@@ -112,7 +134,7 @@ void TMainForm::BuildStatusBar()
 void TMainForm::FormShow()
 {
     setWindowTitle("Ombrelix");
-    SetDefaults();
+    SetDefaults(Settings);
     LoadAtStartup(ExchangeSettingsList(kSettingsLoad, SettingsListFile), SettingsListFile);
     CurrentSettingsFile = DefaultSettingsFile;
     if (StartupFromList) ShowSettingsSelection();
@@ -135,12 +157,10 @@ bool TMainForm::MayOverwrite(const std::string& fileName) const
     return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
 }
 
-// The selection dialog of the settings list is not there yet: the default
-// settings file is loaded.
-void TMainForm::ShowSettingsSelection() {}
-
-// There is no tools window yet to follow the active document window.
-void TMainForm::RefreshToolsWindow() {}
+void TMainForm::RefreshToolsWindow()
+{
+    if (toolsForm_) toolsForm_->RefreshForView();
+}
 
 // There is no recent-files menu yet; the list itself is kept and saved.
 void TMainForm::UpdateMRUMenu() {}
@@ -166,7 +186,8 @@ TViewForm& TMainForm::CreateView(const std::string& name)
     // The frame starts at its smallest; the window keeps its own size in it,
     // as far as the frame's area lets it be seen whole.
     const QSize wanted = frame->size() - view->size() + size;
-    frame->resize(wanted.boundedTo(MdiArea->viewport()->size()));
+    frame->setGeometry(KeptInside(QRect(frame->pos(), wanted), MdiArea->viewport()->rect()));
+    frame->setWindowIcon(ProgramIcon());
     SetActiveView(true, view);
     view->UpdateCaption();
     return *view;
@@ -209,15 +230,20 @@ void TMainForm::ShowPointerReadout(const std::array<std::string, 3>& panels)
     for (size_t i = 0; i < panels.size(); ++i) StatusPanels[i]->setText(QString::fromStdString(panels[i]));
 }
 
+bool TMainForm::ToolsWindowShown() const { return toolsForm_->isVisible(); }
+
+void TMainForm::SetMatchPoint(double R, double X) { toolsForm_->SetMatchPoint(R, X); }
+
 void TMainForm::UpdateActions()
 {
     const TViewForm* view = activeView_;
-    const bool idle = !view || !view->Busy;
+    const bool idle = !view || !RunIsFilling(*view);
     FileNew1->setEnabled(idle);
     FileOpen1->setEnabled(idle);
     FileExit1->setEnabled(idle);
     FileSave1->setEnabled(view && idle);
     FileSaveAs1->setEnabled(view && idle);
+    UpdateCommands();
 }
 
 void TMainForm::FileNew1Execute()
@@ -228,6 +254,7 @@ void TMainForm::FileNew1Execute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    toolsForm_->StopReplay();
     const QList<TViewForm*> views = Views();
     for (TViewForm* view : views) {
         if (!view->FormCloseQuery()) {

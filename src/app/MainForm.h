@@ -1,19 +1,25 @@
 #pragma once
 
+#include "app/CommandHost.h"
 #include "app/SettingsFiles.h"
+#include "app/preferences/PreferencesHost.h"
 #include "view/ViewHost.h"
 
 #include <QList>
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+class CommandActions;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TPreferencesForm;
+class TToolsForm;
 class TViewControlForm;
 class TViewForm;
 
@@ -21,7 +27,7 @@ class TViewForm;
 // document windows, with the menus, the tool bar and the status bar. It
 // keeps the active document window, reads the settings at start-up and
 // writes them at shut-down, and owns the control window.
-class TMainForm final : public QMainWindow, public CViewHost {
+class TMainForm final : public QMainWindow, public CViewHost, public CCommandHost, public CPreferencesHost {
     Q_OBJECT
 
 public:
@@ -40,12 +46,17 @@ public:
     TViewForm& CreateView(const std::string& name);
     // The open document windows in the order they were created.
     QList<TViewForm*> Views() const;
-    void RepaintAllViews();
+    void RepaintAllViews() override;
 
     // Mode 0 loads, 1 saves; true when the file was read or written. A
     // loaded file places this window and the control window at once.
-    bool ExchangeSettingsList(int mode, const std::string& fileName);
-    bool ExchangeSettingsFile(int mode, const std::string& fileName);
+    bool ExchangeSettingsList(int mode, const std::string& fileName) override;
+    bool ExchangeSettingsFile(int mode, const std::string& fileName) override;
+    bool MayOverwrite(const std::string& fileName) const override;
+    void RunSettingsToControls() override;
+
+    // The preferences dialog, made at its first use.
+    TPreferencesForm& PreferencesForm();
 
     void AddToMRU(const std::string& fileName);
 
@@ -55,6 +66,9 @@ public:
     void UpdateActions();
 
     TViewControlForm& ViewControlForm() const { return *viewControlForm_; }
+    TToolsForm& ToolsForm() const { return *toolsForm_; }
+    // The tools window follows the active document window and its traces.
+    void RefreshToolsWindow();
 
     // CViewHost
     void SetActiveView(bool active, TViewForm* view) override;
@@ -62,6 +76,19 @@ public:
     void GraphListFromView() override;
     void ScreenEditsFromView() override;
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override;
+    bool ToolsWindowShown() const override;
+    void SetMatchPoint(double R, double X) override;
+
+    // CCommandHost (MainFormCommands.cpp)
+    TViewForm* CommandView() const override { return activeView_; }
+    QList<TViewForm*> OpenViews() const override { return Views(); }
+    QMdiArea& DocumentArea() const override { return *MdiArea; }
+    void RepaintViews() override { RepaintAllViews(); }
+    void RefreshScreenValues() override { ScreenValuesFromView(); }
+    void SaveCurrentSettings() override;
+    bool ToolsWindowVisible() const override;
+    void ShowToolsWindow(bool show) override;
+    void EditPreferences() override;
 
     // The number behind "Noname" in the names of new documents; it only grows.
     int NonameCounter = 0;
@@ -83,21 +110,25 @@ protected:
 private:
     void BuildActions();
     void BuildMenus();
+    void BuildFileMenu();
     void BuildStatusBar();
+    // The idle pass of the commands besides the File commands.
+    void UpdateCommands();
     void FileNew1Execute();
     // Writes the settings list and the settings file.
     void FormClose();
     void LoadAtStartup(bool loaded, const std::string& fileName);
-    bool MayOverwrite(const std::string& fileName) const;
     WindowPlacement Placement() const;
     void ApplyPlacement(const WindowPlacement& placement);
 
     void ShowSettingsSelection();
-    void RefreshToolsWindow();
     void UpdateMRUMenu();
 
+    std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
+    TPreferencesForm* preferencesForm_ = nullptr;
+    TToolsForm* toolsForm_ = nullptr;
     // Settings files that could not be read at start-up and are still in
     // place: they are not overwritten at exit.
     std::vector<std::string> keptFiles_;

@@ -120,7 +120,7 @@ bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWin
         if (saving) SaveRecentFiles(recent);
         else LoadRecentFiles(recent);
     }
-    ExchangeSettings(&root);
+    ExchangeSettings(&root, Settings);
     return saving ? root.SaveToFile(fileName) : true;
 }
 

@@ -4,7 +4,7 @@
 #include "app/GraphChecks.h"
 #include "app/MainForm.h"
 #include "model/Correction.h"
-#include "view/ScaleUndo.h"
+#include "view/document/ScaleUndo.h"
 #include "view/View.h"
 
 #include <QListWidget>
@@ -58,10 +58,9 @@ TViewControlForm::TViewControlForm(TMainForm& main) : QWidget(&main, kControlWin
 
     BuildGraphTab();
     BuildRunTab();
-    SetRunSettingsToControls([this] { RunSettingsToControls(); });
 }
 
-TViewControlForm::~TViewControlForm() { SetRunSettingsToControls({}); }
+TViewControlForm::~TViewControlForm() = default;
 
 void TViewControlForm::BuildGraphTab()
 {
@@ -111,8 +110,13 @@ void TViewControlForm::GraphListFromView()
 }
 
 // The list of traces comes with the Traces tab's own content; the tab is
-// there only while a document window is active.
-void TViewControlForm::FillTracesList() { SetTabShown(TracesTabSheet, main_.ActiveView() != nullptr); }
+// there only while a document window is active. The tools window follows
+// the traces.
+void TViewControlForm::FillTracesList()
+{
+    SetTabShown(TracesTabSheet, main_.ActiveView() != nullptr);
+    main_.RefreshToolsWindow();
+}
 
 void TViewControlForm::ScreenEditsFromView()
 {
@@ -189,7 +193,6 @@ void TViewControlForm::ShowGraphKind(TViewForm& view, int kind)
 // stays where the run was started from.
 void TViewControlForm::SetRunning(bool running)
 {
-    Running = running;
     QTabBar* const tabs = PageTabs();
     for (int i = 0; i < tabs->count(); ++i) tabs->setTabEnabled(i, !running || i == tabs->currentIndex());
     RunSettingsPanel->setEnabled(!running);

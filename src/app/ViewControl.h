@@ -19,6 +19,7 @@ class QRadioButton;
 class QTabBar;
 class QTabWidget;
 class QToolButton;
+class RunInProgressScope;
 class TMainForm;
 class TViewForm;
 
@@ -63,9 +64,6 @@ public:
     // Set while the program itself writes the Run tab's controls, whose
     // change handlers then do nothing.
     bool Updating = false;
-    // A measurement run is in progress: the tab stays where it is and the
-    // run settings cannot be edited.
-    bool Running = false;
 
     QTabWidget* PageControl = nullptr;
     QWidget* GraphTabSheet = nullptr;
@@ -112,11 +110,12 @@ private:
     void SetTabShown(QWidget* sheet, bool shown);
     RunControls ReadRunControls() const;
     void WriteRunControls(const RunControls& controls);
-    // Running and what it locks: the tab and the run settings.
+    // While a run is in progress the tab stays where it is and the run
+    // settings cannot be edited.
     void SetRunning(bool running);
     // The run's steps in the document window, between its start and its end.
     void MeasureInto(TViewForm& view);
-    void EndRun(TViewForm& view);
+    void EndRun(TViewForm& view, RunInProgressScope& running);
 
     QTabBar* PageTabs() const;
 

@@ -12,7 +12,8 @@
 #include "model/RunSettings.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
-#include "view/RunName.h"
+#include "view/document/RunInProgress.h"
+#include "view/document/RunName.h"
 #include "view/View.h"
 
 #include <QCoreApplication>
@@ -62,12 +63,13 @@ private:
 
 void TViewControlForm::RunBtnClick()
 {
-    if (!ApplyRunControls()) return;
-    SetRunning(true);
+    // A click queued before the run began reaches here while it goes on.
+    if (RunInProgress() || !ApplyRunControls()) return;
     if (!main_.ActiveView()) main_.CreateView("Noname" + std::to_string(++main_.NonameCounter));
     // The run stays with this window, also when the user activates another.
     TViewForm& view = *main_.ActiveView();
-    view.Busy = true;
+    RunInProgressScope running(view);
+    SetRunning(true);
     RunBtn->setEnabled(false);
     StopBtn->setChecked(false);
     StopBtn->setEnabled(true);
@@ -77,7 +79,7 @@ void TViewControlForm::RunBtnClick()
     } catch (const std::exception& error) {
         ShowWarning("", std::string("Run error:\n") + error.what());
     }
-    EndRun(view);
+    EndRun(view, running);
 }
 
 void TViewControlForm::MeasureInto(TViewForm& view)
@@ -106,12 +108,12 @@ void TViewControlForm::MeasureInto(TViewForm& view)
 
     CWindowRunListener listener(*this, view, trace);
     const auto correct = [](double f, double& R, double& X) { ApplyCorrection(R, X, f, R, X); };
-    CMeasurementRun run(CurrentRunSettings, SerialSettings{ComPort, BaudRate, TimeOut}, ProgramAnalyzerLink(), correct,
+    CMeasurementRun run(CurrentRunSettings, SerialSettings{Settings.ComPort, Settings.BaudRate, Settings.TimeOut}, ProgramAnalyzerLink(), correct,
                         MillisecondsNow, listener);
     run.Execute();
 }
 
-void TViewControlForm::EndRun(TViewForm& view)
+void TViewControlForm::EndRun(TViewForm& view, RunInProgressScope& running)
 {
     view.ShowRunIncrements();
     view.FormPaint();
@@ -121,9 +123,9 @@ void TViewControlForm::EndRun(TViewForm& view)
     StopBtn->setChecked(false);
     StopBtn->setEnabled(false);
     RunProgressBar->setValue(0);
-    view.Busy = false;
+    running.End();
     SetRunning(false);
-    if (AutoSave && !view.FileName.empty()) {
-        SaveDocument(view, view.FileName, CreateBackup, [this](const std::string& name) { main_.AddToMRU(name); });
+    if (Settings.AutoSave && !view.FileName.empty()) {
+        SaveDocument(view, view.FileName, Settings.CreateBackup, [this](const std::string& name) { main_.AddToMRU(name); });
     }
 }

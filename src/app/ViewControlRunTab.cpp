@@ -6,6 +6,7 @@
 #include "link/ProgressScale.h"
 #include "model/Correction.h"
 #include "model/RunSettings.h"
+#include "view/document/RunInProgress.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -136,7 +137,7 @@ void TViewControlForm::FormShow()
 {
     // The window is shown again when the main window comes back from being
     // minimised; a run that goes on keeps its buttons.
-    if (!Running) {
+    if (!RunInProgress()) {
         RunBtn->setEnabled(true);
         StopBtn->setChecked(false);
         StopBtn->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "link/SystemError.h"
 #include "model/MessageBoxes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -31,7 +32,14 @@ CPortSession::~CPortSession()
 
 bool CPortSession::WritePort(std::string_view command) { return link_->WritePort(command); }
 
-bool CPortSession::ReadLine(std::string& line, std::size_t capacity) { return link_->ReadLine(line, capacity); }
+bool CPortSession::ReadLine(std::string& line, std::size_t capacity) { return link_->ReadLine(line, capacity, false); }
+
+bool CPortSession::ReadAnswerLine(std::string& line, std::size_t capacity)
+{
+    return link_->ReadLine(line, capacity, true);
+}
+
+void CPortSession::DiscardUntilQuiet(std::chrono::milliseconds quiet) { link_->DiscardUntilQuiet(quiet); }
 
 CAnalyzerLink::CAnalyzerLink(std::unique_ptr<CSerialPort> port) : port_(std::move(port)) {}
 
@@ -48,7 +56,8 @@ std::optional<CPortSession> CAnalyzerLink::OpenPort(const SerialSettings& settin
         CommunicationWarning("Connect", port_->ErrorText());
         return std::nullopt;
     }
-    lineTimeLimit_ = kLineTimeOuts * EffectiveTimeOut(settings);
+    timeOut_ = EffectiveTimeOut(settings);
+    lineTimeLimit_ = kLineTimeOuts * timeOut_;
     CPortSession session(*this);
     Identify(session);
     return session;
@@ -71,10 +80,11 @@ bool CAnalyzerLink::WritePort(std::string_view command)
     return false;
 }
 
-bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity)
+bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity, bool skipEmpty)
 {
     line.clear();
     const CSerialPort::Deadline deadline = std::chrono::steady_clock::now() + lineTimeLimit_;
+    std::size_t length = 0; // of the line, also beyond the capacity
     for (std::size_t received = 0; received < kMaxLineBytes; ++received) {
         char byte = 0;
         switch (port_->ReadByte(byte, deadline)) {
@@ -87,11 +97,26 @@ bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity)
             CommunicationWarning("Read", port_->ErrorText());
             return false;
         }
-        if (byte == '\n' || byte == '\r') return true;
-        if (line.size() + 1 < capacity) line.push_back(byte);
+        if (byte != '\n' && byte != '\r') {
+            ++length;
+            if (line.size() + 1 < capacity) line.push_back(byte);
+        } else if (length > 0 || !skipEmpty) {
+            return true;
+        }
     }
     ShowWarning("Read", "Time-out");
     return false;
+}
+
+void CAnalyzerLink::DiscardUntilQuiet(std::chrono::milliseconds quiet)
+{
+    const CSerialPort::Deadline end = std::chrono::steady_clock::now() + timeOut_;
+    char byte = 0;
+    for (;;) {
+        const CSerialPort::Deadline now = std::chrono::steady_clock::now();
+        if (now >= end) return;
+        if (port_->ReadByte(byte, std::min(now + quiet, end)) != ReadStatus::Byte) return;
+    }
 }
 
 CAnalyzerLink& ProgramAnalyzerLink()

@@ -33,6 +33,13 @@ public:
     // 64 KiB without a line end or ten times the time-out in all show the
     // "Read" warning.
     bool ReadLine(std::string& line, std::size_t capacity);
+    // ReadLine that passes over empty lines, such as the one that the LF of
+    // an analyzer ending its lines with CR LF leaves behind. The limits of
+    // ReadLine hold for all the lines it passes together.
+    bool ReadAnswerLine(std::string& line, std::size_t capacity);
+    // Reads and drops whatever arrives until nothing has come for `quiet`,
+    // but for no longer than the time-out in all. Shows nothing.
+    void DiscardUntilQuiet(std::chrono::milliseconds quiet);
 
 private:
     friend class CAnalyzerLink;
@@ -63,11 +70,13 @@ private:
 
     void ClosePort();
     bool WritePort(std::string_view command);
-    bool ReadLine(std::string& line, std::size_t capacity);
+    bool ReadLine(std::string& line, std::size_t capacity, bool skipEmpty);
+    void DiscardUntilQuiet(std::chrono::milliseconds quiet);
     void Identify(CPortSession& session);
 
     std::unique_ptr<CSerialPort> port_;
     DeviceModel connectedModel_ = DeviceModel::Other;
+    std::chrono::milliseconds timeOut_{0};
     std::chrono::milliseconds lineTimeLimit_{0};
 };
 

@@ -4,6 +4,7 @@
 #include "link/RunCommands.h"
 #include "model/MessageBoxes.h"
 
+#include <chrono>
 #include <cmath>
 #include <exception>
 
@@ -12,6 +13,14 @@ namespace {
 constexpr std::size_t kLineCapacity = 256;
 constexpr double kHzToMHz = 0.000001;
 constexpr double kDegreesToRadians = 3.141592653589793 * (1.0 / 180);
+// After its closing line a stopped analyzer is taken to be done once it has
+// sent nothing for this long.
+constexpr std::chrono::milliseconds kStoppedQuiet{50};
+
+std::string UnreadLinesText(int count)
+{
+    return std::to_string(count) + (count == 1 ? " answer line" : " answer lines") + " could not be read";
+}
 
 } // namespace
 
@@ -38,6 +47,7 @@ void CMeasurementRun::Execute()
     } catch (const std::exception& error) {
         ShowWarning("", std::string("Run error:\n") + error.what());
     }
+    if (unreadLines_ > 0) ShowWarning("Read", UnreadLinesText(unreadLines_));
     listener_.Progress(0, progressMaximum_);
 }
 
@@ -67,14 +77,27 @@ void CMeasurementRun::DeviceSweep(CPortSession& port)
         if (!knownModel_) f_ = PointFrequency(settings_, i);
         listener_.Progress(i + 1, progressMaximum_);
         if (!ReadAnswer(port)) return;
-        ConvertAnswer();
-        StorePoint();
+        if (ConvertAnswer()) StorePoint();
+        else SkipUnreadLine();
         if (listener_.StopRequested()) {
-            if (!port.WritePort("\r")) return;
-            break;
+            if (port.WritePort("\r")) FinishStoppedSweep(port, settings_.samples - i - 1);
+            return;
         }
     }
     ReadAnswer(port); // the closing line
+}
+
+// The analyzer may have sent more data lines before it saw the "\r"; its
+// closing line comes after them. Left in the port, they would answer the
+// next run's commands. At most the lines that the sweep had left are read
+// up to the closing line; then whatever still comes is dropped.
+void CMeasurementRun::FinishStoppedSweep(CPortSession& port, int linesLeft)
+{
+    for (int i = 0; i <= linesLeft; ++i) {
+        if (!ReadAnswer(port)) return;
+        if (!LineHasValues()) break;
+    }
+    port.DiscardUntilQuiet(kStoppedQuiet);
 }
 
 void CMeasurementRun::PointByPoint(CPortSession& port)
@@ -83,20 +106,28 @@ void CMeasurementRun::PointByPoint(CPortSession& port)
         f_ = PointFrequency(settings_, i);
         double sumR = 0;
         double sumX = 0;
+        int measured = 0;
         for (int j = 0; j < settings_.average; ++j) {
             listener_.Progress(std::int64_t{i} * settings_.average + j + 1, progressMaximum_);
             // The known models report the frequency they measured at, and
             // the next measurement of the point asks for that one.
             if (!port.WritePort(FrequencyCommand('F', f_)) || !ReadAnswer(port)) return;
-            ConvertAnswer();
-            sumR += R_;
-            sumX += X_;
+            if (ConvertAnswer()) {
+                sumR += R_;
+                sumX += X_;
+                ++measured;
+            } else {
+                ++unreadLines_;
+            }
             listener_.DispatchPendingEvents();
             if (listener_.StopRequested()) return;
         }
-        R_ = sumR / settings_.average;
-        X_ = sumX / settings_.average;
-        StorePoint();
+        // The mean of the answers that could be read; none, no point.
+        if (measured > 0) {
+            R_ = sumR / measured;
+            X_ = sumX / measured;
+            StorePoint();
+        }
         if (listener_.StopRequested()) return;
     }
 }
@@ -110,23 +141,31 @@ bool CMeasurementRun::SendFrequency(CPortSession& port, char letter, double mega
     return !knownModel_ || ReadAnswer(port);
 }
 
-bool CMeasurementRun::ReadAnswer(CPortSession& port) { return port.ReadLine(line_, kLineCapacity); }
+bool CMeasurementRun::ReadAnswer(CPortSession& port) { return port.ReadAnswerLine(line_, kLineCapacity); }
 
-void CMeasurementRun::ConvertAnswer()
+bool CMeasurementRun::LineHasValues() const
+{
+    return knownModel_ ? ReadKnownModelAnswer(line_).count > 0 : ReadMagnitudeAngleAnswer(line_).count > 0;
+}
+
+// Takes the values that the answer line supplies; false when it supplies
+// none.
+bool CMeasurementRun::ConvertAnswer()
 {
     if (knownModel_) {
         const KnownModelAnswer answer = ReadKnownModelAnswer(line_);
         if (answer.count >= 1) f_ = answer.frequencyHz * kHzToMHz;
         if (answer.count >= 2) R_ = answer.R;
         if (answer.count >= 3) X_ = answer.X;
-        return;
+        return answer.count > 0;
     }
     const MagnitudeAngleAnswer answer = ReadMagnitudeAngleAnswer(line_);
     if (answer.count >= 1) magnitude_ = answer.magnitude;
     if (answer.count >= 2) angleDegrees_ = answer.angleDegrees;
-    if (answer.count == 0) return;
+    if (answer.count == 0) return false;
     R_ = magnitude_ * std::cos(angleDegrees_ * kDegreesToRadians);
     X_ = magnitude_ * std::sin(angleDegrees_ * kDegreesToRadians);
+    return true;
 }
 
 void CMeasurementRun::StorePoint()
@@ -139,5 +178,13 @@ void CMeasurementRun::StorePoint()
     const std::int64_t now = clock_();
     if (!firstPointMs_) firstPointMs_ = now;
     listener_.NewPoint({f_, R, X, static_cast<double>(now - *firstPointMs_) * 0.001, 0, 0, 0});
+    listener_.DispatchPendingEvents();
+}
+
+// A data line that yields nothing: counted for the end of the run, and the
+// window still gets its turn, as after a point.
+void CMeasurementRun::SkipUnreadLine()
+{
+    ++unreadLines_;
     listener_.DispatchPendingEvents();
 }

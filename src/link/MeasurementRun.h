@@ -21,6 +21,10 @@ using MillisecondClock = std::function<std::int64_t()>;
 // Stop, and always ends with the port closed. Every failure has been shown
 // to the user as a warning by then.
 //
+// Empty answer lines (the LF of an analyzer that ends its lines with CR LF)
+// are passed over. A data line that yields none of its values gives no
+// point; their number is told once at the end of the run.
+//
 // The run works on its own copy of the run settings: the Run tab stays
 // editable while the run dispatches events, and a change there must not
 // alter how many lines the run reads or what it divides by.
@@ -39,9 +43,12 @@ private:
     void DeviceSweep(CPortSession& port);
     void PointByPoint(CPortSession& port);
     bool SendFrequency(CPortSession& port, char letter, double megahertz);
+    void FinishStoppedSweep(CPortSession& port, int linesLeft);
     bool ReadAnswer(CPortSession& port);
-    void ConvertAnswer();
+    bool LineHasValues() const;
+    bool ConvertAnswer();
     void StorePoint();
+    void SkipUnreadLine();
 
     const RunSettings settings_;
     const SerialSettings serial_;
@@ -61,4 +68,5 @@ private:
     double magnitude_ = 0;
     double angleDegrees_ = 0;
     std::optional<std::int64_t> firstPointMs_;
+    int unreadLines_ = 0;
 };

@@ -12,13 +12,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <optional>
+#include <thread>
 
 namespace {
 
 // Each byte may take this much beyond the configured time-out: room for
 // the byte itself on a slow line.
 constexpr std::chrono::milliseconds kTimeOutMargin{5};
+// A start bit, eight data bits and a stop bit.
+constexpr int kBitsPerByte = 10;
+constexpr std::chrono::milliseconds kDrainPoll{1};
 
 std::optional<speed_t> SpeedOf(int baudRate)
 {
@@ -92,11 +97,15 @@ bool CPosixSerialPort::Open(const SerialSettings& settings)
     if (::tcgetattr(descriptor.Get(), &line) != 0) return Fail(errno);
     line = RawLine(line, *speed);
     if (::tcsetattr(descriptor.Get(), TCSANOW, &line) != 0) return Fail(errno);
+    // Lines an analyzer sent while nobody listened (the rest of a stopped
+    // sweep) would otherwise be taken for the answers of this session.
+    ::tcflush(descriptor.Get(), TCIFLUSH);
     // Last, so that no failure above leaves the device marked exclusive.
     if (::ioctl(descriptor.Get(), TIOCEXCL) != 0) return Fail(errno);
 
     descriptor_ = std::move(descriptor);
     byteTimeOut_ = EffectiveTimeOut(settings) + kTimeOutMargin;
+    baudRate_ = settings.baudRate;
     next_ = end_ = 0;
     return true;
 }
@@ -104,13 +113,31 @@ bool CPosixSerialPort::Open(const SerialSettings& settings)
 void CPosixSerialPort::Close()
 {
     if (!IsOpen()) return;
+    // Written bytes must leave: the last one is often the "\r" that stops
+    // the analyzer's sweep. Only what was received and not read is dropped.
     // A device that has gone away fails both; closing must still happen.
-    ::tcflush(descriptor_.Get(), TCIOFLUSH);
+    DrainOutput();
+    ::tcflush(descriptor_.Get(), TCIFLUSH);
     // The exclusive mark outlives the descriptor on Linux; without this a
     // later open by a normal user would fail with "Device or resource busy".
     ::ioctl(descriptor_.Get(), TIOCNXCL);
     descriptor_.Reset();
     next_ = end_ = 0;
+}
+
+// tcdrain could wait for ever on an adapter that has stopped sending, so
+// this waits at most for the queued bytes' time on the line plus the
+// time-out.
+void CPosixSerialPort::DrainOutput() const
+{
+    int queued = 0;
+    if (::ioctl(descriptor_.Get(), TIOCOUTQ, &queued) != 0 || queued <= 0) return;
+    const auto lineTime = std::chrono::microseconds(std::int64_t{queued} * kBitsPerByte * 1000000 / baudRate_);
+    const auto deadline = std::chrono::steady_clock::now() + lineTime + byteTimeOut_;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(kDrainPoll);
+        if (::ioctl(descriptor_.Get(), TIOCOUTQ, &queued) != 0 || queued <= 0) return;
+    }
 }
 
 bool CPosixSerialPort::Write(std::string_view bytes)

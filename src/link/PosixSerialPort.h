@@ -30,10 +30,12 @@ public:
 
 private:
     bool Fail(int errorNumber);
+    void DrainOutput() const;
     ReadStatus Refill(Deadline deadline);
 
     CFileDescriptor descriptor_;
     std::chrono::milliseconds byteTimeOut_{0};
+    int baudRate_ = 9600;
     std::array<char, 4096> received_{};
     std::size_t next_ = 0; // first byte of received_ not handed out yet
     std::size_t end_ = 0;  // end of the bytes in received_

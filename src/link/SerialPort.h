@@ -21,12 +21,13 @@ public:
     virtual ~CSerialPort() = default;
 
     // Opens the named port for this program alone, raw 8N1 at the baud rate
-    // without flow control or line-end translation. On failure the port
-    // stays closed.
+    // without flow control or line-end translation, and drops whatever the
+    // device sent before. On failure the port stays closed.
     virtual bool Open(const SerialSettings& settings) = 0;
     virtual bool IsOpen() const = 0;
-    // Drops whatever is still queued in either direction, then closes.
-    // Does nothing when the port is closed.
+    // Lets the written bytes leave (waiting a bounded time for them), drops
+    // what was received and not read, then closes. Does nothing when the
+    // port is closed.
     virtual void Close() = 0;
 
     // Writes every byte, however long that takes.

@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 CData ShortStandard;
 CData OpenStandard;
@@ -16,17 +17,6 @@ double LoadStandardValue = 50.0;
 std::unique_ptr<CTraces> ReferenceTraces;
 
 namespace {
-
-std::function<void()>& RunSettingsToControlsHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-void ShowRunSettings()
-{
-    if (const auto& hook = RunSettingsToControlsHook()) hook();
-}
 
 struct Complex {
     double re;
@@ -97,8 +87,6 @@ void CopyPoints(CData& from, CData& to)
 
 } // namespace
 
-void SetRunSettingsToControls(std::function<void()> show) { RunSettingsToControlsHook() = std::move(show); }
-
 bool LoadStandardResistance(const std::string& name, double* resistance)
 {
     const char* p = name.data();
@@ -114,13 +102,26 @@ bool LoadStandardResistance(const std::string& name, double* resistance)
     return true;
 }
 
+std::string CorrectionFilePath(const std::string& name)
+{
+    return !name.empty() && name.front() == '/' ? name : ProgramFolder + name;
+}
+
+std::string CorrectionNameForFile(const std::string& path, const std::string& programFolder)
+{
+    const std::filesystem::path file = std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path folder = std::filesystem::path(programFolder).lexically_normal();
+    if (!programFolder.empty() && (folder / file.filename()) == file) return file.filename().string();
+    return path;
+}
+
 void LoadCorrection(bool interactive)
 {
-    if (!CorrectionFileName.empty()) {
-        const std::string path = ProgramFolder + CorrectionFileName;
+    if (!Settings.CorrectionFileName.empty()) {
+        const std::string path = CorrectionFilePath(Settings.CorrectionFileName);
         CXMLNode root("Traces");
         if (!root.LoadFromFile(path)) {
-            if (interactive || !CorrectionAlarmOff) ShowWarning("", "Can't load correction file:\n" + path);
+            if (interactive || !Settings.CorrectionAlarmOff) ShowWarning("", "Can't load correction file:\n" + path);
         } else {
             ShortStandard.Clear();
             OpenStandard.Clear();
@@ -136,10 +137,10 @@ void LoadCorrection(bool interactive)
             for (int i = 0; i < traces.Count(); ++i) {
                 CTrace& trace = *traces.Get(i);
                 double resistance = 0;
-                if (trace.Name == ShortTraceName) {
+                if (trace.Name == Settings.ShortTraceName) {
                     CopyPoints(trace.Data, ShortStandard);
                     CurrentRunSettings.useShort = true;
-                } else if (trace.Name == OpenTraceName) {
+                } else if (trace.Name == Settings.OpenTraceName) {
                     CopyPoints(trace.Data, OpenStandard);
                     CurrentRunSettings.useOpen = true;
                 } else if (LoadStandardResistance(trace.Name, &resistance)) {
@@ -150,7 +151,6 @@ void LoadCorrection(bool interactive)
             }
         }
     }
-    ShowRunSettings();
 }
 
 void ApplyCorrection(double& correctedR, double& correctedX, double f, double R, double X)
@@ -165,13 +165,13 @@ void LoadReference(bool interactive)
 {
     if (ReferenceTraces) {
         ReferenceTraces.reset();
-        ReferenceTraceIndex = -1;
+        Settings.ReferenceTraceIndex = -1;
     }
-    if (ReferenceFileName.empty()) return;
+    if (Settings.ReferenceFileName.empty()) return;
 
     CXMLNode root("Ombrelix");
-    if (!root.LoadFromFile(ReferenceFileName)) {
-        if (interactive || !ReferenceAlarmOff) ShowWarning("Open reference", "Cannot open reference file");
+    if (!root.LoadFromFile(Settings.ReferenceFileName)) {
+        if (interactive || !Settings.ReferenceAlarmOff) ShowWarning("Open reference", "Cannot open reference file");
         return;
     }
     CXMLNode* list = root.Child("Traces");

@@ -3,8 +3,8 @@
 #include "model/Color.h"
 #include "model/Data.h"
 
-#include <functional>
 #include <memory>
+#include <string>
 
 class CTraces;
 
@@ -20,14 +20,19 @@ extern double LoadStandardValue;
 // the first successful load.
 extern std::unique_ptr<CTraces> ReferenceTraces;
 
-// Called whenever the correction flags of the run settings change, so that
-// the control window shows them. The control window installs it.
-void SetRunSettingsToControls(std::function<void()> show);
-
 // Fills the standards from the correction file in the program's folder and
-// sets the short, open and z flags of the run settings. On failure nothing
+// sets the short, open and z flags of the run settings; the caller shows
+// them on the Run tab. On failure nothing
 // changes and a warning is shown when interactive or when the alarm is on.
 void LoadCorrection(bool interactive);
+
+// The correction file a name of the settings stands for: an absolute path
+// as it stands, any other name in the program's folder.
+std::string CorrectionFilePath(const std::string& name);
+// What the settings keep of a chosen correction file: its bare name when it
+// lies in the program's folder (as stored names have always been), else its
+// full path, so that a file chosen elsewhere is found again at the next start.
+std::string CorrectionNameForFile(const std::string& path, const std::string& programFolder);
 
 // The impedance R + jX measured at f (MHz), corrected with the standards the
 // run settings choose.

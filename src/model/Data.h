@@ -88,6 +88,8 @@ public:
     void LoadDisplayOffsets();
     void ApplyRotation(double* R, double* X) const;
     const PointRecord* GetRecord(int index) const;
+    // The stored record itself, for tools that change the measured values.
+    PointRecord* GetRecord(int index);
     bool GetPoint(int index, double& f, double& R, double& X, double& t, double* V = nullptr, double* I = nullptr,
                   double* phase = nullptr);
     bool GetPointX(int horMode, int index, double& x, double* R = nullptr, double* X = nullptr, double* V = nullptr,

@@ -32,6 +32,12 @@ const PointRecord* CData::GetRecord(int index) const
     return &RecordAt(index);
 }
 
+PointRecord* CData::GetRecord(int index)
+{
+    if (index < 0 || index >= count_) return nullptr;
+    return &RecordAt(index);
+}
+
 bool CData::GetPoint(int index, double& f, double& R, double& X, double& t, double* V, double* I, double* phase)
 {
     LoadDisplayOffsets();

@@ -37,16 +37,12 @@ constexpr ColorKind kSchemeFileOrder[] = {
     kColorLabel,      kColorVswrCircles, kColorTrajectories,
 };
 
-void SetDefaultColorTable()
+void SetDefaultColorTable(ProgramSettings& settings)
 {
     for (int kind = 0; kind < kColorKindCount; ++kind) {
-        for (int scheme = 0; scheme < kSchemeCount; ++scheme) ColorTable[kind][scheme] = kColorKinds[kind].defaults[scheme];
+        for (int scheme = 0; scheme < kSchemeCount; ++scheme) settings.ColorTable[kind][scheme] = kColorKinds[kind].defaults[scheme];
     }
 }
-
-struct DefaultColorTable {
-    DefaultColorTable() { SetDefaultColorTable(); }
-};
 
 // Flags stored as the integers 1 and 0; any non-zero value reads as true.
 bool ExchangeFlag(CXMLNode* node, const std::string& key, bool value)
@@ -68,17 +64,17 @@ std::string WithoutMarkup(const std::string& text)
     return result;
 }
 
-void ExchangeColors(CXMLNode* colors)
+void ExchangeColors(CXMLNode* colors, ProgramSettings& settings)
 {
-    CurrentScheme = colors->ExchangeInt("Scheme", CurrentScheme);
-    CustomColors = colors->ExchangeEncoded("Custom", CustomColors);
-    UseGradient = ExchangeFlag(colors, "Gradient", UseGradient);
+    settings.CurrentScheme = colors->ExchangeInt("Scheme", settings.CurrentScheme);
+    settings.CustomColors = colors->ExchangeEncoded("Custom", settings.CustomColors);
+    settings.UseGradient = ExchangeFlag(colors, "Gradient", settings.UseGradient);
     for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
         CXMLNode* child = colors->Child("Scheme" + std::to_string(scheme + 1));
-        TColor& reference = ColorTable[kColorReference][scheme];
+        TColor& reference = settings.ColorTable[kColorReference][scheme];
         if (child) {
             for (const ColorKind kind : kSchemeFileOrder) {
-                ColorTable[kind][scheme] = child->ExchangeColor(kColorKinds[kind].key, ColorTable[kind][scheme]);
+                settings.ColorTable[kind][scheme] = child->ExchangeColor(kColorKinds[kind].key, settings.ColorTable[kind][scheme]);
             }
         }
         // Each scheme keeps its reference colour on its own element. Files
@@ -97,54 +93,13 @@ void ExchangeColors(CXMLNode* colors)
 
 } // namespace
 
-std::string ComPort = "COM1";
-int BaudRate = 9600;
-int TimeOut = 3000;
-bool AutoSave = false;
-bool CreateBackup = false;
-
-std::string CorrectionFileName = "correction.csv";
-std::string ShortTraceName = "short";
-std::string OpenTraceName = "open";
-bool CorrectionAlarmOff = true;
-
-std::string ReferenceFileName = "reference.csv";
-int ReferenceTraceIndex = -1;
-bool ShowReference = true;
-bool ReferenceAlarmOff = true;
-
-int ParseType = 0;
-double ParseThreshold = 0;
-double ParseStopTime = 0;
-bool ParseKeepOriginal = true;
-
-int VertSize = 150;
-int HorSize = 100;
-int LineWidth = 1;
-int PointSize = 6;
-int RefWidth = 3;
-FontRecord GraphFont;
-
-int CurrentScheme = kSchemeBlack;
-std::string CustomColors;
-bool UseGradient = false;
-TColor ColorTable[kColorKindCount][kSchemeCount];
-static const DefaultColorTable initialColorTable;
-
-FontRecord TableFont;
-int TableDataDigits = 6;
-
-FontRecord LabelFont;
-int LabelDataDigits = 6;
-int LabelSize = 12;
-std::string LabelVswrList = "1.22, 2.0, 3.0, 4.0";
-
-int StatusDigits = 6;
-int StatusSmithReadout = 0;
+ProgramSettings Settings;
 
 std::string ProgramFolder;
 
-TColor SchemeColor(ColorKind kind)
+ProgramSettings::ProgramSettings() { SetDefaultColorTable(*this); }
+
+TColor ProgramSettings::SchemeColor(ColorKind kind) const
 {
     const int scheme = CurrentScheme >= 0 && CurrentScheme < kSchemeCount ? CurrentScheme : 0;
     return ColorTable[kind][scheme];
@@ -154,47 +109,47 @@ const char* ColorKey(ColorKind kind) { return kColorKinds[kind].key; }
 
 const char* ColorName(ColorKind kind) { return kColorKinds[kind].name; }
 
-void SetDefaults()
+void SetDefaults(ProgramSettings& settings)
 {
-    VertSize = 150;
-    HorSize = 100;
-    LineWidth = 1;
-    PointSize = 6;
-    RefWidth = 3;
-    GraphFont = FontRecord{};
-    TableFont = FontRecord{};
-    TableDataDigits = 6;
-    CurrentScheme = kSchemeBlack;
-    UseGradient = false;
-    LabelFont = FontRecord{};
-    LabelDataDigits = 6;
-    LabelSize = 12;
-    LabelVswrList = "1.22, 2.0, 3.0, 4.0";
-    StatusDigits = 6;
-    StatusSmithReadout = 0;
-    SetDefaultColorTable();
-    TableFont.Color = SchemeColor(kColorText);
-    LabelFont.Color = SchemeColor(kColorLabel);
+    settings.VertSize = 150;
+    settings.HorSize = 100;
+    settings.LineWidth = 1;
+    settings.PointSize = 6;
+    settings.RefWidth = 3;
+    settings.GraphFont = FontRecord{};
+    settings.TableFont = FontRecord{};
+    settings.TableDataDigits = 6;
+    settings.CurrentScheme = kSchemeBlack;
+    settings.UseGradient = false;
+    settings.LabelFont = FontRecord{};
+    settings.LabelDataDigits = 6;
+    settings.LabelSize = 12;
+    settings.LabelVswrList = "1.22, 2.0, 3.0, 4.0";
+    settings.StatusDigits = 6;
+    settings.StatusSmithReadout = 0;
+    SetDefaultColorTable(settings);
+    settings.TableFont.Color = settings.SchemeColor(kColorText);
+    settings.LabelFont.Color = settings.SchemeColor(kColorLabel);
 }
 
-void ValidateSettings()
+void ValidateSettings(ProgramSettings& settings)
 {
-    if (VertSize < 20) VertSize = 20;
-    if (VertSize > 10000) VertSize = 150;
-    if (HorSize < 25) HorSize = 25;
-    if (HorSize > 10000) HorSize = 100;
-    LineWidth = Repaired(LineWidth, 1, 30, 1);
-    PointSize = Repaired(PointSize, 1, 30, 6);
-    RefWidth = Repaired(RefWidth, 1, 30, 3);
-    GraphFont.Size = Repaired(GraphFont.Size, 1, 100, 10);
-    TableFont.Size = Repaired(TableFont.Size, 1, 200, 10);
-    TableDataDigits = Repaired(TableDataDigits, 0, 12, 6);
-    LabelFont.Size = Repaired(LabelFont.Size, 1, 200, 10);
-    LabelDataDigits = Repaired(LabelDataDigits, 0, 12, 6);
-    LabelSize = Repaired(LabelSize, 1, 100, 12);
-    StatusDigits = Repaired(StatusDigits, 0, 10, 6);
-    StatusSmithReadout = Repaired(StatusSmithReadout, 0, 4, 0);
-    CurrentScheme = Repaired(CurrentScheme, 0, kSchemeCount - 1, kSchemeBlack);
+    if (settings.VertSize < 20) settings.VertSize = 20;
+    if (settings.VertSize > 10000) settings.VertSize = 150;
+    if (settings.HorSize < 25) settings.HorSize = 25;
+    if (settings.HorSize > 10000) settings.HorSize = 100;
+    settings.LineWidth = Repaired(settings.LineWidth, 1, 30, 1);
+    settings.PointSize = Repaired(settings.PointSize, 1, 30, 6);
+    settings.RefWidth = Repaired(settings.RefWidth, 1, 30, 3);
+    settings.GraphFont.Size = Repaired(settings.GraphFont.Size, 1, 100, 10);
+    settings.TableFont.Size = Repaired(settings.TableFont.Size, 1, 200, 10);
+    settings.TableDataDigits = Repaired(settings.TableDataDigits, 0, 12, 6);
+    settings.LabelFont.Size = Repaired(settings.LabelFont.Size, 1, 200, 10);
+    settings.LabelDataDigits = Repaired(settings.LabelDataDigits, 0, 12, 6);
+    settings.LabelSize = Repaired(settings.LabelSize, 1, 100, 12);
+    settings.StatusDigits = Repaired(settings.StatusDigits, 0, 10, 6);
+    settings.StatusSmithReadout = Repaired(settings.StatusSmithReadout, 0, 4, 0);
+    settings.CurrentScheme = Repaired(settings.CurrentScheme, 0, kSchemeCount - 1, kSchemeBlack);
 }
 
 bool ExchangeFont(CXMLNode* node, FontRecord& font)
@@ -214,56 +169,56 @@ bool ExchangeFont(CXMLNode* node, FontRecord& font)
     return true;
 }
 
-bool ExchangeSettings(CXMLNode* root)
+bool ExchangeSettings(CXMLNode* root, ProgramSettings& settings)
 {
     if (CXMLNode* node = root->Child("Comunication")) {
-        ComPort = node->ExchangeEncoded("ComPort", ComPort);
-        BaudRate = node->ExchangeInt("BaudRate", BaudRate);
-        TimeOut = node->ExchangeInt("TimeOut", TimeOut);
-        AutoSave = ExchangeFlag(node, "AutoSave", AutoSave);
-        CreateBackup = ExchangeFlag(node, "CreateBackup", CreateBackup);
+        settings.ComPort = node->ExchangeEncoded("ComPort", settings.ComPort);
+        settings.BaudRate = node->ExchangeInt("BaudRate", settings.BaudRate);
+        settings.TimeOut = node->ExchangeInt("TimeOut", settings.TimeOut);
+        settings.AutoSave = ExchangeFlag(node, "AutoSave", settings.AutoSave);
+        settings.CreateBackup = ExchangeFlag(node, "CreateBackup", settings.CreateBackup);
     }
     if (CXMLNode* node = root->Child("Correction")) {
-        CorrectionFileName = node->ExchangeEncoded("name", CorrectionFileName);
-        ShortTraceName = node->ExchangeEncoded("short", ShortTraceName);
-        OpenTraceName = node->ExchangeEncoded("open", OpenTraceName);
-        CorrectionAlarmOff = node->ExchangeBool("alarm", CorrectionAlarmOff);
+        settings.CorrectionFileName = node->ExchangeEncoded("name", settings.CorrectionFileName);
+        settings.ShortTraceName = node->ExchangeEncoded("short", settings.ShortTraceName);
+        settings.OpenTraceName = node->ExchangeEncoded("open", settings.OpenTraceName);
+        settings.CorrectionAlarmOff = node->ExchangeBool("alarm", settings.CorrectionAlarmOff);
     }
     if (CXMLNode* node = root->Child("Reference")) {
-        ReferenceFileName = node->ExchangeEncoded("name", ReferenceFileName);
-        ReferenceTraceIndex = node->ExchangeInt("trace", ReferenceTraceIndex);
-        ShowReference = node->ExchangeBool("show", ShowReference);
-        ReferenceAlarmOff = node->ExchangeBool("alarm", ReferenceAlarmOff);
+        settings.ReferenceFileName = node->ExchangeEncoded("name", settings.ReferenceFileName);
+        settings.ReferenceTraceIndex = node->ExchangeInt("trace", settings.ReferenceTraceIndex);
+        settings.ShowReference = node->ExchangeBool("show", settings.ShowReference);
+        settings.ReferenceAlarmOff = node->ExchangeBool("alarm", settings.ReferenceAlarmOff);
     }
     if (CXMLNode* node = root->Child("ParseTraces")) {
-        ParseType = node->ExchangeInt("type", ParseType);
-        ParseThreshold = node->ExchangeDouble("thr", ParseThreshold);
-        ParseStopTime = node->ExchangeDouble("time", ParseStopTime);
-        ParseKeepOriginal = node->ExchangeBool("keep", ParseKeepOriginal);
+        settings.ParseType = node->ExchangeInt("type", settings.ParseType);
+        settings.ParseThreshold = node->ExchangeDouble("thr", settings.ParseThreshold);
+        settings.ParseStopTime = node->ExchangeDouble("time", settings.ParseStopTime);
+        settings.ParseKeepOriginal = node->ExchangeBool("keep", settings.ParseKeepOriginal);
     }
     if (CXMLNode* node = root->Child("Graph")) {
-        VertSize = node->ExchangeInt("VertSize", VertSize);
-        HorSize = node->ExchangeInt("HorSize", HorSize);
-        LineWidth = node->ExchangeInt("LineWidth", LineWidth);
-        PointSize = node->ExchangeInt("PointSize", PointSize);
-        RefWidth = node->ExchangeInt("RefWidth", RefWidth);
-        ExchangeFont(node->Child("Font"), GraphFont);
+        settings.VertSize = node->ExchangeInt("VertSize", settings.VertSize);
+        settings.HorSize = node->ExchangeInt("HorSize", settings.HorSize);
+        settings.LineWidth = node->ExchangeInt("LineWidth", settings.LineWidth);
+        settings.PointSize = node->ExchangeInt("PointSize", settings.PointSize);
+        settings.RefWidth = node->ExchangeInt("RefWidth", settings.RefWidth);
+        ExchangeFont(node->Child("Font"), settings.GraphFont);
     }
-    if (CXMLNode* node = root->Child("Colors")) ExchangeColors(node);
+    if (CXMLNode* node = root->Child("Colors")) ExchangeColors(node, settings);
     if (CXMLNode* node = root->Child("Table")) {
-        ExchangeFont(node->Child("Font"), TableFont);
-        TableDataDigits = node->ExchangeInt("DataDigits", TableDataDigits);
+        ExchangeFont(node->Child("Font"), settings.TableFont);
+        settings.TableDataDigits = node->ExchangeInt("DataDigits", settings.TableDataDigits);
     }
     if (CXMLNode* node = root->Child("Label")) {
-        ExchangeFont(node->Child("Font"), LabelFont);
-        LabelDataDigits = node->ExchangeInt("DataDigits", LabelDataDigits);
-        LabelSize = node->ExchangeInt("Size", LabelSize);
-        LabelVswrList = node->ExchangeEncoded("VSWR", LabelVswrList);
+        ExchangeFont(node->Child("Font"), settings.LabelFont);
+        settings.LabelDataDigits = node->ExchangeInt("DataDigits", settings.LabelDataDigits);
+        settings.LabelSize = node->ExchangeInt("Size", settings.LabelSize);
+        settings.LabelVswrList = node->ExchangeEncoded("VSWR", settings.LabelVswrList);
     }
     if (CXMLNode* node = root->Child("Status")) {
-        StatusDigits = node->ExchangeInt("Digits", StatusDigits);
-        StatusSmithReadout = node->ExchangeInt("Smith", StatusSmithReadout);
+        settings.StatusDigits = node->ExchangeInt("Digits", settings.StatusDigits);
+        settings.StatusSmithReadout = node->ExchangeInt("Smith", settings.StatusSmithReadout);
     }
-    if (!root->IsWriting()) ValidateSettings();
+    if (!root->IsWriting()) ValidateSettings(settings);
     return true;
 }

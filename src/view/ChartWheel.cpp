@@ -1,9 +1,9 @@
 #include "view/ChartWheel.h"
 
-#include "view/AxisMath.h"
-#include "view/ScaleUndo.h"
-#include "view/SmithGeometry.h"
-#include "view/ViewState.h"
+#include "view/chart/AxisMath.h"
+#include "view/document/ScaleUndo.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/document/ViewState.h"
 
 #include <algorithm>
 #include <cmath>

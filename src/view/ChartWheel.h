@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/PixelTypes.h"
+#include "view/document/PixelTypes.h"
 
 struct ViewState;
 

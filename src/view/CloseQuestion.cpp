@@ -1,11 +1,12 @@
 #include "view/CloseQuestion.h"
 
 #include "model/MessageBoxes.h"
-#include "view/ViewState.h"
+#include "view/document/RunInProgress.h"
+#include "view/document/ViewState.h"
 
 bool MayCloseDocument(const ViewState& view, const std::function<bool()>& saveAs)
 {
-    if (view.Busy) return false;
+    if (RunIsFilling(view)) return false;
     if (!view.Modified) return true;
     switch (AskYesNoCancel("Ombrelix", "Do you want to save the changes you made to " + view.DocumentName + " ?")) {
     case MessageAnswer::Yes:

@@ -1,6 +1,6 @@
 #include "view/ColorDialog.h"
 
-#include "view/ColorConversion.h"
+#include "view/canvas/ColorConversion.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,10 +1,10 @@
 #include "view/ColorItems.h"
 
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/ColorDialog.h"
-#include "view/DrawingHelpers.h"
+#include "view/canvas/DrawingHelpers.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -94,9 +94,9 @@ bool ChooseItemColor(QListWidget& list)
 
 bool ChooseColor(TColor& color)
 {
-    const std::optional<ColorDialogChoice> choice = RunColorDialog(color, CustomColors);
+    const std::optional<ColorDialogChoice> choice = RunColorDialog(color, Settings.CustomColors);
     if (!choice) return false;
     color = choice->Color == kNoColor ? kBlack : choice->Color;
-    CustomColors = choice->CustomColors;
+    Settings.CustomColors = choice->CustomColors;
     return true;
 }

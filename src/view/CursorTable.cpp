@@ -2,7 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Settings.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -46,7 +46,7 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole || !trace) return {};
     if (index.column() == 0) return QString::fromStdString(trace->Name);
     if (!trace->CursorValid) return QString();
-    return QString::fromStdString(FormatEng(TableDataDigits, index.column() == 1 ? trace->CursorR : trace->CursorX));
+    return QString::fromStdString(FormatEng(Settings.TableDataDigits, index.column() == 1 ? trace->CursorR : trace->CursorX));
 }
 
 QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -33,12 +33,12 @@ std::string DataGridCell(CTrace& trace, int row, int column)
     if (!trace.Data.GetPoint(row, f, R, X, t, &V, &I, &phase)) return {};
     if (column == 0) return std::to_string(row + 1);
     const double values[] = {f, R, X};
-    if (column <= 3) return FormatEng(TableDataDigits, values[column - 1]);
+    if (column <= 3) return FormatEng(Settings.TableDataDigits, values[column - 1]);
     int next = 4;
     if (trace.Time && column == next++) return FixedTwoDecimals(t);
     if (!trace.Vip) return {};
     const double vip[] = {V, I, phase};
     const int index = column - next;
     if (index < 0 || index > 2) return {};
-    return FormatEng(TableDataDigits, vip[index]);
+    return FormatEng(Settings.TableDataDigits, vip[index]);
 }

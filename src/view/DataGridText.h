@@ -13,7 +13,7 @@ class CTrace;
 std::vector<std::string> DataGridHeader(bool time, bool vip);
 
 // The text of point `row` (from 0) in a column: its number from 1; f, R and
-// X as displayed, V, I and phase, each with TableDataDigits digits; t in
+// X as displayed, V, I and phase, each with Settings.TableDataDigits digits; t in
 // seconds with two decimals (empty when it is not a number). Empty for a
 // point the trace does not have.
 std::string DataGridCell(CTrace& trace, int row, int column);

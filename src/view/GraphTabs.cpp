@@ -1,6 +1,6 @@
 #include "view/GraphTabs.h"
 
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "view/TrackBarPosition.h"
 
-#include "view/DrawLimits.h"
-#include "view/ViewState.h"
+#include "view/canvas/DrawLimits.h"
+#include "view/document/ViewState.h"
 
 #include <cmath>
 

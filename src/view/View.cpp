@@ -1,14 +1,14 @@
 #include "view/View.h"
 
 #include "model/Settings.h"
-#include "view/Canvas.h"
+#include "view/canvas/Canvas.h"
 #include "view/ChartPaintBox.h"
 #include "view/CloseQuestion.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/CursorTable.h"
 #include "view/DataGridModel.h"
 #include "view/GraphTabs.h"
-#include "view/ScaleUndo.h"
+#include "view/document/ScaleUndo.h"
 #include "view/ViewHost.h"
 
 #include <QCloseEvent>
@@ -68,7 +68,13 @@ TViewForm::TViewForm(CViewHost& host, QWidget* parent) : QWidget(parent), host_(
     FollowSubWindowActivation();
 }
 
-TViewForm::~TViewForm() = default;
+TViewForm::~TViewForm()
+{
+    // The grids' models read the view state, which is destroyed before the
+    // QWidget base: once hidden here, no grid asks for its header's sizes
+    // while the window is taken down.
+    hide();
+}
 
 void TViewForm::BuildControls()
 {
@@ -95,6 +101,7 @@ void TViewForm::BuildControls()
     PaintBox = new ChartPaintBox(chartArea);
     PaintBox->setObjectName("PaintBox");
     PaintBox->setAutoFillBackground(true);
+    PaintBox->setMouseTracking(true);
     chartLayout->addWidget(PaintBox, 1);
     DataGrid = new DataGridModel(Traces, this);
     DataStringGrid = MakeGrid(chartArea, "DataStringGrid", DataGrid, 80);
@@ -108,6 +115,7 @@ void TViewForm::BuildControls()
     SmithTrackBar->setRange(0, 10000);
     SmithTrackBar->setTickPosition(QSlider::NoTicks);
     StackedLayout(SmithPanel)->addWidget(SmithTrackBar);
+    connect(SmithTrackBar, &QSlider::valueChanged, this, &TViewForm::SmithTrackBarChange);
     chartLayout->addWidget(SmithPanel);
 
     TablePanel = new QFrame(TableSplitter);
@@ -156,6 +164,8 @@ void TViewForm::BuildControls()
                            static_cast<QObject*>(SmithTrackBar), static_cast<QObject*>(TableGrid->viewport())}) {
         child->installEventFilter(this);
     }
+    PaintBox->installEventFilter(this);
+    ConnectLabelMenu();
 }
 
 void TViewForm::UpdateCaption() { setWindowTitle(QString::fromStdString(DocumentName)); }

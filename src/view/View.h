@@ -1,13 +1,15 @@
 #pragma once
 
-#include "view/PixelTypes.h"
-#include "view/RunScreenPace.h"
-#include "view/ViewState.h"
+#include "view/chart/RunScreenPace.h"
+#include "view/document/PixelTypes.h"
+#include "view/document/ViewState.h"
 
 #include <QWidget>
 
 class CCanvas;
 class CTrace;
+struct CLabel;
+struct MouseAction;
 class CViewHost;
 class ChartPaintBox;
 class CursorTableModel;
@@ -99,7 +101,13 @@ public:
     // Each trace's R and X at the cursor, shown in the cursor table.
     void UpdateTableValues();
     // The Smith chart's track bar at the cursor value `value`.
+    // Without TrackBarGuard set, the position's change moves the cursor as a
+    // user's move of the track bar does.
     void SetTrackBarFrequency(double value);
+    // The track bar moved: the cursor takes the value of its position, and
+    // the cursor markers and the table follow. Nothing while TrackBarGuard
+    // is set or before a drawing of the Smith chart gave an X range.
+    void SmithTrackBarChange();
 
     // The mouse tool: 0 selection, 1 hand, -1 the other one. Always true.
     bool SetTool(int tool);
@@ -109,6 +117,33 @@ public:
 
     // The chart rectangle: the PaintBox's client area, from (0, 0).
     TRect PaintBoxRect() const;
+
+    // The chart's mouse (ChartMouse.h): a press also gives the track bar the
+    // keyboard focus and makes the window the active one; a left double
+    // click centres the chart, any other double click is a press.
+    void PaintBoxMouseDown(const MouseAction& action);
+    void PaintBoxMouseMove(const MouseAction& action);
+    void PaintBoxMouseUp(const MouseAction& action);
+    void PaintBoxDblClick(const MouseAction& action);
+    // The status bar's readout at a chart point (PointerReadout.h); show
+    // false empties it.
+    void ShowPointInfo(bool show, int x, int y);
+    // The pointer's shape over a chart point.
+    void UpdatePaintBoxCursor(int x, int y);
+
+    // The label menu at a chart point, its items shown and enabled for
+    // SelectedLabel; it pops up and returns at once.
+    void PopupLabelMenu(TPoint point);
+    void AddLabelMenuItemClick();
+    void EditLabelMenuItemClick();
+    void RemoveLabelMenuItemClick();
+    void DeleteLabelsMenuItemClick();
+    void HideLabelMenuItemClick();
+    void ShowHiddenMenuItemClick();
+    void AddMatchPointMenuItemClick();
+    // The "Edit label" dialog for the label; OK writes its text and its
+    // format, or the format of every label with "Apply to all labels".
+    void EditLabel(CLabel& label);
 
     QSplitter* TableSplitter = nullptr;
     QFrame* TablePanel = nullptr;
@@ -133,8 +168,15 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    friend class PaintBoxFeedback;
+
     void BuildControls();
+    void ConnectLabelMenu();
     void FollowSubWindowActivation();
+    void ActivateFromPress();
+    bool PaintBoxEvent(QEvent* event);
+    // A repaint during a drag paints over its figure: drawn again.
+    void RedrawDragFigure();
 
     CViewHost& host_;
     QMetaObject::Connection activation_;

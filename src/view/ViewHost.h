@@ -31,6 +31,12 @@ public:
     // pointer; empty texts clear them.
     virtual void ShowPointerReadout(const std::array<std::string, 3>& panels) = 0;
 
+    // The tools window: whether it is shown, and an impedance picked on the
+    // Smith chart handed to it as the match point of its selected row. A
+    // host without a tools window never shows one.
+    virtual bool ToolsWindowShown() const { return false; }
+    virtual void SetMatchPoint(double /*R*/, double /*X*/) {}
+
 protected:
     ~CViewHost() = default;
 };

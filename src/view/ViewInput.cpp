@@ -6,6 +6,7 @@
 #include "view/View.h"
 #include "view/ViewHost.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QTableView>
 #include <QWheelEvent>
@@ -20,6 +21,8 @@ bool TViewForm::SetTool(int tool)
 {
     if (tool == HandTool) return true;
     HandTool = tool == -1 ? 1 - HandTool : tool;
+    const QPoint pointer = PaintBox->mapFromGlobal(QCursor::pos());
+    UpdatePaintBoxCursor(pointer.x(), pointer.y());
     return true;
 }
 
@@ -36,6 +39,7 @@ void TViewForm::keyPressEvent(QKeyEvent* event)
 
 bool TViewForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == PaintBox && PaintBoxEvent(event)) return true;
     if (event->type() == QEvent::KeyPress) FormKeyDown(static_cast<QKeyEvent*>(event)->key());
     // Without a chosen row the cursor table does not scroll under the wheel.
     if (event->type() == QEvent::Wheel && watched == TableGrid->viewport() &&

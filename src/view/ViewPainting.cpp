@@ -2,11 +2,11 @@
 // image export, and what a run or a replay draws between two repaints.
 
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/ChartIncrements.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/chart/ChartIncrements.h"
 #include "view/ChartPaintBox.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/DataGridModel.h"
 #include "view/View.h"
 
@@ -43,13 +43,20 @@ void TViewForm::FormPaint()
         }
     }
     PaintBox->ShowBitmap(bitmap);
+    RedrawDragFigure();
 }
 
 void TViewForm::DrawChart(CCanvas& canvas, const TRect& rect)
 {
     DrawChartContent(*this, canvas, rect);
     if (!TableVisible || GraphKind == kGraphData) return;
-    if (GraphKind == kGraphSmith) SetTrackBarFrequency(CursorX);
+    if (GraphKind == kGraphSmith) {
+        // The track bar follows the cursor; its change must neither snap
+        // CursorX to a track-bar step nor draw markers into the old picture.
+        TrackBarGuard = true;
+        SetTrackBarFrequency(CursorX);
+        TrackBarGuard = false;
+    }
     UpdateTableValues();
 }
 

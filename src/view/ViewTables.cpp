@@ -2,11 +2,15 @@
 // under the charts, with the Smith chart's track bar that moves the cursor.
 
 #include "model/Settings.h"
+#include "view/ChartPaintBox.h"
 #include "view/CursorTable.h"
 #include "view/DataGridModel.h"
 #include "view/ReplayLimit.h"
+#include "view/ScaleCommands.h"
 #include "view/TrackBarPosition.h"
 #include "view/View.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartFigures.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -23,10 +27,10 @@ int FontPixelHeight(int size) { return (std::abs(size) * 96 + 36) / 72; }
 
 QFont TableQFont()
 {
-    QFont font(QString::fromStdString(TableFont.Name));
-    font.setPixelSize(std::max(1, FontPixelHeight(TableFont.Size)));
-    font.setBold(TableFont.Bold);
-    font.setItalic(TableFont.Italic);
+    QFont font(QString::fromStdString(Settings.TableFont.Name));
+    font.setPixelSize(std::max(1, FontPixelHeight(Settings.TableFont.Size)));
+    font.setBold(Settings.TableFont.Bold);
+    font.setItalic(Settings.TableFont.Italic);
     return font;
 }
 
@@ -54,7 +58,7 @@ void TViewForm::UpdateTableRows()
     const QFont font = TableQFont();
     TableGrid->setFont(font);
     TableGrid->horizontalHeader()->setFont(font);
-    const int rowHeight = static_cast<int>(FontPixelHeight(TableFont.Size) * 1.2 + 6);
+    const int rowHeight = static_cast<int>(FontPixelHeight(Settings.TableFont.Size) * 1.2 + 6);
     TableGrid->verticalHeader()->setMinimumSectionSize(1);
     TableGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
     TableGrid->horizontalHeader()->setFixedHeight(rowHeight);
@@ -75,4 +79,22 @@ void TViewForm::UpdateTableValues()
 void TViewForm::SetTrackBarFrequency(double value)
 {
     SmithTrackBar->setValue(TrackBarPosition(*this, value, SmithTrackBar->minimum(), SmithTrackBar->maximum()));
+}
+
+void TViewForm::SmithTrackBarChange()
+{
+    if (TrackBarGuard || !(DrawnExtents[kExtentMinX] < DrawnExtents[kExtentMaxX])) return;
+    QImage& bitmap = PaintBox->Bitmap();
+    const double x = TrackBarFrequency(*this, SmithTrackBar->value(), SmithTrackBar->minimum(), SmithTrackBar->maximum());
+    if (bitmap.isNull()) {
+        CursorX = x;
+    } else {
+        CCanvas canvas(bitmap);
+        // Drawn again where they are, the XOR markers vanish.
+        DrawCursorMarkers(*this, canvas, false, 0);
+        CursorX = x;
+        DrawCursorMarkers(*this, canvas, true, CursorX);
+    }
+    PaintBox->update();
+    UpdateTableValues();
 }

@@ -1,4 +1,5 @@
 #include "app/DocumentSave.h"
+#include "view/document/DocumentTree.h"
 
 #include <gtest/gtest.h>
 

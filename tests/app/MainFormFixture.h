@@ -26,8 +26,8 @@ protected:
     MainFormFixture()
     {
         ProgramFolder = Folder();
-        CorrectionAlarmOff = true;
-        ReferenceAlarmOff = true;
+        Settings.CorrectionAlarmOff = true;
+        Settings.ReferenceAlarmOff = true;
         CurrentRunSettings = RunSettings{};
         StartupFromList = false;
         ShortStandard.Clear();

@@ -29,6 +29,21 @@ TEST(QtMessageSink, ShowsTextPlainWithTheRightButtons)
     EXPECT_EQ(save->escapeButton(), save->button(QMessageBox::Cancel));
 }
 
+TEST(QtMessageSink, ShortAndEmptyCaptionsShowAsTheyAre)
+{
+    for (const char* caption : {"Read", ""}) {
+        const auto box = BuildMessageBox(MessageKind::Warning, caption, "Time-out");
+        box->show();
+        EXPECT_GE(box->width(), 360) << caption;
+        box->hide();
+    }
+    EXPECT_EQ(BuildMessageBox(MessageKind::Warning, "Read", "Time-out")->windowTitle(), "Read");
+    // An empty title would be replaced by the program's name.
+    const QString blank = BuildMessageBox(MessageKind::Info, "", "Connected to:\nQV7101")->windowTitle();
+    EXPECT_FALSE(blank.isEmpty());
+    EXPECT_TRUE(blank.trimmed().isEmpty());
+}
+
 TEST(QtMessageSink, AnswersWithTheButtonPressed)
 {
     QtMessageSink sink;

@@ -2,8 +2,9 @@
 #include "SimulatorProcess.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
-#include "view/ChartKinds.h"
+#include "view/document/ChartKinds.h"
 #include "view/View.h"
+#include "view/document/RunInProgress.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,13 +39,13 @@ protected:
     RunMeasurement()
     {
         main->FormShow();
-        TimeOut = 500;
+        Settings.TimeOut = 500;
     }
 
     void StartAnalyzer(const std::vector<std::string>& options = {})
     {
         analyzer = std::make_unique<CSimulatorProcess>(options);
-        ComPort = analyzer->DevicePath();
+        Settings.ComPort = analyzer->DevicePath();
     }
 
     // Presses Run; `whileRunning` runs inside the run, at the first moment
@@ -54,7 +55,7 @@ protected:
         DuringTheRun seen;
         QTimer::singleShot(0, &control(), [&] {
             TViewControlForm& form = control();
-            seen.running = form.Running;
+            seen.running = RunInProgress();
             seen.busy = main->ActiveView() && main->ActiveView()->Busy;
             seen.runEnabled = form.RunBtn->isEnabled();
             seen.stopEnabled = form.StopBtn->isEnabled();
@@ -112,7 +113,7 @@ TEST_F(RunMeasurement, ARunWithoutADocumentMakesNonameOneWithTheTraceRunOne)
     EXPECT_FALSE(seen.saveEnabled);
     EXPECT_EQ(seen.pageAfterClick, control().RunTabSheet);
 
-    EXPECT_FALSE(control().Running);
+    EXPECT_FALSE(RunInProgress());
     EXPECT_TRUE(control().RunBtn->isEnabled());
     EXPECT_FALSE(control().StopBtn->isEnabled());
     EXPECT_EQ(control().RunProgressBar->value(), 0);
@@ -178,7 +179,7 @@ TEST_F(RunMeasurement, StopEndsTheSweepAfterThePointInHand)
 
 TEST_F(RunMeasurement, APortThatIsNotThereLeavesAnEmptyModifiedTrace)
 {
-    ComPort = File("no-such-port");
+    Settings.ComPort = File("no-such-port");
     Run();
     ASSERT_EQ(messages.boxes().size(), 1u);
     EXPECT_EQ(messages.boxes()[0].caption, "Connect");
@@ -188,7 +189,7 @@ TEST_F(RunMeasurement, APortThatIsNotThereLeavesAnEmptyModifiedTrace)
     EXPECT_EQ(Trace(*view, 0).Data.Count(), 0);
     EXPECT_TRUE(Trace(*view, 0).Selected);
     EXPECT_TRUE(view->Modified);
-    EXPECT_FALSE(control().Running);
+    EXPECT_FALSE(RunInProgress());
 }
 
 TEST_F(RunMeasurement, InvalidSettingsStartNothing)
@@ -203,8 +204,8 @@ TEST_F(RunMeasurement, InvalidSettingsStartNothing)
 TEST_F(RunMeasurement, AutoSaveKeepsThePreviousFileAsTheBackup)
 {
     StartAnalyzer();
-    AutoSave = true;
-    CreateBackup = true;
+    Settings.AutoSave = true;
+    Settings.CreateBackup = true;
     ASSERT_TRUE(WriteFileReplacing(File("antenna.csv"), "the previous measurement"));
     ASSERT_TRUE(WriteFileReplacing(File("antenna.csv~"), "an older backup"));
     TViewForm& view = main->CreateView("antenna");
@@ -231,8 +232,8 @@ TEST_F(RunMeasurement, AutoSaveKeepsThePreviousFileAsTheBackup)
 TEST_F(RunMeasurement, AFailedAutoSaveLeavesTheDocumentModified)
 {
     StartAnalyzer();
-    AutoSave = true;
-    CreateBackup = true;
+    Settings.AutoSave = true;
+    Settings.CreateBackup = true;
     TViewForm& view = main->CreateView("Noname1");
     view.FileName = File("gone/antenna.csv");
 
@@ -246,10 +247,10 @@ TEST_F(RunMeasurement, AFailedAutoSaveLeavesTheDocumentModified)
 TEST_F(RunMeasurement, WithoutAutoSaveOrAFileNameNothingIsWritten)
 {
     StartAnalyzer();
-    AutoSave = true;
+    Settings.AutoSave = true;
     main->CreateView("Noname1");
     Run();
-    AutoSave = false;
+    Settings.AutoSave = false;
     TViewForm& named = main->CreateView("antenna.csv");
     named.FileName = File("antenna.csv");
     Run();

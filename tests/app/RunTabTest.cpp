@@ -100,8 +100,9 @@ TEST_F(RunTab, ALoadedCorrectionFileShowsItsStandardsAtOnce)
         trace.Data.Append(10, 1, 2);
         trace.Exchange(root.AddChild("Trace"));
     }
-    ASSERT_TRUE(root.SaveToFile(ProgramFolder + CorrectionFileName));
+    ASSERT_TRUE(root.SaveToFile(ProgramFolder + Settings.CorrectionFileName));
     LoadCorrection(true);
+    control().RunSettingsToControls(); // as every caller of a correction load does
     ASSERT_TRUE(messages.boxes().empty());
     EXPECT_TRUE(control().RunCorrectionShortCheckBox->isEnabled());
     EXPECT_TRUE(control().RunCorrectionShortCheckBox->isChecked());

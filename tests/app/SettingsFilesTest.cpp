@@ -13,7 +13,7 @@ class SettingsFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
+        SetDefaults(Settings);
         SettingsList.clear();
         MRUList.clear();
         StartupFromList = false;
@@ -85,7 +85,7 @@ TEST_F(SettingsFiles, ASavedFileRestoresEverything)
     CurrentRunSettings.from = 3.5;
     CurrentRunSettings.samples = 201;
     MRUList = {"/a/one.csv", "/b/two.csv"};
-    VertSize = 170;
+    Settings.VertSize = 170;
     int controlWindowCalls = 0;
     windows_.exchangeControlWindow = [&](CXMLNode* element) {
         ++controlWindowCalls;
@@ -104,14 +104,14 @@ TEST_F(SettingsFiles, ASavedFileRestoresEverything)
     windows_.main = WindowPlacement{};
     CurrentRunSettings = RunSettings{};
     MRUList.clear();
-    SetDefaults();
+    SetDefaults(Settings);
     ASSERT_TRUE(ExchangeSettingsFile(kSettingsLoad, file, windows_));
     EXPECT_EQ(windows_.main.Top, 40);
     EXPECT_EQ(windows_.main.Width, 800);
     EXPECT_EQ(CurrentRunSettings.from, 3.5);
     EXPECT_EQ(CurrentRunSettings.samples, 201);
     EXPECT_EQ(MRUList, (std::vector<std::string>{"/a/one.csv", "/b/two.csv"}));
-    EXPECT_EQ(VertSize, 170);
+    EXPECT_EQ(Settings.VertSize, 170);
     EXPECT_EQ(controlWindowCalls, 2);
 }
 
@@ -181,12 +181,12 @@ TEST_F(SettingsFiles, APathWithAQuoteCannotSpoilTheFile)
 {
     const std::string file = dir_.File("quote.omt");
     MRUList = {"/a/say \"hi\".csv", "/b/plain.csv"};
-    VertSize = 180;
+    Settings.VertSize = 180;
     ASSERT_TRUE(ExchangeSettingsFile(kSettingsSave, file, windows_));
-    VertSize = 150;
+    Settings.VertSize = 150;
     ASSERT_TRUE(ExchangeSettingsFile(kSettingsLoad, file, windows_));
     EXPECT_EQ(MRUList, (std::vector<std::string>{"/b/plain.csv"}));
-    EXPECT_EQ(VertSize, 180);
+    EXPECT_EQ(Settings.VertSize, 180);
 }
 
 TEST_F(SettingsFiles, AFileThatCannotBeReadChangesNothing)
@@ -197,7 +197,7 @@ TEST_F(SettingsFiles, AFileThatCannotBeReadChangesNothing)
     windows_.main.Top = 33;
     EXPECT_FALSE(ExchangeSettingsFile(kSettingsLoad, file, windows_));
     EXPECT_FALSE(ExchangeSettingsFile(kSettingsLoad, dir_.File("missing.omt"), windows_));
-    EXPECT_EQ(VertSize, 150);
+    EXPECT_EQ(Settings.VertSize, 150);
     EXPECT_EQ(MRUList.size(), 1u);
     EXPECT_EQ(windows_.main.Top, 33);
 }

@@ -1,7 +1,10 @@
 #include "MainFormFixture.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
 #include "model/XMLNode.h"
 #include "view/View.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -56,6 +59,26 @@ TEST_F(StartupShutdown, TheSettingsFileRestoresRunSettingsAndTheControlWindow)
     EXPECT_EQ(MRUList, std::vector<std::string>{"/data/antenna.csv"});
 }
 
+TEST_F(StartupShutdown, TheRunTabShowsTheCorrectionLoadedAtStart)
+{
+    CXMLNode root("Traces");
+    for (const char* name : {"short", "open", "75"}) {
+        CTrace trace;
+        trace.Name = name;
+        trace.Data.Append(10, 1, 2);
+        trace.Exchange(root.AddChild("Trace"));
+    }
+    ASSERT_TRUE(root.SaveToFile(ProgramFolder + Settings.CorrectionFileName));
+    CXMLNode settings("OB_settings");
+    settings.AddChild("Run")->SetAttributeBool("correction", true);
+    ASSERT_TRUE(settings.SaveToFile(File("ombrelix.omt")));
+
+    main->FormShow();
+    EXPECT_TRUE(messages.boxes().empty());
+    EXPECT_EQ(control().RunCorrectionZCheckBox->text(), "Z = 75");
+    EXPECT_TRUE(control().RunCorrectionShortCheckBox->isChecked());
+}
+
 TEST_F(StartupShutdown, ASettingsFileThatFailsToLoadSurvivesTheShutDown)
 {
     const std::string broken = "<OB_settings><Graph VertSize=\"170\"";
@@ -69,7 +92,7 @@ TEST_F(StartupShutdown, ASettingsFileThatFailsToLoadSurvivesTheShutDown)
                            "Load Settings|Can't read the file, or wrong file format:\n" + File("ombrelix.omt") +
                                "\nIt is kept as:\n" + File("ombrelix.omt.bad"),
                        }));
-    EXPECT_EQ(VertSize, 150);
+    EXPECT_EQ(Settings.VertSize, 150);
 
     EXPECT_TRUE(main->close());
     EXPECT_EQ(Read(File("ombrelix.omt.bad")), broken);

@@ -108,9 +108,11 @@ TEST_F(MeasurementRunTest, PointByPointAveragesEachPoint)
     EXPECT_TRUE(Warnings().empty());
 }
 
-TEST_F(MeasurementRunTest, CorrectionAppliesOnceEvenToAGarbageLine)
+TEST_F(MeasurementRunTest, CorrectionAppliesOnceEvenToAPartialLine)
 {
-    StartAnalyzer({"--id", "QV7100", "--load", "50", "--garbage-at", "2"});
+    // The second line holds only its frequency: R and X stay as measured
+    // at the point before and are corrected once again, not twice.
+    StartAnalyzer({"--id", "QV7100", "--load", "50", "--partial-at", "2"});
     settings.samples = 3;
     settings.loglin = kSpacingLin;
     settings.correction = true;
@@ -121,28 +123,69 @@ TEST_F(MeasurementRunTest, CorrectionAppliesOnceEvenToAGarbageLine)
     Run();
 
     ASSERT_EQ(listener.points.size(), 3u);
-    // The garbage line keeps the measured values of the point before.
-    EXPECT_EQ(listener.points[1].f, listener.points[0].f);
+    EXPECT_NEAR(listener.points[1].f, 15, 1e-9);
     EXPECT_EQ(listener.points[1].R, 51);
-    EXPECT_EQ(listener.points[1].X, listener.points[0].f);
+    EXPECT_EQ(listener.points[1].X, listener.points[1].f);
     EXPECT_NEAR(listener.points[2].f, 20, 1e-9);
     EXPECT_EQ(listener.points[2].R, 51);
-    EXPECT_EQ(listener.points[2].X, listener.points[2].f);
     EXPECT_TRUE(Warnings().empty());
 }
 
-TEST_F(MeasurementRunTest, GarbageLineFromOtherDeviceKeepsItsFrequency)
+TEST_F(MeasurementRunTest, GarbageLineGivesNoPointAndOneWarningAtTheEnd)
 {
+    const std::vector<std::string> warnings{"Read|1 answer line could not be read"};
+
+    // A device sweep of another device: the other points keep their own
+    // frequencies.
     StartAnalyzer(Options(kSeriesRLC, {"--id", "AA-55 ZOOM", "--garbage-at", "2"}));
     settings.samples = 3;
     settings.loglin = kSpacingLin;
     Run();
+    ASSERT_EQ(listener.points.size(), 2u);
+    EXPECT_EQ(listener.points[0].f, 10);
+    EXPECT_EQ(listener.points[1].f, 20);
+    ExpectImpedance(listener.points[1], SeriesRLC(20));
+    EXPECT_EQ(Warnings(), warnings);
 
-    ASSERT_EQ(listener.points.size(), 3u);
-    EXPECT_EQ(listener.points[1].f, 15);
-    EXPECT_EQ(listener.points[1].R, listener.points[0].R);
-    EXPECT_EQ(listener.points[1].X, listener.points[0].X);
-    ExpectImpedance(listener.points[2], SeriesRLC(20));
+    // Point by point, R 50, garbage, 52 | 53, 54, 55: the point is the mean
+    // of the answers that could be read.
+    listener.points.clear();
+    messages.log().boxes.clear();
+    StartAnalyzer({"--id", "QV7102", "--load", "50", "--drift", "1", "--garbage-at", "2"});
+    settings.samples = 2;
+    settings.average = 3;
+    Run();
+    ASSERT_EQ(listener.points.size(), 2u);
+    EXPECT_NEAR(listener.points[0].R, 51, 1e-9);
+    EXPECT_NEAR(listener.points[1].R, 54, 1e-9);
+    EXPECT_EQ(Warnings(), warnings);
+}
+
+TEST_F(MeasurementRunTest, CrLfLineEndsGiveTheSameTraceAsCr)
+{
+    const struct {
+        const char* identification;
+        int average;
+    } cases[] = {{"QV7101", 1}, {"AA-55 ZOOM", 1}, {"QV7101", 2}, {"AA-55 ZOOM", 2}};
+    for (const auto& c : cases) {
+        settings.samples = 7;
+        settings.average = c.average;
+        std::vector<PointRecord> traces[2];
+        for (int crlf = 0; crlf < 2; ++crlf) {
+            listener.points.clear();
+            StartAnalyzer(Options(kSeriesRLC, {"--id", c.identification, "--line-end", crlf ? "crlf" : "cr"}));
+            Run();
+            traces[crlf] = listener.points;
+        }
+        ASSERT_EQ(traces[1].size(), 7u) << c.identification << " average " << c.average;
+        for (std::size_t i = 0; i < traces[0].size(); ++i) {
+            EXPECT_EQ(traces[1][i].f, traces[0][i].f);
+            EXPECT_EQ(traces[1][i].R, traces[0][i].R);
+            EXPECT_EQ(traces[1][i].X, traces[0][i].X);
+        }
+        EXPECT_NEAR(traces[1][6].f, 20, 1e-9);
+        ExpectImpedance(traces[1][6], SeriesRLC(20));
+    }
     EXPECT_TRUE(Warnings().empty());
 }
 
@@ -157,6 +200,52 @@ TEST_F(MeasurementRunTest, StopInDeviceSweepSendsCarriageReturnAndKeepsThePoints
     EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rG\r");
     EXPECT_TRUE(Warnings().empty());
     EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(MeasurementRunTest, StoppedSweepsReachTheAnalyzerAndLeaveNothingBehind)
+{
+    // The analyzer sends 20 more lines after the stop and hears nothing
+    // else meanwhile; every next run must still find it ready.
+    StartAnalyzer(
+        Options(kSeriesRLC, {"--id", "QV7101", "--line-end", "crlf", "--stop-lag", "20", "--line-delay", "1"}));
+    settings.samples = 2000;
+    std::string expected;
+    for (int run = 0; run < 10; ++run) {
+        listener.points.clear();
+        listener.stopWhen = [this] { return listener.points.size() == 3; };
+        Run();
+        ASSERT_EQ(listener.points.size(), 3u) << "run " << run;
+        ExpectImpedance(listener.points[2], SeriesRLC(listener.points[2].f));
+        expected += "VCformat\rrecZ\rS10.000000\rE20.000000\rP2000\rG\r";
+    }
+    EXPECT_EQ(Received(), expected);
+    EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(MeasurementRunTest, RunAfterAStoppedLongSweepIdentifiesTheAnalyzer)
+{
+    StartAnalyzer(Options(kSeriesRLC, {"--id", "QV7101"}));
+    settings.from = 1;
+    settings.to = 30;
+    settings.samples = 200000;
+    settings.loglin = kSpacingLin;
+    listener.stopWhen = [this] { return listener.points.size() == 1000; };
+    Run();
+    ASSERT_EQ(listener.points.size(), 1000u);
+
+    listener.points.clear();
+    listener.stopWhen = [] { return false; };
+    settings.samples = 2000;
+    Run();
+
+    EXPECT_EQ(Received(), "VCformat\rrecZ\rS1.000000\rE30.000000\rP200000\rN\r"
+                          "VCformat\rrecZ\rS1.000000\rE30.000000\rP2000\rN");
+    ASSERT_EQ(listener.points.size(), 2000u);
+    for (std::size_t i = 0; i < listener.points.size(); i += 333) {
+        EXPECT_NEAR(listener.points[i].f, 1 + 29.0 / 1999 * static_cast<double>(i), 1e-6);
+        ExpectImpedance(listener.points[i], SeriesRLC(listener.points[i].f));
+    }
+    EXPECT_TRUE(Warnings().empty());
 }
 
 TEST_F(MeasurementRunTest, StopInPointByPointEndsAtOnceWithoutThePointUnderWay)

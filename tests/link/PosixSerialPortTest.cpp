@@ -89,6 +89,31 @@ TEST_F(PosixSerialPortTest, ReadTimesOutWhenNothingArrives)
     EXPECT_EQ(byte, 'x');
 }
 
+TEST_F(PosixSerialPortTest, WrittenBytesLeaveBeforeTheCloseAndOldInputIsDropped)
+{
+    // The Stop of a sweep is a "\r" written just before the port closes;
+    // the close must not throw it away, however often it happens.
+    terminal.HoldDeviceOpen();
+    for (int run = 0; run < 20; ++run) {
+        ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
+        ASSERT_TRUE(port.Write("\r"));
+        port.Close();
+    }
+    EXPECT_EQ(ReceivedFromPort(20), std::string(20, '\r'));
+
+    // What the analyzer sent while nobody listened, or what the last run
+    // left unread, is gone when the port opens again.
+    SendToPort("1000000,50,0\r\n");
+    ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
+    SendToPort("QV7101\r");
+    EXPECT_EQ(ReadFromPort(7), "QV7101\r");
+    SendToPort("END\r");
+    port.Close();
+    ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
+    char byte = 0;
+    EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::TimeOut);
+}
+
 TEST_F(PosixSerialPortTest, HangUpFailsReadsAndWrites)
 {
     ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();

@@ -24,6 +24,19 @@ TEST_F(SimulatedLinkTest, IdentificationAnswersGiveTheModel)
     EXPECT_TRUE(Warnings().empty());
 }
 
+TEST_F(SimulatedLinkTest, StaleLinesInThePortDoNotReachIdentification)
+{
+    StartAnalyzer({"--id", "QV7102", "--line-end", "crlf", "--stale", "14000000,50.5,-3.2\r\nEND"});
+    std::optional<CPortSession> session = link.OpenPort(Serial());
+    ASSERT_TRUE(session);
+    EXPECT_EQ(link.ConnectedModel(), DeviceModel::QV7102);
+    EXPECT_TRUE(session->WritePort("recZ\r"));
+    std::string line;
+    EXPECT_TRUE(session->ReadAnswerLine(line, 256));
+    EXPECT_EQ(line, "OK");
+    EXPECT_TRUE(Warnings().empty());
+}
+
 TEST_F(SimulatedLinkTest, CrLfLineEndsLeaveAnEmptyLineBehind)
 {
     StartAnalyzer({"--id", "QV7101", "--line-end", "crlf"});

@@ -27,7 +27,6 @@ protected:
         ClearStandards();
         CurrentRunSettings = RunSettings{};
         ReferenceTraces.reset();
-        SetRunSettingsToControls(nullptr);
     }
     static void ClearStandards()
     {
@@ -155,11 +154,7 @@ TEST_F(Correction, LoadsTheStandardsByTheirNames)
     TempDir dir;
     ProgramFolder = dir.path().string() + "/";
     WriteCorrectionFile(dir, {{"short", 0.1}, {"open", 900}, {"load", 7}, {"75 ohm", 74}, {"Short", 5}});
-    int shown = 0;
-    SetRunSettingsToControls([&] { ++shown; });
-
     LoadCorrection(false);
-    EXPECT_EQ(shown, 1);
     EXPECT_TRUE(CurrentRunSettings.useShort);
     EXPECT_TRUE(CurrentRunSettings.useOpen);
     EXPECT_TRUE(CurrentRunSettings.useZ);
@@ -202,28 +197,44 @@ TEST_F(Correction, AFileThatCannotBeReadChangesNothing)
     CurrentRunSettings.useShort = true;
     ScopedMessageRecorder recorder;
 
-    CorrectionAlarmOff = true;
+    Settings.CorrectionAlarmOff = true;
     LoadCorrection(false);
     EXPECT_TRUE(recorder.boxes().empty());
     LoadCorrection(true);
     ASSERT_EQ(recorder.boxes().size(), 1u);
     EXPECT_EQ(recorder.boxes()[0].caption, "");
     EXPECT_EQ(recorder.boxes()[0].text, "Can't load correction file:\n" + dir.File("correction.csv"));
-    CorrectionAlarmOff = false;
+    Settings.CorrectionAlarmOff = false;
     LoadCorrection(false);
     EXPECT_EQ(recorder.boxes().size(), 2u);
     EXPECT_EQ(ShortStandard.Count(), 1);
     EXPECT_TRUE(CurrentRunSettings.useShort);
 
-    CorrectionFileName = "";
+    Settings.CorrectionFileName = "";
     LoadCorrection(true);
     EXPECT_EQ(recorder.boxes().size(), 2u);
+}
+
+TEST_F(Correction, AFileChosenOutsideTheProgramFolderIsKeptByItsFullPath)
+{
+    TempDir program, elsewhere;
+    ProgramFolder = program.path().string() + "/";
+    EXPECT_EQ(CorrectionNameForFile(program.File("cal.csv"), ProgramFolder), "cal.csv");
+    EXPECT_EQ(CorrectionNameForFile(program.path().string() + "/sub/../cal.csv", ProgramFolder), "cal.csv");
+    EXPECT_EQ(CorrectionNameForFile(elsewhere.File("cal.csv"), ProgramFolder), elsewhere.File("cal.csv"));
+    EXPECT_EQ(CorrectionNameForFile(program.File("sub/cal.csv"), ProgramFolder), program.File("sub/cal.csv"));
+
+    WriteCorrectionFile(elsewhere, {{"short", 0.1}});
+    Settings.CorrectionFileName = CorrectionNameForFile(elsewhere.File("correction.csv"), ProgramFolder);
+    LoadCorrection(false);
+    EXPECT_TRUE(CurrentRunSettings.useShort);
+    EXPECT_EQ(ShortStandard.Count(), 2);
 }
 
 TEST_F(Correction, LoadsTheReferenceTraces)
 {
     TempDir dir;
-    ReferenceFileName = dir.File("reference.csv");
+    Settings.ReferenceFileName = dir.File("reference.csv");
     CXMLNode document("Ombrelix");
     CXMLNode* traces = document.AddChild("Traces");
     for (const char* name : {"a", "b"}) {
@@ -232,21 +243,21 @@ TEST_F(Correction, LoadsTheReferenceTraces)
         trace.Data.Append(1, 2, 3);
         trace.Exchange(traces->AddChild("Trace"));
     }
-    ASSERT_TRUE(document.SaveToFile(ReferenceFileName));
+    ASSERT_TRUE(document.SaveToFile(Settings.ReferenceFileName));
 
-    ReferenceTraceIndex = 1;
+    Settings.ReferenceTraceIndex = 1;
     LoadReference(false);
     ASSERT_TRUE(ReferenceTraces);
     EXPECT_EQ(ReferenceTraces->Count(), 2);
     EXPECT_EQ(ReferenceTraces->Get(1)->Name, "b");
     EXPECT_EQ(ReferenceTraces->Owner, nullptr);
-    EXPECT_EQ(ReferenceTraceIndex, 1); // the first load keeps the stored index
+    EXPECT_EQ(Settings.ReferenceTraceIndex, 1); // the first load keeps the stored index
 
     ScopedMessageRecorder recorder;
-    ReferenceFileName = dir.File("missing.csv");
+    Settings.ReferenceFileName = dir.File("missing.csv");
     LoadReference(true);
     EXPECT_FALSE(ReferenceTraces);
-    EXPECT_EQ(ReferenceTraceIndex, -1);
+    EXPECT_EQ(Settings.ReferenceTraceIndex, -1);
     ASSERT_EQ(recorder.boxes().size(), 1u);
     EXPECT_EQ(recorder.boxes()[0].caption, "Open reference");
     EXPECT_EQ(recorder.boxes()[0].text, "Cannot open reference file");

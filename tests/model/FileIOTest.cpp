@@ -1,11 +1,10 @@
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "model/FileIO.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -21,29 +20,6 @@ size_t FilesIn(const std::filesystem::path& dir)
 {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
-
-// Limits the size of files this process may write, so that a write fails
-// part-way even for a user whom permissions do not stop.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
 
 TEST(FileIO, ReplacesAFileWithItsNewContent)
 {

@@ -9,7 +9,7 @@ namespace {
 std::string SettingsText()
 {
     CXMLNode root("OB_settings");
-    ExchangeSettings(&root);
+    ExchangeSettings(&root, Settings);
     std::string text;
     root.WriteTo(text, 0);
     return text;
@@ -19,16 +19,16 @@ void LoadSettingsText(const std::string& text)
 {
     CXMLNode root("OB_settings");
     ASSERT_TRUE(root.LoadFromText(text));
-    ExchangeSettings(&root);
+    ExchangeSettings(&root, Settings);
 }
 
-class Settings : public ::testing::Test {
+class ProgramSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetDefaults(); }
+    void SetUp() override { SetDefaults(Settings); }
     SettingsSnapshot snapshot_;
 };
 
-TEST_F(Settings, WritesEveryGroupAfterTheDefaults)
+TEST_F(ProgramSettingsTest, WritesEveryGroupAfterTheDefaults)
 {
     const std::string expected =
         "<OB_settings>\r\n"
@@ -59,131 +59,131 @@ TEST_F(Settings, WritesEveryGroupAfterTheDefaults)
         "  <Status Digits=\"6\" Smith=\"0\" />\r\n"
         "</OB_settings>\r\n";
     EXPECT_EQ(SettingsText(), expected);
-    EXPECT_EQ(TableFont.Color, SchemeColor(kColorText));
-    EXPECT_EQ(LabelFont.Color, SchemeColor(kColorLabel));
+    EXPECT_EQ(Settings.TableFont.Color, SchemeColor(kColorText));
+    EXPECT_EQ(Settings.LabelFont.Color, SchemeColor(kColorLabel));
 }
 
-TEST_F(Settings, ReadsBackWhatItWrote)
+TEST_F(ProgramSettingsTest, ReadsBackWhatItWrote)
 {
-    ComPort = "/dev/pts/3";
-    BaudRate = 115200;
-    AutoSave = true;
-    ParseThreshold = 0.125;
-    VertSize = 222;
-    GraphFont = FontRecord{"DejaVu Sans", 14, true, true, 0};
-    CurrentScheme = kSchemeWhite;
-    ColorTable[kColorGrid][2] = RGBColor(1, 2, 3);
-    LabelVswrList = "1.5, 2";
+    Settings.ComPort = "/dev/pts/3";
+    Settings.BaudRate = 115200;
+    Settings.AutoSave = true;
+    Settings.ParseThreshold = 0.125;
+    Settings.VertSize = 222;
+    Settings.GraphFont = FontRecord{"DejaVu Sans", 14, true, true, 0};
+    Settings.CurrentScheme = kSchemeWhite;
+    Settings.ColorTable[kColorGrid][2] = RGBColor(1, 2, 3);
+    Settings.LabelVswrList = "1.5, 2";
     const std::string text = SettingsText();
 
-    SetDefaults();
-    ComPort = "COM1";
-    BaudRate = 9600;
-    AutoSave = false;
-    ParseThreshold = 0;
+    SetDefaults(Settings);
+    Settings.ComPort = "COM1";
+    Settings.BaudRate = 9600;
+    Settings.AutoSave = false;
+    Settings.ParseThreshold = 0;
     LoadSettingsText(text);
-    EXPECT_EQ(ComPort, "/dev/pts/3");
-    EXPECT_EQ(BaudRate, 115200);
-    EXPECT_TRUE(AutoSave);
-    EXPECT_EQ(ParseThreshold, 0.125);
-    EXPECT_EQ(VertSize, 222);
-    EXPECT_EQ(GraphFont.Name, "DejaVu Sans");
-    EXPECT_EQ(GraphFont.Size, 14);
-    EXPECT_TRUE(GraphFont.Bold);
-    EXPECT_TRUE(GraphFont.Italic);
-    EXPECT_EQ(CurrentScheme, kSchemeWhite);
-    EXPECT_EQ(ColorTable[kColorGrid][2], RGBColor(1, 2, 3));
-    EXPECT_EQ(LabelVswrList, "1.5, 2");
+    EXPECT_EQ(Settings.ComPort, "/dev/pts/3");
+    EXPECT_EQ(Settings.BaudRate, 115200);
+    EXPECT_TRUE(Settings.AutoSave);
+    EXPECT_EQ(Settings.ParseThreshold, 0.125);
+    EXPECT_EQ(Settings.VertSize, 222);
+    EXPECT_EQ(Settings.GraphFont.Name, "DejaVu Sans");
+    EXPECT_EQ(Settings.GraphFont.Size, 14);
+    EXPECT_TRUE(Settings.GraphFont.Bold);
+    EXPECT_TRUE(Settings.GraphFont.Italic);
+    EXPECT_EQ(Settings.CurrentScheme, kSchemeWhite);
+    EXPECT_EQ(Settings.ColorTable[kColorGrid][2], RGBColor(1, 2, 3));
+    EXPECT_EQ(Settings.LabelVswrList, "1.5, 2");
 }
 
-TEST_F(Settings, EverySchemeKeepsItsReferenceColour)
+TEST_F(ProgramSettingsTest, EverySchemeKeepsItsReferenceColour)
 {
-    ColorTable[kColorReference][0] = RGBColor(10, 0, 0);
-    ColorTable[kColorReference][1] = RGBColor(20, 0, 0);
-    ColorTable[kColorReference][2] = RGBColor(30, 0, 0);
+    Settings.ColorTable[kColorReference][0] = RGBColor(10, 0, 0);
+    Settings.ColorTable[kColorReference][1] = RGBColor(20, 0, 0);
+    Settings.ColorTable[kColorReference][2] = RGBColor(30, 0, 0);
     const std::string text = SettingsText();
-    SetDefaults();
+    SetDefaults(Settings);
     LoadSettingsText(text);
-    EXPECT_EQ(ColorTable[kColorReference][0], RGBColor(10, 0, 0));
-    EXPECT_EQ(ColorTable[kColorReference][1], RGBColor(20, 0, 0));
-    EXPECT_EQ(ColorTable[kColorReference][2], RGBColor(30, 0, 0));
+    EXPECT_EQ(Settings.ColorTable[kColorReference][0], RGBColor(10, 0, 0));
+    EXPECT_EQ(Settings.ColorTable[kColorReference][1], RGBColor(20, 0, 0));
+    EXPECT_EQ(Settings.ColorTable[kColorReference][2], RGBColor(30, 0, 0));
 }
 
-TEST_F(Settings, AnOldFileGivesEverySchemeTheFirstReferenceColour)
+TEST_F(ProgramSettingsTest, AnOldFileGivesEverySchemeTheFirstReferenceColour)
 {
     LoadSettingsText("<OB_settings><Colors Ref=\"1,1,1\" Ref=\"2,2,2\" Ref=\"3,3,3\">"
                      "<Scheme1 Bck=\"9,9,9\" /><Scheme2 /><Scheme3 /></Colors></OB_settings>");
-    EXPECT_EQ(ColorTable[kColorBackground][0], RGBColor(9, 9, 9));
-    for (int scheme = 0; scheme < 3; ++scheme) EXPECT_EQ(ColorTable[kColorReference][scheme], RGBColor(1, 1, 1));
+    EXPECT_EQ(Settings.ColorTable[kColorBackground][0], RGBColor(9, 9, 9));
+    for (int scheme = 0; scheme < 3; ++scheme) EXPECT_EQ(Settings.ColorTable[kColorReference][scheme], RGBColor(1, 1, 1));
 }
 
-TEST_F(Settings, RepairsValuesOutOfRange)
+TEST_F(ProgramSettingsTest, RepairsValuesOutOfRange)
 {
     const struct {
         const char* file;
         int* value;
         int expected;
     } cases[] = {
-        {"<Graph VertSize=\"5\" />", &VertSize, 20},
-        {"<Graph VertSize=\"20000\" />", &VertSize, 150},
-        {"<Graph HorSize=\"3\" />", &HorSize, 25},
-        {"<Graph HorSize=\"10001\" />", &HorSize, 100},
-        {"<Graph LineWidth=\"31\" />", &LineWidth, 1},
-        {"<Graph PointSize=\"0\" />", &PointSize, 6},
-        {"<Graph RefWidth=\"0\" />", &RefWidth, 3},
-        {"<Graph RefWidth=\"1000\" />", &RefWidth, 3},
-        {"<Graph><Font Size=\"101\" /></Graph>", &GraphFont.Size, 10},
-        {"<Table DataDigits=\"13\" />", &TableDataDigits, 6},
-        {"<Table DataDigits=\"12\" />", &TableDataDigits, 12},
-        {"<Table><Font Size=\"200\" /></Table>", &TableFont.Size, 200},
-        {"<Label Size=\"0\" DataDigits=\"-1\" />", &LabelSize, 12},
-        {"<Label DataDigits=\"-1\" />", &LabelDataDigits, 6},
-        {"<Status Smith=\"7\" />", &StatusSmithReadout, 0},
-        {"<Status Digits=\"11\" />", &StatusDigits, 6},
-        {"<Colors Scheme=\"3\" />", &CurrentScheme, 0},
-        {"<Colors Scheme=\"-1\" />", &CurrentScheme, 0},
-        {"<Colors Scheme=\"2\" />", &CurrentScheme, 2},
+        {"<Graph VertSize=\"5\" />", &Settings.VertSize, 20},
+        {"<Graph VertSize=\"20000\" />", &Settings.VertSize, 150},
+        {"<Graph HorSize=\"3\" />", &Settings.HorSize, 25},
+        {"<Graph HorSize=\"10001\" />", &Settings.HorSize, 100},
+        {"<Graph LineWidth=\"31\" />", &Settings.LineWidth, 1},
+        {"<Graph PointSize=\"0\" />", &Settings.PointSize, 6},
+        {"<Graph RefWidth=\"0\" />", &Settings.RefWidth, 3},
+        {"<Graph RefWidth=\"1000\" />", &Settings.RefWidth, 3},
+        {"<Graph><Font Size=\"101\" /></Graph>", &Settings.GraphFont.Size, 10},
+        {"<Table DataDigits=\"13\" />", &Settings.TableDataDigits, 6},
+        {"<Table DataDigits=\"12\" />", &Settings.TableDataDigits, 12},
+        {"<Table><Font Size=\"200\" /></Table>", &Settings.TableFont.Size, 200},
+        {"<Label Size=\"0\" DataDigits=\"-1\" />", &Settings.LabelSize, 12},
+        {"<Label DataDigits=\"-1\" />", &Settings.LabelDataDigits, 6},
+        {"<Status Smith=\"7\" />", &Settings.StatusSmithReadout, 0},
+        {"<Status Digits=\"11\" />", &Settings.StatusDigits, 6},
+        {"<Colors Scheme=\"3\" />", &Settings.CurrentScheme, 0},
+        {"<Colors Scheme=\"-1\" />", &Settings.CurrentScheme, 0},
+        {"<Colors Scheme=\"2\" />", &Settings.CurrentScheme, 2},
     };
     for (const auto& c : cases) {
-        SetDefaults();
+        SetDefaults(Settings);
         LoadSettingsText(std::string("<OB_settings>") + c.file + "</OB_settings>");
         EXPECT_EQ(*c.value, c.expected) << c.file;
     }
 }
 
-TEST_F(Settings, MissingGroupsAndAttributesKeepTheirValues)
+TEST_F(ProgramSettingsTest, MissingGroupsAndAttributesKeepTheirValues)
 {
-    VertSize = 333;
-    GraphFont.Bold = true;
+    Settings.VertSize = 333;
+    Settings.GraphFont.Bold = true;
     LoadSettingsText("<OB_settings><Comunication AutoSave=\"2\" /></OB_settings>");
-    EXPECT_EQ(VertSize, 333);
-    EXPECT_TRUE(AutoSave);
-    EXPECT_TRUE(GraphFont.Bold);
+    EXPECT_EQ(Settings.VertSize, 333);
+    EXPECT_TRUE(Settings.AutoSave);
+    EXPECT_TRUE(Settings.GraphFont.Bold);
 
     // A font element without style attributes means no style.
     LoadSettingsText("<OB_settings><Graph><Font Name=\"Arial\" /></Graph></OB_settings>");
-    EXPECT_EQ(GraphFont.Name, "Arial");
-    EXPECT_EQ(GraphFont.Size, 10);
-    EXPECT_FALSE(GraphFont.Bold);
+    EXPECT_EQ(Settings.GraphFont.Name, "Arial");
+    EXPECT_EQ(Settings.GraphFont.Size, 10);
+    EXPECT_FALSE(Settings.GraphFont.Bold);
 }
 
-TEST_F(Settings, AFontNameCannotBreakTheFile)
+TEST_F(ProgramSettingsTest, AFontNameCannotBreakTheFile)
 {
-    TableFont.Name = "Evil\" Font <x>";
+    Settings.TableFont.Name = "Evil\" Font <x>";
     const std::string text = SettingsText();
     EXPECT_NE(text.find("Name=\"Evil Font x\""), std::string::npos);
-    TableFont.Name = "";
+    Settings.TableFont.Name = "";
     LoadSettingsText(text);
-    EXPECT_EQ(TableFont.Name, "Evil Font x");
-    EXPECT_EQ(LabelVswrList, "1.22, 2.0, 3.0, 4.0");
+    EXPECT_EQ(Settings.TableFont.Name, "Evil Font x");
+    EXPECT_EQ(Settings.LabelVswrList, "1.22, 2.0, 3.0, 4.0");
 }
 
-TEST_F(Settings, SchemeColorFollowsTheSchemeInUse)
+TEST_F(ProgramSettingsTest, SchemeColorFollowsTheSchemeInUse)
 {
     EXPECT_EQ(SchemeColor(kColorBackground), RGBColor(0, 0, 0));
-    CurrentScheme = kSchemeWhite;
+    Settings.CurrentScheme = kSchemeWhite;
     EXPECT_EQ(SchemeColor(kColorBackground), RGBColor(255, 255, 255));
-    CurrentScheme = 9;
+    Settings.CurrentScheme = 9;
     EXPECT_EQ(SchemeColor(kColorBackground), RGBColor(0, 0, 0));
     EXPECT_STREQ(ColorKey(kColorDimmed), "Dimmed1");
     EXPECT_STREQ(ColorName(kColorTrajectories), "Trajectories");

@@ -160,7 +160,7 @@ TEST(Trace, FilesKeepTheMeasuredPointsAndTheClipboardTheDisplayedOnes)
 TEST(Trace, ANewTraceTakesTheTraceColourOfTheScheme)
 {
     CTrace trace;
-    EXPECT_EQ(trace.Color, ColorTable[kColorTrace1][CurrentScheme]);
+    EXPECT_EQ(trace.Color, Settings.ColorTable[kColorTrace1][Settings.CurrentScheme]);
     EXPECT_TRUE(trace.Name.empty());
     EXPECT_EQ(trace.Data.Count(), 0);
     EXPECT_EQ(trace.Data.Owner, &trace);

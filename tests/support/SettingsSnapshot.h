@@ -1,32 +1,23 @@
 #pragma once
 
 #include "model/Settings.h"
-#include "model/XMLNode.h"
+
+#include <string>
 
 // Keeps the program-wide settings as they were and puts them back when the
 // test is over, so tests that change them do not leak into each other.
 class SettingsSnapshot {
 public:
-    SettingsSnapshot()
-    {
-        ExchangeSettings(&saved_);
-        std::string text;
-        saved_.WriteTo(text, 0);
-        text_ = text;
-        folder_ = ProgramFolder;
-    }
+    SettingsSnapshot() : saved_(Settings), folder_(ProgramFolder) {}
     ~SettingsSnapshot()
     {
-        CXMLNode root("OB_settings");
-        root.LoadFromText(text_);
-        ExchangeSettings(&root);
+        Settings = saved_;
         ProgramFolder = folder_;
     }
     SettingsSnapshot(const SettingsSnapshot&) = delete;
     SettingsSnapshot& operator=(const SettingsSnapshot&) = delete;
 
 private:
-    CXMLNode saved_{"OB_settings"};
-    std::string text_;
+    ProgramSettings saved_;
     std::string folder_;
 };

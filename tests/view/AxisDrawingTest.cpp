@@ -1,11 +1,11 @@
 #include "CanvasTestSupport.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/AxisDrawing.h"
-#include "view/AxisMarks.h"
-#include "view/AxisMath.h"
-#include "view/Canvas.h"
-#include "view/ViewState.h"
+#include "view/chart/AxisDrawing.h"
+#include "view/chart/AxisMarks.h"
+#include "view/chart/AxisMath.h"
+#include "view/canvas/Canvas.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ class AxisDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
+        SetDefaults(Settings);
         canvas_.SetPenColor(kGrey);
         CFont font;
         font.Height = 13;

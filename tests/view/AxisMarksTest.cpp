@@ -1,8 +1,8 @@
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/AxisMarks.h"
-#include "view/AxisMath.h"
-#include "view/ViewState.h"
+#include "view/chart/AxisMarks.h"
+#include "view/chart/AxisMath.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ std::vector<double> LabelledValues(const std::vector<AxisMark>& marks)
 
 class AxisMarks : public ::testing::Test {
 protected:
-    void SetUp() override { SetDefaults(); } // VertSize 150, HorSize 100
+    void SetUp() override { SetDefaults(Settings); } // Settings.VertSize 150, Settings.HorSize 100
     SettingsSnapshot snapshot_;
 };
 
@@ -127,7 +127,7 @@ TEST_F(AxisMarks, XDrawsNothingOnADegenerateAxisAndBoundsTheLines)
     EXPECT_TRUE(XAxisMarks(view, 600).empty());
     view.HorLeft[kHorF] = -1e19;
     view.HorRight[kHorF] = 1e19;
-    VertSize = 1;
+    Settings.VertSize = 1;
     EXPECT_LE(XAxisMarks(view, 60000).size(), 100u);
 }
 

@@ -1,5 +1,5 @@
-#include "view/AxisMath.h"
-#include "view/ViewState.h"
+#include "view/chart/AxisMath.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "CanvasTestSupport.h"
-#include "view/Canvas.h"
-#include "view/ClipGuard.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ClipGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Color.h"
-#include "view/PixelTypes.h"
+#include "view/document/PixelTypes.h"
 
 #include <QImage>
 

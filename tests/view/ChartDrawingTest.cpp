@@ -6,13 +6,13 @@
 #include "SettingsSnapshot.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/ChartFigures.h"
-#include "view/ChartLayout.h"
-#include "view/ColorConversion.h"
-#include "view/DrawLimits.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/chart/ChartFigures.h"
+#include "view/chart/ChartLayout.h"
+#include "view/canvas/ColorConversion.h"
+#include "view/canvas/DrawLimits.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,8 @@ class ChartDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
-        CurrentScheme = kSchemeWhite;
+        SetDefaults(Settings);
+        Settings.CurrentScheme = kSchemeWhite;
         view_.GraphKind = kGraphRX;
     }
 
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(ChartDrawing, TheRowHeightComesFromTheChartFont)
 {
-    GraphFont.Size = 12;
+    Settings.GraphFont.Size = 12;
     Draw({0, 0, 400, 300});
     EXPECT_EQ(view_.RowHeight, 26);
     EXPECT_EQ(view_.PlotHeight, 300 - 52);
@@ -139,17 +139,17 @@ TEST_F(ChartDrawing, TheSmithChartShowsItsRampAndTracesInColourButInBlackAndWhit
     view_.GraphKind = kGraphSmith;
     CTrace& trace = AddTrace(view_, Sweep(300));
     trace.Color = RGBColor(10, 200, 30);
-    UseGradient = true;
+    Settings.UseGradient = true;
     const QImage ramp = Draw();
     EXPECT_EQ(PixelColor(ramp, 10 + 75, 15), RainbowColor(75, 150));
     EXPECT_EQ(PixelsOf(ramp, trace.Color), 0); // the gradient colours the trace
 
-    UseGradient = false;
+    Settings.UseGradient = false;
     EXPECT_GT(PixelsOf(Draw(), trace.Color), 100);
     EXPECT_EQ(PixelColor(Draw(), 10 + 75, 15), SchemeColor(kColorBackground));
 
-    CurrentScheme = kSchemeBlackAndWhite;
-    UseGradient = true;
+    Settings.CurrentScheme = kSchemeBlackAndWhite;
+    Settings.UseGradient = true;
     const QImage blackAndWhite = Draw();
     EXPECT_EQ(PixelColor(blackAndWhite, 10 + 75, 15), SchemeColor(kColorBackground));
     EXPECT_GT(PixelsOf(blackAndWhite, 0), 100);
@@ -162,10 +162,10 @@ TEST_F(ChartDrawing, TheReferenceTraceIsOverlaidWhenShown)
     auto reference = std::make_unique<CTrace>();
     for (const PointRecord& p : Sweep(300)) reference->Data.Append(p.f, p.R, p.X);
     ReferenceTraces->Add(std::move(reference));
-    ReferenceTraceIndex = 0;
-    ShowReference = true;
+    Settings.ReferenceTraceIndex = 0;
+    Settings.ShowReference = true;
     EXPECT_GT(PixelsOf(Draw(), SchemeColor(kColorReference)), 100);
-    ReferenceTraceIndex = 1; // no such trace
+    Settings.ReferenceTraceIndex = 1; // no such trace
     EXPECT_EQ(PixelsOf(Draw(), SchemeColor(kColorReference)), 0);
     ReferenceTraces.reset();
 }

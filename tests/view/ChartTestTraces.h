@@ -2,7 +2,7 @@
 
 #include "model/PointRecord.h"
 #include "model/Trace.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <cmath>
 #include <memory>

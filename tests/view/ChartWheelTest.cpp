@@ -1,6 +1,6 @@
 #include "view/ChartWheel.h"
-#include "view/SmithGeometry.h"
-#include "view/ViewState.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "CanvasTestSupport.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ColorConversion.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ColorConversion.h"
 #include "view/ColorDialog.h"
 #include "view/ColorItems.h"
 
@@ -101,7 +101,7 @@ TEST(ColorItems, TheDelegateDrawsTheItemsColour)
 
 class ColorChoice : public ::testing::Test {
 protected:
-    void SetUp() override { CustomColors = "ColorA=0000FF"; }
+    void SetUp() override { Settings.CustomColors = "ColorA=0000FF"; }
     SettingsSnapshot snapshot_;
 };
 
@@ -113,7 +113,7 @@ TEST_F(ColorChoice, AConfirmedDialogSetsTheColourAndKeepsTheCustomColours)
     EXPECT_EQ(color, 0x336699u);
     EXPECT_EQ(dialog.shownColor, kGrey);
     EXPECT_EQ(dialog.shownCustom, "ColorA=0000FF");
-    EXPECT_EQ(CustomColors, "ColorA=00FF00");
+    EXPECT_EQ(Settings.CustomColors, "ColorA=00FF00");
 }
 
 TEST_F(ColorChoice, NoColourBecomesBlack)
@@ -130,7 +130,7 @@ TEST_F(ColorChoice, ACancelledDialogChangesNothing)
     TColor color = kGrey;
     EXPECT_FALSE(ChooseColor(color));
     EXPECT_EQ(color, kGrey);
-    EXPECT_EQ(CustomColors, "ColorA=0000FF");
+    EXPECT_EQ(Settings.CustomColors, "ColorA=0000FF");
 }
 
 TEST_F(ColorChoice, TheSelectedItemTakesTheChosenColour)

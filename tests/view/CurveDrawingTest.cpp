@@ -6,10 +6,10 @@
 #include "ChartTestTraces.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
+#include "view/canvas/Canvas.h"
 #include "view/ReplayLimit.h"
-#include "view/TraceCurve.h"
-#include "view/ViewState.h"
+#include "view/chart/TraceCurve.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ class CurveDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
+        SetDefaults(Settings);
         view_.HorLeft[kHorF] = 0;
         view_.HorRight[kHorF] = 100;
         view_.GraphKind = kGraphRX;
@@ -72,7 +72,7 @@ TEST_F(CurveDrawing, EachKindPlacesItsValuesBetweenTopAndBot)
     EXPECT_EQ(Draw({At(25, 40, -20)}, 0), (std::vector<TPoint>{{50, 40}}));
     EXPECT_EQ(Draw({At(25, 40, -20)}, 1), (std::vector<TPoint>{{50, 70}}));
     EXPECT_EQ(view_.MarkerRects[0].X, 25);
-    EXPECT_EQ(view_.MarkerRects[0].Rect, (TRect{44, 64, 56, 76})); // PointSize around it
+    EXPECT_EQ(view_.MarkerRects[0].Rect, (TRect{44, 64, 56, 76})); // Settings.PointSize around it
 
     view_.GraphKind = kGraphZMagPhase; // |30 + j40| = 50 of 100 .. -100
     EXPECT_EQ(Draw({At(25, 30, 40)}, 0), (std::vector<TPoint>{{50, 35}}));

@@ -1,7 +1,7 @@
 #include "ChartTestTraces.h"
-#include "view/CurveValues.h"
+#include "view/chart/CurveValues.h"
 #include "view/ReplayLimit.h"
-#include "view/ViewState.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "view/DrawLimits.h"
+#include "view/canvas/DrawLimits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "CanvasTestSupport.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ColorConversion.h"
-#include "view/DrawingHelpers.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/ColorConversion.h"
+#include "view/canvas/DrawingHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ constexpr TColor kWhite = 0xFFFFFF;
 
 class DrawingHelpers : public ::testing::Test {
 protected:
-    void SetUp() override { SetDefaults(); }
+    void SetUp() override { SetDefaults(Settings); }
     SettingsSnapshot snapshot_;
 };
 

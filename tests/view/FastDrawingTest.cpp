@@ -7,10 +7,10 @@
 #include "SettingsSnapshot.h"
 #include "model/Correction.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/CurvePlotter.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/canvas/CurvePlotter.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -80,8 +80,8 @@ class FastDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
-        CurrentScheme = kSchemeWhite;
+        SetDefaults(Settings);
+        Settings.CurrentScheme = kSchemeWhite;
         view_.HorLeft[kHorF] = 1;
         view_.HorRight[kHorF] = 100;
     }
@@ -92,7 +92,7 @@ protected:
         for (const int width : {1, 2, 3}) {
             for (const bool symbols : {false, true}) {
                 for (const bool line : {true, false}) {
-                    LineWidth = width;
+                    Settings.LineWidth = width;
                     view_.ShowDataPoints = symbols;
                     view_.ShowLine = line;
                     ExpectSameDrawing(view_,
@@ -151,14 +151,14 @@ TEST_F(FastDrawing, SmithChartsWithGradientReferenceAndTransitions)
     auto reference = std::make_unique<CTrace>();
     for (const PointRecord& p : Noise(2000, 5, 200)) reference->Data.Append(p.f, p.R, p.X);
     ReferenceTraces->Add(std::move(reference));
-    ReferenceTraceIndex = 0;
-    ShowReference = true;
+    Settings.ReferenceTraceIndex = 0;
+    Settings.ShowReference = true;
     view_.GraphKind = kGraphSmith;
     for (const double scale : {1.0, 0.3}) {
         view_.SmithScale = scale;
-        UseGradient = false;
+        Settings.UseGradient = false;
         ExpectSameForEveryPen("Smith chart scale " + std::to_string(scale));
-        UseGradient = true;
+        Settings.UseGradient = true;
         ExpectSameForEveryPen("Smith chart with gradient, scale " + std::to_string(scale));
     }
     ReferenceTraces.reset();
@@ -188,9 +188,9 @@ TEST_F(FastDrawing, SmithChartsThatPaintOverThemselves)
         view_.Traces.Clear();
         AddTrace(view_, *points);
         AddTrace(view_, Sweep(3000), "second");
-        UseGradient = false;
+        Settings.UseGradient = false;
         ExpectSameForEveryPen(name);
-        UseGradient = true;
+        Settings.UseGradient = true;
         view_.ShowDataPoints = true;
         ExpectSameDrawing(view_, std::string(name) + " with gradient", true);
     }

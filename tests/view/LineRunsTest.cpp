@@ -1,7 +1,7 @@
 #include "CanvasTestSupport.h"
-#include "view/Canvas.h"
-#include "view/LineRuns.h"
-#include "view/PenFootprint.h"
+#include "view/canvas/Canvas.h"
+#include "view/canvas/LineRuns.h"
+#include "view/canvas/PenFootprint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "ChartTestTraces.h"
 #include "SettingsSnapshot.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/ChartDrawing.h"
-#include "view/MarkerRects.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartDrawing.h"
+#include "view/document/MarkerRects.h"
+#include "view/document/ViewState.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ TEST(MarkerRects, AFullTableGrowsRatherThanBeingWrittenPastItsEnd)
 TEST(MarkerRects, EachDrawingRebuildsTheTableInTheStorageOfTheLastOne)
 {
     const SettingsSnapshot snapshot;
-    SetDefaults();
+    SetDefaults(Settings);
     ViewState view;
     view.GraphKind = kGraphRX;
     AddTrace(view, Noise(500, 9));
@@ -79,7 +79,7 @@ TEST(MarkerRects, EachDrawingRebuildsTheTableInTheStorageOfTheLastOne)
 TEST(MarkerRects, ADrawingLeavesTheTableToBeBuiltWhereItsPointsNowAre)
 {
     const SettingsSnapshot snapshot;
-    SetDefaults();
+    SetDefaults(Settings);
     ViewState view;
     view.HorLeft[kHorF] = 0;
     view.HorRight[kHorF] = 100;

@@ -21,6 +21,8 @@ public:
     void ScreenEditsFromView() override { ++screenRefreshes; }
     void ScreenValuesFromView() override { ++screenValueRefreshes; }
     void ShowPointerReadout(const std::array<std::string, 3>& panels) override { readouts.push_back(panels); }
+    bool ToolsWindowShown() const override { return toolsShown; }
+    void SetMatchPoint(double R, double X) override { matchPoints.emplace_back(R, X); }
 
     std::vector<std::pair<bool, TViewForm*>> activations;
     std::vector<TViewForm*> saved;
@@ -29,4 +31,6 @@ public:
     int screenRefreshes = 0;
     int screenValueRefreshes = 0;
     std::vector<std::array<std::string, 3>> readouts;
+    bool toolsShown = false;
+    std::vector<std::pair<double, double>> matchPoints;
 };

@@ -1,7 +1,7 @@
-#include "view/DrawLimits.h"
-#include "view/SmithGeometry.h"
-#include "view/SmithGridTable.h"
-#include "view/ViewState.h"
+#include "view/canvas/DrawLimits.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/chart/SmithGridTable.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "CanvasTestSupport.h"
-#include "view/Canvas.h"
-#include "view/SmithGeometry.h"
-#include "view/SmithGrid.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/SmithGeometry.h"
+#include "view/chart/SmithGrid.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 

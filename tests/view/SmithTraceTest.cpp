@@ -7,11 +7,11 @@
 #include "model/Correction.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
-#include "view/Canvas.h"
-#include "view/DrawnExtents.h"
-#include "view/SmithMatches.h"
-#include "view/SmithTrace.h"
-#include "view/ViewState.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/DrawnExtents.h"
+#include "view/chart/SmithMatches.h"
+#include "view/chart/SmithTrace.h"
+#include "view/document/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ class SmithTrace : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
+        SetDefaults(Settings);
         view_.GraphKind = kGraphSmith;
         view_.SmithRect = kChart;
         view_.ShowMatchNumbers = false;
@@ -80,8 +80,8 @@ TEST_F(SmithTrace, PointsGoWhereTheirGammaIs)
 TEST_F(SmithTrace, NothingMeasuredBreaksTheCurveAndHasNoColourOfTheRamp)
 {
     view_.ShowDataPoints = false;
-    UseGradient = true;
-    CurrentScheme = kSchemeWhite;
+    Settings.UseGradient = true;
+    Settings.CurrentScheme = kSchemeWhite;
     DrawCurve({Z(1, 50, 0), Z(2, 0, 0), Z(3, 150, 0), Z(4, 50, 50)});
     EXPECT_FALSE(IsSet(image_, 125, 100)); // no line across the gap
     // The three measured points count 0, 1, 2: the last segment is drawn in
@@ -91,8 +91,8 @@ TEST_F(SmithTrace, NothingMeasuredBreaksTheCurveAndHasNoColourOfTheRamp)
 
 TEST_F(SmithTrace, ALoneMeasuredPointUnderTheGradientIsBlue)
 {
-    UseGradient = true;
-    CurrentScheme = kSchemeWhite;
+    Settings.UseGradient = true;
+    Settings.CurrentScheme = kSchemeWhite;
     DrawCurve({Z(1, 50, 0)});
     EXPECT_EQ(PixelColor(image_, 94, 100), RainbowColor(0, 1));
     EXPECT_EQ(RainbowColor(0, 1), RGBColor(0, 0, 255));
@@ -121,7 +121,7 @@ TEST_F(SmithTrace, EmptyMatchSlotsAreNotDrawn)
     trace.Data.MatchPoints[kXMax].R = 50;
     trace.Data.MatchPoints[kXMax].X = 0;
     DrawMatchPoints(trace, view_, canvas);
-    EXPECT_TRUE(IsSet(image_, 100, 88)); // the top of a circle of 2 PointSize
+    EXPECT_TRUE(IsSet(image_, 100, 88)); // the top of a circle of 2 Settings.PointSize
     EXPECT_FALSE(IsSet(image_, 100, 100));
 }
 
@@ -130,7 +130,7 @@ TEST_F(SmithTrace, MatchPointAndTransitionTexts)
     MatchPoint center;
     center.R = 52.5;
     center.X = -3;
-    TableDataDigits = 3;
+    Settings.TableDataDigits = 3;
     EXPECT_EQ(MatchPointLabel(kCenter, center),
               "Center (R=" + FormatEng(3, 52.5) + "; X=" + FormatEng(3, -3) + ")");
     EXPECT_EQ(MatchPointLabel(kRMax, center), "3");

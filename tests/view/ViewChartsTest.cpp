@@ -11,14 +11,14 @@
 #include "model/Settings.h"
 #include "view/ChartPaintBox.h"
 #include "view/CursorTable.h"
-#include "view/CurveScale.h"
+#include "view/chart/CurveScale.h"
 #include "view/DataGridModel.h"
-#include "view/DrawLimits.h"
+#include "view/canvas/DrawLimits.h"
 #include "view/ReplayLimit.h"
-#include "view/ChartIncrements.h"
-#include "view/Canvas.h"
-#include "view/RunScreenPace.h"
 #include "view/View.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartIncrements.h"
+#include "view/chart/RunScreenPace.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -54,8 +54,8 @@ class ViewCharts : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
-        CurrentScheme = kSchemeWhite;
+        SetDefaults(Settings);
+        Settings.CurrentScheme = kSchemeWhite;
         view_ = std::make_unique<TViewForm>(host_);
     }
 
@@ -99,7 +99,7 @@ TEST_F(ViewCharts, ThePointListSaysWhyItIsEmpty)
 TEST_F(ViewCharts, ThePointListHasTheColumnsOfTheTracesFlags)
 {
     CTrace& trace = AddTrace(*view_, {{12.5, 50, -7.25, 0.004, 1.5, 0.25, 30}});
-    TableDataDigits = 4;
+    Settings.TableDataDigits = 4;
     view_->FillDataGrid();
     EXPECT_EQ(Header(Grid()), (QStringList{"N", "f(MHz)", "R", "X", "t(s)", "V", "I", "Phase"}));
     EXPECT_EQ(Cell(Grid(), 0, 0), "1");
@@ -150,7 +150,7 @@ TEST_F(ViewCharts, ARunIncrementAddsOneRowAndTheNewestSegment)
     trace.Data.Append(60, -30, 50);
     view_->DrawRunIncrement();
     EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{2, 2}}));
-    EXPECT_EQ(Cell(Grid(), 2, 2).toStdString(), FormatEng(TableDataDigits, -30));
+    EXPECT_EQ(Cell(Grid(), 2, 2).toStdString(), FormatEng(Settings.TableDataDigits, -30));
 
     // Every changed pixel lies on the segment of R or of X from the second
     // point to the third.
@@ -219,7 +219,7 @@ TEST_F(ViewCharts, ARunSegmentReportsEveryPixelItChanged)
     for (const int kind : {kGraphRX, kGraphSmith, kGraphVip}) {
         for (const int width : {1, 3}) {
             for (const bool symbols : {false, true}) {
-                LineWidth = width;
+                Settings.LineWidth = width;
                 view_->ShowDataPoints = symbols;
                 ShowChart(kind);
                 view_->FormPaint();
@@ -287,8 +287,8 @@ TEST_F(ViewCharts, TheCursorTableShowsEachTracesValuesAtTheCursor)
     EXPECT_EQ(Table().rowCount(), 2);
     EXPECT_EQ(Header(Table()), (QStringList{QString::fromStdString(FormatEng(6, 20)), "R", "X"}));
     EXPECT_EQ(Cell(Table(), 0, 0), "near");
-    EXPECT_EQ(Cell(Table(), 0, 1).toStdString(), FormatEng(TableDataDigits, 30));
-    EXPECT_EQ(Cell(Table(), 0, 2).toStdString(), FormatEng(TableDataDigits, 5));
+    EXPECT_EQ(Cell(Table(), 0, 1).toStdString(), FormatEng(Settings.TableDataDigits, 30));
+    EXPECT_EQ(Cell(Table(), 0, 2).toStdString(), FormatEng(Settings.TableDataDigits, 5));
     EXPECT_EQ(Cell(Table(), 1, 0), "far"); // the cursor lies before its points
     EXPECT_EQ(Cell(Table(), 1, 1), "");
     EXPECT_EQ(Table().data(Table().index(0, 1), Qt::BackgroundRole).value<QColor>(), QColor(221, 238, 255));
@@ -373,6 +373,36 @@ TEST_F(ViewCharts, TheCursorTableKeepsStillUnderTheWheelUntilARowIsChosen)
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &again);
     EXPECT_GT(view_->TableGrid->verticalScrollBar()->value(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewCharts, TheSmithTrackBarMovesTheCursorButARepaintLeavesTheCursorAlone)
+{
+    AddTrace(*view_, Sweep(100));
+    view_->TableVisible = true;
+    ShowChart(kGraphSmith);
+    view_->ArrangeControls();
+    view_->CursorX = 37.123456789;
+    view_->FormPaint();
+    EXPECT_EQ(view_->CursorX, 37.123456789);
+    const int position = view_->SmithTrackBar->value();
+    EXPECT_NEAR(position, (37.123456789 - 1) / (1 + 99 * 0.99 - 1) * 10000, 1);
+
+    const QImage before = view_->PaintBox->Bitmap().copy();
+    view_->SmithTrackBar->setValue(10000);
+    EXPECT_DOUBLE_EQ(view_->CursorX, 1 + 99 * 0.99);
+    EXPECT_NE(view_->PaintBox->Bitmap(), before); // the markers moved
+    EXPECT_EQ(Header(Table())[0].toStdString(), FormatEng(6, view_->CursorX));
+    view_->SmithTrackBar->setValue(position);
+    EXPECT_NEAR(view_->CursorX, 37.123456789, 0.01);
+    EXPECT_EQ(view_->PaintBox->Bitmap(), before); // back where they were drawn
+
+    view_->TrackBarGuard = true;
+    view_->SmithTrackBar->setValue(0);
+    EXPECT_NEAR(view_->CursorX, 37.123456789, 0.01);
 }
 
 } // namespace

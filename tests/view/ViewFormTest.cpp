@@ -36,7 +36,7 @@ class ViewForm : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaults();
+        SetDefaults(Settings);
         view_ = new TViewForm(host_);
     }
     void TearDown() override { delete view_.data(); }
@@ -169,7 +169,7 @@ TEST_F(ViewForm, TheControlsFollowTheKindAndTheCursorTable)
 
 TEST_F(ViewForm, PaintsTheChartOffScreenAtTheSizeOfThePaintBox)
 {
-    CurrentScheme = kSchemeWhite;
+    Settings.CurrentScheme = kSchemeWhite;
     view_->show();
     view_->GraphTabSet->setCurrentIndex(kGraphRX);
     const QImage& bitmap = view_->PaintBox->Bitmap();
@@ -182,7 +182,7 @@ TEST_F(ViewForm, PaintsTheChartOffScreenAtTheSizeOfThePaintBox)
     QApplication::processEvents();
     EXPECT_EQ(view_->PaintBox->Bitmap().size(), view_->PaintBox->size());
 
-    CurrentScheme = kSchemeBlack; // "Data" has no chart to paint
+    Settings.CurrentScheme = kSchemeBlack; // "Data" has no chart to paint
     view_->GraphTabSet->setCurrentIndex(kGraphData);
     view_->FormPaint();
     EXPECT_EQ(view_->PaintBox->Bitmap().pixel(5, 5), qRgb(255, 255, 255));

@@ -24,15 +24,20 @@ const char* const kSimulatorUsage =
     "misbehaviour:\n"
     "  --silent           never answer\n"
     "  --garbage-at N     measurement line N (from 1) is garbage\n"
+    "  --partial-at N     measurement line N (from 1) holds only its first value\n"
     "  --hang-up-after N  hang up after N measurement lines\n"
     "  --line-delay MS    wait MS ms before each measurement line\n"
-    "  --endless-line     the first measurement line never ends\n";
+    "  --endless-line     the first measurement line never ends\n"
+    "  --stop-lag N       N more sweep lines follow the stop; while it sweeps,\n"
+    "                     every command but the stop is ignored\n"
+    "  --stale TEXT       TEXT and a line end wait in the line before anyone\n"
+    "                     opens it, like the rest of an earlier sweep\n";
 
 namespace {
 
 constexpr std::string_view kValueOptions[] = {
-    "--id", "--load", "--rlc", "--open-line", "--drift", "--log", "--line-end", "--garbage-at", "--hang-up-after",
-    "--line-delay",
+    "--id", "--load", "--rlc", "--open-line", "--drift", "--log", "--line-end", "--garbage-at", "--partial-at",
+    "--hang-up-after", "--line-delay", "--stale", "--stop-lag",
 };
 
 bool ParseNumbers(const char* text, std::vector<double>& numbers, std::size_t count)
@@ -100,6 +105,12 @@ std::optional<SimulatorOptions> ParseSimulatorOptions(int argc, const char* cons
             behaviour.silent = true;
         } else if (option == "--garbage-at") {
             valid = ParseCount(value, behaviour.garbageAt);
+        } else if (option == "--partial-at") {
+            valid = ParseCount(value, behaviour.partialAt);
+        } else if (option == "--stop-lag") {
+            valid = ParseCount(value, behaviour.stopLag);
+        } else if (option == "--stale") {
+            options.stale = value;
         } else if (option == "--hang-up-after") {
             valid = ParseCount(value, behaviour.hangUpAfter);
         } else if (option == "--line-delay") {

@@ -8,6 +8,7 @@
 struct SimulatorOptions {
     AnalyzerBehaviour behaviour;
     std::string logFile; // every received byte goes here; empty: no log
+    std::string stale;   // waits in the line before anyone opens it
 };
 
 extern const char* const kSimulatorUsage;

@@ -1,5 +1,6 @@
 #include "SimulatedAnalyzer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +31,14 @@ bool CSimulatedAnalyzer::KnownModel() const
 bool CSimulatedAnalyzer::Receive(char byte)
 {
     if (behaviour_.silent) return false;
+    // A busy analyzer hears nothing but the stop, and that only after the
+    // lines it has under way.
+    if (sweeping_ && behaviour_.stopLag > 0) {
+        if (byte == '\r') {
+            sweepEnd_ = static_cast<int>(std::min<long long>(sweepEnd_, 0LL + nextPoint_ + behaviour_.stopLag));
+        }
+        return false;
+    }
     if (command_.empty()) {
         switch (byte) {
         case 'V':
@@ -44,6 +53,7 @@ bool CSimulatedAnalyzer::Receive(char byte)
             Answer("OK");
             sweeping_ = true;
             nextPoint_ = 0;
+            sweepEnd_ = points_;
             return false;
         case '\r':
             if (sweeping_) {
@@ -107,8 +117,12 @@ std::string CSimulatedAnalyzer::Measure(double megahertz)
     if (measurementLines_ == behaviour_.garbageAt) return "#?!garbage" + behaviour_.lineEnd;
     const std::complex<double> z =
         ImpedanceAt(behaviour_.impedance, megahertz * 1e6) + behaviour_.drift * (measurementLines_ - 1);
-    if (KnownModel()) return Printed("%.0f,%.6f,%.6f", megahertz * 1e6, z.real(), z.imag()) + behaviour_.lineEnd;
-    return Printed("%.6f A%.6f", std::abs(z), std::arg(z) * 180 / kPi) + behaviour_.lineEnd;
+    const bool partial = measurementLines_ == behaviour_.partialAt;
+    if (KnownModel()) {
+        const char* format = partial ? "%.0f" : "%.0f,%.6f,%.6f";
+        return Printed(format, megahertz * 1e6, z.real(), z.imag()) + behaviour_.lineEnd;
+    }
+    return Printed(partial ? "%.6f" : "%.6f A%.6f", std::abs(z), std::arg(z) * 180 / kPi) + behaviour_.lineEnd;
 }
 
 double CSimulatedAnalyzer::SweepFrequency(int index) const
@@ -124,7 +138,7 @@ bool CSimulatedAnalyzer::NextIsMeasurement() const
 {
     if (inEndlessLine_) return true;
     if (!answers_.empty()) return answers_.front().measurement;
-    return sweeping_ && nextPoint_ < points_;
+    return sweeping_ && nextPoint_ < sweepEnd_;
 }
 
 std::string CSimulatedAnalyzer::TakeOutput()
@@ -136,7 +150,7 @@ std::string CSimulatedAnalyzer::TakeOutput()
         return next.measurement ? Measure(next.megahertz) : next.text;
     }
     if (!sweeping_) return {};
-    if (nextPoint_ < points_) return Measure(SweepFrequency(nextPoint_++));
+    if (nextPoint_ < sweepEnd_) return Measure(SweepFrequency(nextPoint_++));
     sweeping_ = false;
     return "END" + behaviour_.lineEnd;
 }

@@ -13,9 +13,11 @@ struct AnalyzerBehaviour {
     double drift = 0;                      // R grows by this much (ohm) with every measurement line
     bool silent = false;                   // answers nothing at all
     int garbageAt = 0;                     // this measurement line (1-based) is garbage; 0 none
+    int partialAt = 0;                     // this measurement line (1-based) holds only its first value; 0 none
     int hangUpAfter = 0;                   // the line goes dead after this many measurement lines; 0 never
     std::chrono::milliseconds lineDelay{0}; // before each measurement line, and between the bytes of an endless one
     bool endlessLine = false;              // the first measurement line never ends
+    int stopLag = 0;                       // sweep lines still sent after the stop; while it sweeps, only "\r" is heard
     std::string lineEnd = "\n";
 };
 
@@ -70,6 +72,7 @@ private:
     bool linear_ = false;
     bool sweeping_ = false;
     int nextPoint_ = 0;
+    int sweepEnd_ = 0; // the point before which the sweep ends
     bool inEndlessLine_ = false;
     int measurementLines_ = 0;
 };

@@ -157,6 +157,10 @@ int main(int argc, char* argv[])
         CPseudoTerminal terminal;
         terminal.HoldDeviceOpen();
         if (::fcntl(terminal.Master(), F_SETFL, O_NONBLOCK) != 0) throw std::system_error(errno, std::generic_category(), "fcntl");
+        // Before the device path is out, so that it is there before any
+        // client can open the line.
+        const std::string stale = options->stale.empty() ? "" : options->stale + options->behaviour.lineEnd;
+        WriteAll(terminal.Master(), stale.data(), stale.size());
         std::printf("%s\n", terminal.DevicePath().c_str());
         std::fflush(stdout);
 

@@ -1,3 +1,0 @@
-#include "view/DrawLimits.h"
-
-PixelLimits DrawLimits;

@@ -1,0 +1,3 @@
+#include "view/canvas/DrawLimits.h"
+
+PixelLimits DrawLimits;

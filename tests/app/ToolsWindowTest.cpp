@@ -1,0 +1,42 @@
+#include "MainFormFixture.h"
+#include "tools/Tools.h"
+#include "view/View.h"
+
+#include <QAction>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
+
+namespace {
+
+using ToolsWindowInProgram = MainFormFixture;
+
+TEST_F(ToolsWindowInProgram, TheWindowFollowsTheActiveViewAndShutDownEndsAReplay)
+{
+    main->FormShow();
+    TToolsForm& tools = main->ToolsForm();
+    main->findChild<QAction*>("ShowToolsWindow")->trigger();
+    ASSERT_TRUE(tools.isVisible());
+    EXPECT_EQ(tools.windowTitle(), "Tools");
+
+    TViewForm& view = main->CreateView("/data/antenna.csv");
+    EXPECT_EQ(tools.windowTitle(), "Tools - antenna.csv");
+    auto trace = std::make_unique<CTrace>();
+    for (int i = 0; i < 50; ++i) trace->Data.Append(i + 1, 50, i);
+    trace->Selected = true;
+    view.Traces.Add(std::move(trace));
+    control().RefreshControlForm();
+
+    tools.PageControl->setCurrentWidget(tools.ReplayTabSheet);
+    tools.ReplaySpeedTrackBar->setValue(0);
+    tools.ReplayScrollBar->setValue(3);
+    tools.UpdateToolActions();
+    tools.ReplayRunAction->trigger();
+    ASSERT_TRUE(tools.ReplayRunning());
+
+    EXPECT_TRUE(main->close());
+    EXPECT_FALSE(tools.ReplayRunning());
+    DeleteClosedWindows();
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#include "SimulatedAnalyzerTest.h"
+#include "link/ConnectionCheck.h"
+#include "link/PortList.h"
+
+#include <filesystem>
+
+namespace {
+
+using ConnectionCheckTest = SimulatedAnalyzerTest;
+
+TEST_F(ConnectionCheckTest, ShowsTheAnswerWhateverTheLineEnds)
+{
+    for (const char* lineEnd : {"lf", "cr", "crlf"}) {
+        StartAnalyzer({"--id", "QV7102 rev 3", "--line-end", lineEnd});
+        EXPECT_TRUE(CheckConnection(link, Serial())) << lineEnd;
+        EXPECT_FALSE(link.IsOpen());
+        EXPECT_EQ(Received(), "VV") << lineEnd;
+    }
+    ASSERT_EQ(messages.boxes().size(), 3u);
+    for (const auto& box : messages.boxes()) {
+        EXPECT_EQ(box.kind, MessageKind::Info);
+        EXPECT_EQ(box.caption, "");
+        EXPECT_EQ(box.text, "Connected to:\nQV7102 rev 3");
+    }
+}
+
+TEST_F(ConnectionCheckTest, AFailureShowsOnlyTheLinksWarning)
+{
+    EXPECT_FALSE(CheckConnection(link, {dir.File("nothing-attached"), 9600, kTimeOutMs}));
+    EXPECT_EQ(Warnings(), std::vector<std::string>{"Connect|Communication error:\nNo such file or directory"});
+
+    StartAnalyzer({"--silent"});
+    EXPECT_FALSE(CheckConnection(link, Serial()));
+    EXPECT_FALSE(link.IsOpen());
+    // The identification and the check each wait out their time-out.
+    const std::vector<std::string> warnings{"Connect|Communication error:\nNo such file or directory", "Read|Time-out",
+                                            "Read|Time-out"};
+    EXPECT_EQ(Warnings(), warnings);
+}
+
+TEST(PortChoices, OffersTheComPortsThenTheAdaptersPresent)
+{
+    TempDir dev;
+    for (const char* name : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS0", "ttyUSB", "null"}) {
+        std::ofstream(dev.File(name)).put('\n');
+    }
+    std::vector<std::string> expected{"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"};
+    EXPECT_EQ(PortChoices(dev.File("missing")), expected);
+
+    expected.insert(expected.end(), {dev.File("ttyACM0"), dev.File("ttyUSB2"), dev.File("ttyUSB10")});
+    EXPECT_EQ(PortChoices(dev.path().string()), expected);
+
+    std::filesystem::create_directories(dev.path() / "serial" / "by-id");
+    std::ofstream(dev.File("serial/by-id/usb-FTDI_FT232R-if00-port0")).put('\n');
+    expected.push_back(dev.File("serial/by-id/usb-FTDI_FT232R-if00-port0"));
+    EXPECT_EQ(PortChoices(dev.path().string()), expected);
+}
+
+} // namespace
