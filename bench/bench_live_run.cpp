@@ -47,6 +47,7 @@ void BM_LiveRun(benchmark::State& state)
         const CSimulatorProcess analyzer({"--id", "QV7101", "--open-line", "3"});
         auto main = std::make_unique<TMainForm>(folder);
         InstallMessageSink(nullptr); // nothing waits for a person
+        main->resize(1800, 1300);
         main->show();
         main->FormShow();
         CurrentRunSettings = RunSettings{};
@@ -58,8 +59,7 @@ void BM_LiveRun(benchmark::State& state)
         Settings.ComPort = analyzer.DevicePath();
         Settings.TimeOut = 3000;
         TViewForm& view = main->CreateView("live");
-        view.resize(1600, 1100);
-        view.show();
+        view.showMaximized();
         view.GraphTabSet->setCurrentIndex(static_cast<int>(state.range(0)));
         QApplication::processEvents();
         state.ResumeTiming();
