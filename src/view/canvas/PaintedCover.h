@@ -85,6 +85,8 @@ private:
         long long minorStep;
         double slope;
         long long minorSize;
+        long long dMajor;
+        long long dMinor;
         long long pendingLo = 0;
         long long pendingHi = -2;
     };
@@ -92,6 +94,12 @@ private:
     // when it lies outside the window. Computed in floating point, the
     // bounds are widened by a pixel on each side.
     static bool MinorRange(const LineWalk& walk, long long a, long long b, long long& m0, long long& m1);
+    // Whether the line's own pixels at major a .. b (within one tile along
+    // the major axis) are all painted, pixel by pixel: a tile is full only
+    // after many lines, but a line's few pixels in it often are painted
+    // long before.
+    template <bool Steep>
+    bool PixelsPainted(const LineWalk& walk, long long a, long long b) const;
     template <bool Steep, typename Stretch>
     void Descend(LineWalk& walk, int level, long long a, long long b, Stretch& stretch) const;
 
@@ -176,6 +184,42 @@ inline bool PaintedCover::MinorRange(const LineWalk& walk, long long a, long lon
     return m0 <= m1;
 }
 
+template <bool Steep>
+bool PaintedCover::PixelsPainted(const LineWalk& walk, long long a, long long b) const
+{
+    // Pixel n of the line is at minor step floor((2 n dMinor + dMajor) /
+    // (2 dMajor)) (LineRuns.h); the walk goes along n, which runs against
+    // the major coordinates when the line goes toward smaller ones.
+    const long long na = a < walk.major0 ? walk.major0 - a : a - walk.major0;
+    const long long nb = b < walk.major0 ? walk.major0 - b : b - walk.major0;
+    const long long first = std::min(na, nb);
+    const long long last = std::max(na, nb);
+    // Lines too long for the products in 64 bits are not checked (no chart
+    // draws them).
+    if (walk.dMajor == 0 || walk.dMajor > (1LL << 30)) return false;
+    const long long twiceMajor = 2 * walk.dMajor;
+    const long long numerator = 2 * first * walk.dMinor + walk.dMajor;
+    long long c = numerator / twiceMajor;
+    long long remainder = numerator % twiceMajor;
+    const long long majorStep = (a < walk.major0 || b < walk.major0) ? -1 : 1;
+    for (long long n = first; n <= last; ++n) {
+        const long long minor = walk.minor0 + walk.minorStep * c;
+        if (minor >= 0 && minor < walk.minorSize) {
+            const long long major = walk.major0 + majorStep * n;
+            const int x = static_cast<int>(Steep ? minor : major);
+            const int y = static_cast<int>(Steep ? major : minor);
+            const std::uint64_t tile = tiles_[static_cast<std::size_t>(y >> kShift) * tilesWide_ + (x >> kShift)];
+            if (!((tile >> (8 * (y & 7) + (x & 7))) & 1)) return false;
+        }
+        remainder += 2 * walk.dMinor;
+        if (remainder >= twiceMajor) {
+            remainder -= twiceMajor;
+            ++c;
+        }
+    }
+    return true;
+}
+
 template <bool Steep, typename Stretch>
 void PaintedCover::Descend(LineWalk& walk, int level, long long a, long long b, Stretch& stretch) const
 {
@@ -193,6 +237,7 @@ void PaintedCover::Descend(LineWalk& walk, int level, long long a, long long b, 
                 covered = Steep ? PartFull(level, minor, major) : PartFull(level, major, minor);
             }
         }
+        if (!covered && level == 0) covered = PixelsPainted<Steep>(walk, p, q);
         if (!covered) {
             if (level > 0) {
                 Descend<Steep>(walk, level - 1, p, q, stretch);
@@ -220,9 +265,13 @@ void PaintedCover::ForEachUnpaintedStretch(TPoint from, TPoint to, Stretch&& str
     const long long minor0 = (steep ? from.x : from.y) - minorOrigin;
     const long long minor1 = (steep ? to.x : to.y) - minorOrigin;
     const long long dMajor = std::llabs(major1 - major0);
-    LineWalk walk{major0, minor0, minor1 < minor0 ? -1 : 1,
+    LineWalk walk{major0,
+                  minor0,
+                  minor1 < minor0 ? -1 : 1,
                   dMajor == 0 ? 0.0 : static_cast<double>(std::llabs(minor1 - minor0)) / static_cast<double>(dMajor),
-                  steep ? width_ : height_};
+                  steep ? width_ : height_,
+                  dMajor,
+                  std::llabs(minor1 - minor0)};
     const long long lo = std::max(std::min(major0, major1), 0LL);
     const long long hi = std::min(std::max(major0, major1), static_cast<long long>(steep ? height_ : width_) - 1);
     if (lo > hi) return;
