@@ -50,9 +50,7 @@ PointReader::PointReader(const CData& data, const ReadTransform& transform, int 
 bool PointReader::Read(int index, ShownPoint& shown) const
 {
     if (index < 0 || index >= end_) return false;
-    const PointRecord& record = *data_.GetRecord(index);
-    shown = {record, XOf(index, record)};
-    transform_.Apply(shown.point.R, shown.point.X);
+    shown = Shown(index, *data_.GetRecord(index));
     return true;
 }
 
