@@ -4,9 +4,9 @@
 #include "app/CommandActions.h"
 #include "app/Desktop.h"
 #include "app/EditMenu.h"
+#include "app/FileCommands.h"
 #include "app/HelpMenu.h"
 #include "app/MainToolBar.h"
-#include "app/RecentFiles.h"
 #include "app/ViewControl.h"
 #include "app/WindowArrangement.h"
 #include "app/WindowMenu.h"
@@ -118,6 +118,7 @@ void TMainForm::BuildFileMenu()
     file->addActions({FileNew1, FileOpen1, FileSave1, FileSaveAs1});
     file->addSeparator();
     file->addAction(FileExit1);
+    Files = new FileCommands(*this, *file);
 }
 
 void TMainForm::BuildStatusBar()
@@ -162,18 +163,11 @@ void TMainForm::RefreshToolsWindow()
     if (toolsForm_) toolsForm_->RefreshForView();
 }
 
-// There is no recent-files menu yet; the list itself is kept and saved.
-void TMainForm::UpdateMRUMenu() {}
+void TMainForm::UpdateMRUMenu() { Files->UpdateMRUMenu(); }
 
-void TMainForm::AddToMRU(const std::string& fileName)
-{
-    AddRecentFile(MRUList, fileName);
-    UpdateMRUMenu();
-}
+void TMainForm::AddToMRU(const std::string& fileName) { Files->AddToMRU(fileName); }
 
-// The Save As dialog comes with the file commands; until then a document
-// cannot be given a name, which the close question takes as a cancel.
-bool TMainForm::SaveViewAs(TViewForm&) { return false; }
+bool TMainForm::SaveViewAs(TViewForm& view) { return Files->SaveViewAs(view); }
 
 TViewForm& TMainForm::CreateView(const std::string& name)
 {
@@ -243,6 +237,7 @@ void TMainForm::UpdateActions()
     FileExit1->setEnabled(idle);
     FileSave1->setEnabled(view && idle);
     FileSaveAs1->setEnabled(view && idle);
+    Files->UpdateActions(view);
     UpdateCommands();
 }
 
@@ -292,6 +287,8 @@ bool TMainForm::ExchangeSettingsFile(int mode, const std::string& fileName)
     const WindowPlacement before = windows.main;
     const bool done = ::ExchangeSettingsFile(mode, fileName, windows);
     if (done && mode == kSettingsLoad && windows.main != before) ApplyPlacement(windows.main);
+    // A loaded settings file brings its own recent files.
+    if (done && mode == kSettingsLoad) UpdateMRUMenu();
     return done;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CommandActions;
+class FileCommands;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -101,6 +102,8 @@ public:
     QAction* FileSave1 = nullptr;
     QAction* FileSaveAs1 = nullptr;
     QAction* FileExit1 = nullptr;
+    // Open, Save, Save As, Save As vmd and the recent files.
+    FileCommands* Files = nullptr;
 
 protected:
     // Every document window is asked first; only when none refuses are the

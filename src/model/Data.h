@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CTrace;
@@ -109,6 +110,10 @@ public:
     // Appends the points of the lines from startLine on; stops at a line that
     // begins with "#" and returns its index, else the number of lines.
     int FromCsvText(const std::string& text, int kind, int startLine, double z0, bool time, bool vip);
+    // The same over lines split once (SplitTextLines), for readers that take
+    // a text block by block.
+    int FromCsvLines(const std::vector<std::string_view>& lines, int kind, int startLine, double z0, bool time,
+                     bool vip);
 
 private:
     std::unique_ptr<CDataBlock> NewBlock();
@@ -116,6 +121,9 @@ private:
     const PointRecord& RecordAt(int index) const;
     const CDisplayTransformSource* OwningView() const;
     bool ReadNext(int horMode, int limit, ShownPoint& shown);
+    // Appends the point of one non-empty line that does not begin with "#";
+    // a line that does not parse is skipped.
+    void AppendCsvLine(std::string_view line, int kind, double z0, bool time, bool vip);
 
     std::vector<std::unique_ptr<CDataBlock>> blocks_;
     int count_ = 0;

@@ -27,6 +27,19 @@ bool ParseColumns(const char* begin, const char* end, double* values, int column
     return true;
 }
 
+// R and X of a reflection coefficient re + j im against the real Z0; the
+// coefficient 1 + j0 is the infinite impedance.
+void ConvertGamma(double re, double im, double z0, double& R, double& X)
+{
+    const double d = (1 - re) * (1 - re) + im * im;
+    if (d == 0) {
+        R = X = kNoValue;
+        return;
+    }
+    R = z0 * (1 - re * re - im * im) / d;
+    X = 2 * z0 * im / d;
+}
+
 } // namespace
 
 std::string CData::ToCsvText(bool time, bool vip, TraceValues values)
@@ -61,9 +74,30 @@ std::string CData::ToCsvText(bool time, bool vip, TraceValues values)
     return text;
 }
 
+void CData::AppendCsvLine(std::string_view line, int kind, double z0, bool time, bool vip)
+{
+    double values[7];
+    if (!ParseColumns(line.data(), line.data() + line.size(), values, ColumnCount(time, vip))) return;
+    double point[7] = {values[0], values[1], values[2], 0, 0, 0, 0};
+    int k = 3;
+    if (time) point[3] = values[k++];
+    if (vip) {
+        point[4] = values[k++];
+        point[5] = values[k++];
+        point[6] = values[k++];
+    }
+    if (kind == kTextMagAngle) {
+        const double angle = values[2] * 3.141592653589793 * (1.0 / 180);
+        point[1] = values[1] * std::cos(angle);
+        point[2] = values[1] * std::sin(angle);
+    } else if (kind == kTextGamma) {
+        ConvertGamma(values[1], values[2], z0, point[1], point[2]);
+    }
+    Append(point[0], point[1], point[2], point[3], point[4], point[5], point[6]);
+}
+
 int CData::FromCsvText(const std::string& text, int kind, int startLine, double z0, bool time, bool vip)
 {
-    const int columns = ColumnCount(time, vip);
     const char* p = text.data();
     const char* const end = p + text.size();
     int lineIndex = 0;
@@ -76,37 +110,23 @@ int CData::FromCsvText(const std::string& text, int kind, int startLine, double 
 
         if (lineIndex >= startLine && lineEnd > p) {
             if (*p == '#') return lineIndex;
-            double values[7];
-            if (ParseColumns(p, lineEnd, values, columns)) {
-                double point[7] = {values[0], values[1], values[2], 0, 0, 0, 0};
-                int k = 3;
-                if (time) point[3] = values[k++];
-                if (vip) {
-                    point[4] = values[k++];
-                    point[5] = values[k++];
-                    point[6] = values[k++];
-                }
-                if (kind == kTextMagAngle) {
-                    const double magnitude = values[1];
-                    const double angle = values[2] * 3.141592653589793 * (1.0 / 180);
-                    point[1] = magnitude * std::cos(angle);
-                    point[2] = magnitude * std::sin(angle);
-                } else if (kind == kTextGamma) {
-                    const double re = values[1];
-                    const double im = values[2];
-                    const double d = (1 - re) * (1 - re) + im * im;
-                    if (d == 0) {
-                        point[1] = point[2] = kNoValue;
-                    } else {
-                        point[1] = z0 * (1 - re * re - im * im) / d;
-                        point[2] = 2 * z0 * im / d;
-                    }
-                }
-                Append(point[0], point[1], point[2], point[3], point[4], point[5], point[6]);
-            }
+            AppendCsvLine(std::string_view(p, static_cast<size_t>(lineEnd - p)), kind, z0, time, vip);
         }
         ++lineIndex;
         p = next;
     }
     return lineIndex > startLine ? lineIndex : startLine;
+}
+
+int CData::FromCsvLines(const std::vector<std::string_view>& lines, int kind, int startLine, double z0, bool time,
+                        bool vip)
+{
+    const int count = static_cast<int>(lines.size());
+    for (int i = startLine < 0 ? 0 : startLine; i < count; ++i) {
+        const std::string_view line = lines[static_cast<size_t>(i)];
+        if (line.empty()) continue;
+        if (line.front() == '#') return i;
+        AppendCsvLine(line, kind, z0, time, vip);
+    }
+    return count > startLine ? count : startLine;
 }

@@ -7,6 +7,7 @@
 #include "view/canvas/ColorConversion.h"
 #include "view/CursorTable.h"
 #include "view/DataGridModel.h"
+#include "view/DisplayText.h"
 #include "view/GraphTabs.h"
 #include "view/document/ScaleUndo.h"
 #include "view/ViewHost.h"
@@ -168,7 +169,7 @@ void TViewForm::BuildControls()
     ConnectLabelMenu();
 }
 
-void TViewForm::UpdateCaption() { setWindowTitle(QString::fromStdString(DocumentName)); }
+void TViewForm::UpdateCaption() { setWindowTitle(DisplayText(DocumentName)); }
 
 bool TViewForm::FormCloseQuery()
 {

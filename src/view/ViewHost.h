@@ -16,7 +16,8 @@ public:
     // active (false), then refreshes the control and tools windows.
     virtual void SetActiveView(bool active, TViewForm* view) = 0;
 
-    // The Save As dialog for the window; false when the user cancelled it.
+    // The Save As dialog for the window, then the save; false when the user
+    // cancelled it or the document could not be written.
     virtual bool SaveViewAs(TViewForm& view) = 0;
 
     // The control window's graph list and Screen tab, from the active window.

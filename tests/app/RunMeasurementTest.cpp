@@ -222,6 +222,10 @@ TEST_F(RunMeasurement, AutoSaveKeepsThePreviousFileAsTheBackup)
     ASSERT_TRUE(saved.Exchange(traces->Child("Trace")));
     EXPECT_EQ(saved.Name, "run1");
     EXPECT_EQ(saved.Data.Count(), 20);
+    // The whole document, not the traces alone.
+    for (const char* element : {"Window", "Screen", "Table", "Labels", "Tools"}) {
+        EXPECT_NE(document.Child(element), nullptr) << element;
+    }
 
     EXPECT_FALSE(view.Modified);
     EXPECT_EQ(view.FileName, File("antenna.csv"));

@@ -1,6 +1,7 @@
 #include "FakeView.h"
 #include "model/Data.h"
 #include "model/Trace.h"
+#include "model/TextLines.h"
 #include "model/TraceNumber.h"
 
 #include <gtest/gtest.h>
@@ -195,3 +196,25 @@ TEST(TraceText, ConvertsMagnitudeAngleAndGamma)
 }
 
 } // namespace
+
+TEST(TraceText, LinesSplitOnceReadAsTheTextDoes)
+{
+    const std::string text = "a\r\n\r\n1,2,3\n#x\r4,5,6\r\n\r\n7,8,9";
+    const std::vector<std::string_view> lines = SplitTextLines(text);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[3], "#x");
+    EXPECT_EQ(lines[6], "7,8,9");
+    EXPECT_EQ(SplitTextLines("x\r\n").size(), 1u);
+    EXPECT_TRUE(SplitTextLines("").empty());
+
+    for (const int start : {0, 3, 4, 9}) {
+        CData fromText;
+        CData fromLines;
+        EXPECT_EQ(fromText.FromCsvText(text, kTextGamma, start, 75, false, false),
+                  fromLines.FromCsvLines(lines, kTextGamma, start, 75, false, false))
+            << start;
+        ASSERT_EQ(fromText.Count(), fromLines.Count()) << start;
+        for (int i = 0; i < fromText.Count(); ++i) EXPECT_EQ(fromText.GetRecord(i)->R, fromLines.GetRecord(i)->R);
+    }
+}

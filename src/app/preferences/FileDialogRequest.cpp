@@ -8,7 +8,7 @@ std::string QtFileDialog(const FileDialogRequest& request)
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     QFileDialog dialog(QApplication::activeWindow(), text(request.title), text(request.start), text(request.filter));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.save || request.mayNotExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(text(request.defaultSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front().toStdString();

@@ -10,6 +10,7 @@ struct FileDialogRequest {
     std::string filter;        // "Settings (*.omt);;All files (*)"
     std::string defaultSuffix; // added to a name typed without one
     std::string start;         // the folder or file the dialog starts with
+    bool mayNotExist = false;  // an open dialog takes a name that is not there (the caller says so)
 };
 
 // The chosen file's full path; empty when cancelled. Dialogs keep one as a

@@ -4,6 +4,8 @@
 
 #include <string>
 
+class CXMLNode;
+
 // What a Smith chart label shows (CLabel::Format), as bits.
 enum LabelFormatBits {
     kLabelRX = 1,          // R and X
@@ -22,4 +24,9 @@ struct CLabel {
     bool Placed = false; // Pos holds where it was drawn; a label never drawn is never hit
     int Format = kLabelRX;
     std::string Text;
+
+    // Two-way exchange with a "Label" element: "re", "im", "format" and the
+    // encoded "text"; the position is not kept. False only for a null
+    // element.
+    bool Exchange(CXMLNode* element);
 };

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "view/document/DocumentTree.h"
+
+class TViewForm;
+
+// The document window's placement in the main window's area and the sizes of
+// its cursor table, as a document file keeps them.
+WindowLayout CurrentLayout(const TViewForm& view);
+
+// Places the window as a document file says, made fit for the desktop first.
+void ApplyLayout(TViewForm& view, WindowLayout layout);

@@ -1,0 +1,190 @@
+#include "app/FileCommands.h"
+
+#include "app/DocumentOpen.h"
+#include "app/DocumentSave.h"
+#include "app/MainForm.h"
+#include "app/OpenVmdForm.h"
+#include "app/SettingsFiles.h"
+#include "app/ViewControl.h"
+#include "model/MessageBoxes.h"
+#include "view/DisplayText.h"
+#include "view/View.h"
+#include "view/document/RunInProgress.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTabWidget>
+
+#include <filesystem>
+
+namespace {
+
+// Where Save As starts for a document without a file: the user's documents
+// folder, else the home folder (a folder that is not there would be taken
+// for a file name).
+std::string DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFile::encodeName(QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
+}
+
+// A path as a menu caption: an "&" would make the next letter a shortcut.
+QString MenuCaption(const std::string& path) { return DisplayText(path).replace('&', "&&"); }
+
+} // namespace
+
+FileCommands::FileCommands(TMainForm& main, QMenu& fileMenu) : QObject(&main), main_(main)
+{
+    openVmdForm_ = new TOpenVmdForm(&main);
+    RunFileDialog = QtFileDialog;
+    ChooseFrequency = [this](const FrequencyQuestion& question) { return openVmdForm_->Ask(question); };
+    BuildMenu(fileMenu);
+    connect(main.FileOpen1, &QAction::triggered, this, &FileCommands::FileOpen1Execute);
+    connect(main.FileSave1, &QAction::triggered, this, &FileCommands::FileSave1Execute);
+    connect(main.FileSaveAs1, &QAction::triggered, this, &FileCommands::FileSaveAs1Execute);
+    connect(FileSaveAsVmd, &QAction::triggered, this, &FileCommands::FileSaveAsVmdExecute);
+}
+
+void FileCommands::BuildMenu(QMenu& fileMenu)
+{
+    // New, Open, Save, Save As..., then these, then the separator and Exit
+    // that the main window put there.
+    const QList<QAction*> actions = fileMenu.actions();
+    QAction* const exitSeparator = actions.value(actions.indexOf(main_.FileExit1) - 1);
+    FileSaveAsVmd = new QAction("Save As vmd...", this);
+    FileSaveAsVmd->setObjectName("FileSaveAsVmd");
+    FileSaveAsVmd->setToolTip("Save As vmd");
+    FileSaveAsVmd->setStatusTip("Save .in vmd format");
+    fileMenu.insertAction(exitSeparator, FileSaveAsVmd);
+    MRUSeparator = fileMenu.insertSeparator(exitSeparator);
+    MRUSeparator->setObjectName("MRUSeparator");
+    for (size_t k = 0; k < MRUItems.size(); ++k) {
+        QAction* item = new QAction(this);
+        item->setObjectName(QString("FileMRU%1Item").arg(k + 1));
+        connect(item, &QAction::triggered, this, [this, k] { FileMRUItemClick(static_cast<int>(k)); });
+        fileMenu.insertAction(exitSeparator, item);
+        MRUItems[k] = item;
+    }
+    UpdateMRUMenu();
+}
+
+void FileCommands::UpdateActions(const TViewForm* view)
+{
+    FileSaveAsVmd->setEnabled(view && !RunIsFilling(*view));
+}
+
+bool FileCommands::ActiveViewIdle() const
+{
+    const TViewForm* view = main_.ActiveView();
+    return !view || !RunIsFilling(*view);
+}
+
+void FileCommands::AddToMRU(const std::string& fileName)
+{
+    AddRecentFile(MRUList, fileName);
+    UpdateMRUMenu();
+}
+
+void FileCommands::UpdateMRUMenu()
+{
+    if (MRUList.size() > MRUItems.size()) MRUList.resize(MRUItems.size());
+    MRUSeparator->setVisible(!MRUList.empty());
+    for (size_t k = 0; k < MRUItems.size(); ++k) {
+        const bool used = k < MRUList.size();
+        MRUItems[k]->setText(used ? MenuCaption(MRUList[k]) : QString());
+        MRUItems[k]->setVisible(used);
+    }
+}
+
+bool FileCommands::OpenInNewView(const std::string& path)
+{
+    main_.CreateView(path);
+    TViewForm* view = main_.ActiveView();
+    if (!view) return true;
+    if (!std::filesystem::exists(path)) {
+        ShowWarning("Open", "File not found:\n" + path);
+        return false;
+    }
+    const OpenedDocument opened = OpenDocument(*view, path, ChooseFrequency);
+    if (opened.Readable) AddToMRU(path);
+    main_.SetActiveView(true, view);
+    if (opened.TimeRecord) {
+        TViewControlForm& control = main_.ViewControlForm();
+        control.PageControl->setCurrentWidget(control.TracesTabSheet);
+    }
+    return true;
+}
+
+void FileCommands::FileOpen1Execute()
+{
+    if (!ActiveViewIdle()) return;
+    FileDialogRequest request;
+    request.title = "Open";
+    request.filter = "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)";
+    request.defaultSuffix = "csv";
+    request.mayNotExist = true;
+    const std::string path = RunFileDialog(request);
+    if (!path.empty()) OpenInNewView(path);
+}
+
+void FileCommands::FileMRUItemClick(int index)
+{
+    if (!ActiveViewIdle() || index < 0 || index >= static_cast<int>(MRUList.size())) return;
+    const std::string path = MRUList[static_cast<size_t>(index)];
+    if (OpenInNewView(path)) return;
+    if (index < static_cast<int>(MRUList.size()) && MRUList[static_cast<size_t>(index)] == path) {
+        MRUList.erase(MRUList.begin() + index);
+    }
+    UpdateMRUMenu();
+}
+
+void FileCommands::FileSave1Execute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (!view || RunIsFilling(*view)) return;
+    if (view->FileName.empty()) {
+        SaveViewAs(*view);
+        return;
+    }
+    SaveDocument(*view, view->FileName, false, [this](const std::string& name) { AddToMRU(name); });
+}
+
+void FileCommands::FileSaveAs1Execute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (view && !RunIsFilling(*view)) SaveViewAs(*view);
+}
+
+void FileCommands::FileSaveAsVmdExecute()
+{
+    TViewForm* view = main_.ActiveView();
+    if (view && !RunIsFilling(*view)) SaveViewAsVarnet(*view);
+}
+
+std::string FileCommands::AskSaveName(const TViewForm& view, const char* title, const char* filter,
+                                      const char* suffix) const
+{
+    FileDialogRequest request;
+    request.save = true;
+    request.title = std::string("Save ") + view.DocumentName + title;
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    // The document's file, in its folder.
+    request.start = view.FileName.empty() ? DocumentsFolder() : view.FileName;
+    return RunFileDialog(request);
+}
+
+bool FileCommands::SaveViewAs(TViewForm& view)
+{
+    const std::string name = AskSaveName(view, " As", "CSV files (*.csv);;All files (*)", "csv");
+    return !name.empty() && SaveDocument(view, name, false, [this](const std::string& file) { AddToMRU(file); });
+}
+
+bool FileCommands::SaveViewAsVarnet(TViewForm& view)
+{
+    const std::string name = AskSaveName(view, " As vmd", "Varnet files (*.vmd);;All files (*)", "vmd");
+    return !name.empty() && ExportVarnetFile(view, name, [this](const std::string& file) { AddToMRU(file); });
+}

@@ -1,0 +1,238 @@
+#include "FileSizeLimit.h"
+#include "MainFormFixture.h"
+#include "app/DocumentOpen.h"
+#include "app/DocumentSave.h"
+#include "app/FileCommands.h"
+#include "view/View.h"
+#include "view/document/RunInProgress.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class FileCommandsTest : public MainFormFixture {
+protected:
+    FileCommandsTest()
+    {
+        main->FormShow();
+        files().RunFileDialog = [this](const FileDialogRequest& request) {
+            requests.push_back(request);
+            if (dialogAnswers.empty()) return std::string();
+            const std::string answer = dialogAnswers.front();
+            dialogAnswers.pop_front();
+            return answer;
+        };
+        files().ChooseFrequency = [](const FrequencyQuestion&) { return FrequencyAnswer{true, 0, "0", "1e+99"}; };
+    }
+
+    FileCommands& files() const { return *main->Files; }
+
+    // A window holding one trace, saved under `name`.
+    TViewForm& SavedView(const std::string& name)
+    {
+        TViewForm& view = main->CreateView("Noname1");
+        auto trace = std::make_unique<CTrace>();
+        trace->Name = "antenna";
+        trace->Data.Append(14, 50, 0);
+        trace->Data.Append(14.1, 52, 3);
+        view.Traces.Add(std::move(trace));
+        view.Modified = true;
+        dialogAnswers.push_back(File(name));
+        EXPECT_TRUE(main->SaveViewAs(view));
+        return view;
+    }
+
+    std::vector<std::string> MenuCaptions() const
+    {
+        std::vector<std::string> captions;
+        for (QAction* item : files().MRUItems) {
+            if (item->isVisible()) captions.push_back(item->text().toStdString());
+        }
+        return captions;
+    }
+
+    std::deque<std::string> dialogAnswers;
+    std::vector<FileDialogRequest> requests;
+};
+
+TEST_F(FileCommandsTest, SavedDocumentsOpenFromTheOpenCommandAndTheRecentFiles)
+{
+    TViewForm& saved = SavedView("antenna");
+    EXPECT_EQ(saved.FileName, File("antenna.csv"));
+    EXPECT_FALSE(saved.Modified);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].title, "Save Noname1 As");
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].defaultSuffix, "csv");
+    // A document without a file starts in a folder that is there.
+    EXPECT_TRUE(std::filesystem::is_directory(requests[0].start)) << requests[0].start;
+    EXPECT_EQ(MenuCaptions(), std::vector<std::string>{File("antenna.csv")});
+    EXPECT_TRUE(files().MRUSeparator->isVisible());
+
+    dialogAnswers.push_back(File("antenna.csv"));
+    files().FileOpen1Execute();
+    TViewForm* opened = main->ActiveView();
+    ASSERT_NE(opened, &saved);
+    EXPECT_EQ(requests.back().title, "Open");
+    EXPECT_EQ(requests.back().filter, "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)");
+    EXPECT_TRUE(requests.back().mayNotExist);
+    EXPECT_EQ(opened->FileName, File("antenna.csv"));
+    EXPECT_EQ(opened->windowTitle().toStdString(), File("antenna.csv"));
+    ASSERT_EQ(opened->Traces.Count(), 1);
+    EXPECT_EQ(opened->Traces.Get(0)->Name, "antenna");
+    EXPECT_EQ(opened->Traces.Get(0)->Data.Count(), 2);
+    EXPECT_FALSE(opened->Modified);
+
+    // A recent file opens in a window of its own too.
+    files().MRUItems[0]->trigger();
+    EXPECT_EQ(main->Views().size(), 3);
+    EXPECT_EQ(main->ActiveView()->Traces.Count(), 1);
+    EXPECT_EQ(MRUList, std::vector<std::string>{File("antenna.csv")});
+    EXPECT_TRUE(messages.boxes().empty());
+}
+
+TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFiles)
+{
+    MRUList = {File("a.csv"), File("gone.csv"), File("c.csv")};
+    std::ofstream(File("a.csv")) << "1,50,0\n";
+    main->ExchangeSettingsFile(kSettingsSave, File("with-mru.omt"));
+    MRUList.clear();
+    ASSERT_TRUE(main->ExchangeSettingsFile(kSettingsLoad, File("with-mru.omt")));
+    // Loading settings rebuilds the menu.
+    EXPECT_EQ(MenuCaptions().size(), 3u);
+
+    files().FileMRUItemClick(1);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Open|File not found:\n" + File("gone.csv")});
+    EXPECT_EQ(MRUList, (std::vector<std::string>{File("a.csv"), File("c.csv")}));
+    EXPECT_EQ(MenuCaptions(), MRUList);
+    EXPECT_EQ(main->ActiveView()->DocumentName, File("gone.csv"));
+    const int windows = main->Views().size();
+    files().FileMRUItemClick(7);
+    EXPECT_EQ(main->Views().size(), windows);
+
+    dialogAnswers.push_back(File("nothing.csv"));
+    files().FileOpen1Execute();
+    EXPECT_EQ(Boxes().back(), "Open|File not found:\n" + File("nothing.csv"));
+    dialogAnswers.push_back(Folder());
+    files().FileOpen1Execute();
+    EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + Folder());
+    EXPECT_EQ(MRUList.size(), 2u);
+
+    std::ofstream(File("damaged.csv")) << "<?xml version=\"1.0\"?>\r\n<Ombrelix>\r\n<Traces>\r\n";
+    dialogAnswers.push_back(File("damaged.csv"));
+    files().FileOpen1Execute();
+    EXPECT_EQ(Boxes().back(), "Open|The document is damaged and cannot be read:\n" + File("damaged.csv"));
+    EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
+    EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("damaged.csv"));
+}
+
+TEST_F(FileCommandsTest, AFailedSaveChangesNothingAndKeepsTheWindowOpen)
+{
+    TViewForm& view = SavedView("antenna.csv");
+    const std::string before = Read(File("antenna.csv"));
+    view.Modified = true;
+    MRUList.clear();
+    {
+        const FileSizeLimit limit(64);
+        dialogAnswers.push_back(File("other.csv"));
+        EXPECT_FALSE(main->SaveViewAs(view));
+        files().FileSave1Execute();
+    }
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Save|Can't save the file:\n" + File("other.csv"),
+                                                 "Save|Can't save the file:\n" + File("antenna.csv")}));
+    EXPECT_EQ(Read(File("antenna.csv")), before);
+    EXPECT_FALSE(std::filesystem::exists(File("other.csv")));
+    EXPECT_EQ(view.FileName, File("antenna.csv"));
+    EXPECT_EQ(view.DocumentName, File("antenna.csv"));
+    EXPECT_TRUE(view.Modified);
+    EXPECT_TRUE(MRUList.empty());
+
+    // The close question's Yes saves through Save As; a failed save keeps the window.
+    {
+        const FileSizeLimit limit(64);
+        messages.Answer(MessageAnswer::Yes);
+        dialogAnswers.push_back(File("other.csv"));
+        EXPECT_FALSE(view.parentWidget()->close());
+    }
+    DeleteClosedWindows();
+    EXPECT_EQ(main->Views().size(), 1);
+    messages.Answer(MessageAnswer::Yes);
+    dialogAnswers.push_back(File("other.csv"));
+    EXPECT_TRUE(view.parentWidget()->close());
+    DeleteClosedWindows();
+    EXPECT_TRUE(std::filesystem::exists(File("other.csv")));
+}
+
+TEST_F(FileCommandsTest, TheVarnetExportLeavesTheDocumentAsItWas)
+{
+    TViewForm& view = SavedView("antenna.csv");
+    auto trace = std::make_unique<CTrace>();
+    trace->Time = trace->Vip = true;
+    trace->Data.Append(13.56, 0, 0, 0.5, 1, 0.02, 30);
+    view.Traces.Add(std::move(trace));
+    view.Modified = true;
+    dialogAnswers.push_back(File("export"));
+    files().FileSaveAsVmdExecute();
+    EXPECT_EQ(requests.back().title, "Save " + File("antenna.csv") + " As vmd");
+    EXPECT_EQ(requests.back().start, File("antenna.csv"));
+    EXPECT_EQ(view.FileName, File("antenna.csv"));
+    EXPECT_TRUE(view.Modified);
+    EXPECT_EQ(MRUList.front(), File("export.vmd"));
+    EXPECT_NE(Read(File("export.vmd")).find("\r\n500,1,1.356e+07,0.02,0,30,0\r\n"), std::string::npos);
+
+    // The export opens as a Varnet import at the chosen frequency.
+    files().FileMRUItemClick(0);
+    TViewForm* imported = main->ActiveView();
+    EXPECT_TRUE(imported->FileName.empty());
+    EXPECT_EQ(control().PageControl->currentWidget(), control().TracesTabSheet);
+    EXPECT_EQ(imported->DocumentName, File("export.vmd"));
+    EXPECT_EQ(imported->HarmonicFrequency, 13.56);
+    // The saved trace without V, I and phase comes back with R = X = 0.
+    ASSERT_EQ(imported->Traces.Count(), 2);
+    EXPECT_EQ(imported->Traces.Get(0)->Data.GetRecord(0)->R, 0);
+    EXPECT_DOUBLE_EQ(imported->Traces.Get(1)->Data.GetRecord(0)->phase, 30);
+    EXPECT_TRUE(imported->Graphs[kGraphVip].Visible);
+    EXPECT_TRUE(imported->Graphs[kGraphPower].Visible);
+
+    {
+        const FileSizeLimit limit(16);
+        dialogAnswers.push_back(File("failed.vmd"));
+        EXPECT_FALSE(files().SaveViewAsVarnet(view));
+    }
+    EXPECT_EQ(Boxes().back(), "Save|Can't save the file:\n" + File("failed.vmd"));
+    EXPECT_EQ(MRUList.front(), File("export.vmd"));
+}
+
+TEST_F(FileCommandsTest, CommandsWaitWhileARunFillsTheActiveWindow)
+{
+    QMenu* file = main->menuBar()->findChild<QMenu*>("FileMenu");
+    ASSERT_NE(file, nullptr);
+    const QList<QAction*> items = file->actions();
+    EXPECT_EQ(items.indexOf(files().FileSaveAsVmd), items.indexOf(main->FileSaveAs1) + 1);
+    EXPECT_EQ(items.indexOf(files().MRUSeparator), items.indexOf(files().FileSaveAsVmd) + 1);
+    EXPECT_EQ(items.indexOf(files().MRUItems[9]) + 2, items.indexOf(main->FileExit1));
+    EXPECT_EQ(files().FileSaveAsVmd->statusTip(), "Save .in vmd format");
+    EXPECT_FALSE(files().MRUSeparator->isVisible());
+
+    main->UpdateActions();
+    EXPECT_FALSE(files().FileSaveAsVmd->isEnabled());
+    TViewForm& view = main->CreateView("Noname1");
+    main->UpdateActions();
+    EXPECT_TRUE(files().FileSaveAsVmd->isEnabled());
+    RunInProgressScope running(view);
+    main->UpdateActions();
+    EXPECT_FALSE(files().FileSaveAsVmd->isEnabled());
+    EXPECT_FALSE(main->FileOpen1->isEnabled());
+    files().FileSaveAs1Execute();
+    files().FileOpen1Execute();
+    EXPECT_TRUE(requests.empty());
+}
+
+} // namespace

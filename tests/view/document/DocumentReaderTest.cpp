@@ -1,0 +1,118 @@
+#include "ImportTestSupport.h"
+#include "RecordingMessageSink.h"
+#include "TempDir.h"
+#include "view/document/DocumentReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+
+namespace {
+
+void Write(const std::string& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+
+TEST(DocumentReader, RecognisesByContentOwnDocumentFirst)
+{
+    EXPECT_EQ(RecognizeDocumentFormat(""), DocumentFormat::Empty);
+    EXPECT_EQ(RecognizeDocumentFormat("\xEF\xBB\xBF"), DocumentFormat::Empty);
+    EXPECT_EQ(RecognizeDocumentFormat(";Tolvi\r\n<Ombrelix>"), DocumentFormat::Own);
+    EXPECT_EQ(RecognizeDocumentFormat("\xEF\xBB\xBF;Tolvi\r\n;Freqs=1"), DocumentFormat::Varnet);
+    EXPECT_EQ(RecognizeDocumentFormat("\xEF\xBB\xBF" "Firmware Rev 3"), DocumentFormat::Bird);
+    EXPECT_EQ(RecognizeDocumentFormat("firmware rev 3"), DocumentFormat::Csv);
+    EXPECT_EQ(RecognizeDocumentFormat("<Ombrelix2>"), DocumentFormat::Csv);
+    EXPECT_EQ(RecognizeDocumentFormat(" ;Tolvi"), DocumentFormat::Csv);
+}
+
+TEST(DocumentReader, OpensOwnDocumentsWhateverTheirNameAndImportsTheRest)
+{
+    TempDir dir;
+    CXMLNode root("Ombrelix");
+    CTrace trace;
+    trace.Name = "run 1";
+    trace.Data.Append(14, 50, 0);
+    trace.Exchange(root.AddChild("Traces")->AddChild("Trace"));
+    ASSERT_TRUE(root.SaveToFile(dir.File("saved.csv")));
+    ScriptedFrequencyDialog dialog;
+    DocumentContent content = ReadDocumentFile(dir.File("saved.csv"), dialog.Chooser());
+    ASSERT_EQ(content.Format, DocumentFormat::Own);
+    ASSERT_TRUE(content.Root);
+    EXPECT_FALSE(content.Root->IsWriting());
+    EXPECT_EQ(content.Root->Child("Traces")->ChildCount(), 1);
+    EXPECT_TRUE(content.Imported.Traces.empty());
+
+    Write(dir.File("settings.xml"), Lines({"<?xml version=\"1.0\"?>", "<OB_settings Version=\"1\" />"}));
+    content = ReadDocumentFile(dir.File("settings.xml"), dialog.Chooser());
+    EXPECT_EQ(content.Format, DocumentFormat::Csv);
+    EXPECT_TRUE(content.Imported.Traces.empty());
+
+    Write(dir.File("bom.txt"), "\xEF\xBB\xBF#%first\n1,50,0\n");
+    content = ReadDocumentFile(dir.File("bom.txt"), dialog.Chooser());
+    ASSERT_EQ(content.Imported.Traces.size(), 1u);
+    EXPECT_EQ(content.Imported.Traces[0]->Name, "first");
+}
+
+TEST(DocumentReader, DamagedAndUnreadableFilesAreReported)
+{
+    ScopedMessageRecorder messages;
+    TempDir dir;
+    ScriptedFrequencyDialog dialog;
+    Write(dir.File("damaged.csv"), Lines({"<?xml version=\"1.0\"?>", "<Ombrelix>", "  <Traces>", "    <Trace name=\"a"}));
+    DocumentContent content = ReadDocumentFile(dir.File("damaged.csv"), dialog.Chooser());
+    EXPECT_EQ(content.Format, DocumentFormat::Damaged);
+    EXPECT_FALSE(content.Root);
+    EXPECT_TRUE(content.Imported.Traces.empty());
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].caption, "Open");
+    EXPECT_EQ(messages.boxes()[0].text, "The document is damaged and cannot be read:\n" + dir.File("damaged.csv"));
+
+    content = ReadDocumentFile(dir.path().string(), dialog.Chooser());
+    EXPECT_EQ(content.Format, DocumentFormat::Unreadable);
+    ASSERT_EQ(messages.boxes().size(), 2u);
+    EXPECT_EQ(messages.boxes()[1].text, "Can't read the file:\n" + dir.path().string());
+
+    Write(dir.File("empty.csv"), "");
+    EXPECT_EQ(ReadDocumentFile(dir.File("empty.csv"), dialog.Chooser()).Format, DocumentFormat::Empty);
+    EXPECT_EQ(messages.boxes().size(), 2u);
+}
+
+// Address space this process uses now, in bytes.
+rlim_t AddressSpace()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmSize:", 0) == 0) return static_cast<rlim_t>(std::atoll(line.c_str() + 7)) * 1024;
+    }
+    return 0;
+}
+
+// Opens the file with 256 MB more address space than in use; 0 when the
+// open failed and told so.
+int OpenWithLittleMemory(const std::string& file)
+{
+    const rlimit limit{AddressSpace() + (256u << 20), RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &limit);
+    ScopedMessageRecorder messages;
+    ScriptedFrequencyDialog dialog;
+    const DocumentContent content = ReadDocumentFile(file, dialog.Chooser());
+    const bool told =
+        messages.boxes().size() == 1 && messages.boxes()[0].text == "Not enough memory to open the file:\n" + file;
+    return content.Format == DocumentFormat::Unreadable && told ? 0 : 1;
+}
+
+TEST(DocumentReaderDeathTest, AFileTooBigForMemoryIsToldAndEndsNothing)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+    TempDir dir;
+    const std::string file = dir.File("huge.csv");
+    std::ofstream(file) << "#%huge\n";
+    std::filesystem::resize_file(file, 4ull << 30);
+    EXPECT_EXIT(std::_Exit(OpenWithLittleMemory(file)), ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
