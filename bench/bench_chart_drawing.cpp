@@ -2,7 +2,8 @@
 // by the fast plotter and by the literal one it is checked against: a sweep
 // (smooth, most points fall on the pixels of the one before) and noise
 // (every point far from the one before), on "R/X" and on the Smith chart,
-// with and without point symbols, with pens 1 and 3 pixels wide. Then the
+// with and without point symbols, with pens 1 and 3 pixels wide; on the
+// Smith chart also a noisy passive load and a noisy sweep of a series RLC. Then the
 // cost of one more point of a run into a window whose trace already holds a
 // thousand or a million points: the segment over the chart and the row of
 // the point list, which must not grow with the trace.
@@ -30,14 +31,20 @@ namespace {
 constexpr int kMillion = 1'000'000;
 const TRect kChart{0, 0, 1600, 1000};
 
-enum Shape { kSweep = 0, kNoise = 1 };
+enum Shape { kSweep = 0, kNoise = 1, kPassive = 2, kRlc = 3 };
+
+const char* const kShapeNames[] = {" sweep", " noise", " passive-load noise", " noisy RLC sweep"};
 
 void AddTrace(ViewState& view, int shape, int points)
 {
     auto trace = std::make_unique<CTrace>();
     trace->Selected = true;
-    if (shape == kSweep) FillSweep(trace->Data, points);
-    else FillNoise(trace->Data, points);
+    switch (shape) {
+    case kSweep: FillSweep(trace->Data, points); break;
+    case kNoise: FillNoise(trace->Data, points); break;
+    case kPassive: FillPassiveNoise(trace->Data, points); break;
+    default: FillNoisyRlc(trace->Data, points); break;
+    }
     view.Traces.Add(std::move(trace));
     view.HorLeft[kHorF] = 1;
     view.HorRight[kHorF] = 30;
@@ -56,12 +63,13 @@ void BM_DrawChart(benchmark::State& state)
     QImage image(kChart.right, kChart.bottom, QImage::Format_RGB32);
     CCanvas canvas(image);
     for (auto _ : state) DrawChartContent(view, canvas, kChart, path);
-    state.SetLabel(std::string(ChartKindNames[view.GraphKind]) + (state.range(1) == kSweep ? " sweep" : " noise") +
+    state.SetLabel(std::string(ChartKindNames[view.GraphKind]) + kShapeNames[state.range(1)] +
                    (view.ShowDataPoints ? " symbols" : "") + " width " + std::to_string(Settings.LineWidth) +
                    (path == DrawingPath::Literal ? " literal" : " fast"));
 }
 BENCHMARK(BM_DrawChart)
     ->ArgsProduct({{kGraphRX, kGraphSmith}, {kSweep, kNoise}, {0, 1}, {1, 3}, {0, 1}})
+    ->ArgsProduct({{kGraphSmith}, {kPassive, kRlc}, {0, 1}, {1}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(0.3);
 

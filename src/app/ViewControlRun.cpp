@@ -118,6 +118,7 @@ void TViewControlForm::MeasureInto(TViewForm& view)
 
 void TViewControlForm::EndRun(TViewForm& view, RunInProgressScope& running)
 {
+    view.ShowRunIncrements();
     view.FormPaint();
     view.UpdateTableValues();
     view.Modified = true;

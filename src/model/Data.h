@@ -2,6 +2,7 @@
 
 #include "model/DisplayTransform.h"
 #include "model/MatchSlots.h"
+#include "model/PointReader.h"
 #include "model/PointRecord.h"
 
 #include <memory>
@@ -80,7 +81,11 @@ public:
     bool InterpolateAtFreq(double& R, double& X, double f);
 
     // --- reading (applies the owning window's display transform) ---
+    // A PointReader reads without the cursor and the draw limit below; these
+    // reads keep their own state and serve one reader at a time.
 
+    // The transform of the owning window now; the identity without one.
+    ReadTransform DisplayTransformNow() const;
     void LoadDisplayOffsets();
     void ApplyRotation(double* R, double* X) const;
     const PointRecord* GetRecord(int index) const;
@@ -115,8 +120,7 @@ private:
     PointRecord& RecordAt(int index);
     const PointRecord& RecordAt(int index) const;
     const CDisplayTransformSource* OwningView() const;
-    void TransformForDisplay(double& R, double& X) const;
-    bool ReadNext(PointRecord& record, double& R, double& X, int limit);
+    bool ReadNext(int horMode, int limit, ShownPoint& shown);
     // Appends the point of one non-empty line that does not begin with "#";
     // a line that does not parse is skipped.
     void AppendCsvLine(std::string_view line, int kind, double z0, bool time, bool vip);
@@ -126,14 +130,8 @@ private:
 
     // Sequential read position.
     int readIndex_ = 0;
-    int readBlock_ = 0;
-    int readRecord_ = 0;
     bool readValid_ = false;
 
     // Display transform loaded from the owning window.
-    double offR_ = 0;
-    double offX_ = 0;
-    double rotation_ = 0;
-    double z0Re_ = 50;
-    double z0Im_ = 0;
+    ReadTransform transform_;
 };

@@ -1,13 +1,11 @@
 // Reading the points of a store as the owning document window shows them:
 // R and X shifted by the window's display offsets, then rotated along a
-// line of the Smith chart by its rotation angle.
+// line of the Smith chart by its rotation angle. These are the store's own
+// reads, with a cursor and a loaded transform; they read as a PointReader
+// does.
 
 #include "model/Data.h"
-#include "model/Gamma.h"
 #include "model/Trace.h"
-
-#include <algorithm>
-#include <cmath>
 
 const CDisplayTransformSource* CData::OwningView() const
 {
@@ -15,47 +13,17 @@ const CDisplayTransformSource* CData::OwningView() const
     return Owner->Owner->Owner;
 }
 
-void CData::LoadDisplayOffsets()
+ReadTransform CData::DisplayTransformNow() const
 {
-    offR_ = offX_ = rotation_ = 0;
-    z0Re_ = 50;
-    z0Im_ = 0;
     const CDisplayTransformSource* view = OwningView();
-    if (!view) return;
-    const DisplayTransform transform = view->CurrentDisplayTransform();
-    if (transform.offsetUse) {
-        offR_ = transform.offsetR;
-        offX_ = transform.offsetX;
-    }
-    if (transform.rotateUse) rotation_ = transform.rotateAngle;
-    z0Re_ = transform.z0Re;
-    z0Im_ = transform.z0Im;
+    return view ? ReadTransform::From(view->CurrentDisplayTransform()) : ReadTransform{};
 }
+
+void CData::LoadDisplayOffsets() { transform_ = DisplayTransformNow(); }
 
 void CData::ApplyRotation(double* R, double* X) const
 {
-    if (!R || !X || rotation_ == 0) return;
-    double re = 0;
-    double im = 0;
-    if (!GammaFromZ(*R, *X, z0Re_, z0Im_, re, im)) return;
-
-    // The rotation has always used this approximation of pi; stored documents
-    // show their points where their users saw them.
-    const double a = rotation_ * 3.1415926 * (1.0 / 180);
-    const double rotatedRe = re * std::cos(a) + im * std::sin(a);
-    const double rotatedIm = im * std::cos(a) - re * std::sin(a);
-    const double n = 1 - rotatedRe * rotatedRe - rotatedIm * rotatedIm;
-    const double d = (1 - rotatedRe) * (1 - rotatedRe) + rotatedIm * rotatedIm;
-    if (d == 0) return;
-    *R = (z0Re_ * n - 2 * rotatedIm * z0Im_) / d;
-    *X = (z0Im_ * n + 2 * rotatedIm * z0Re_) / d;
-}
-
-void CData::TransformForDisplay(double& R, double& X) const
-{
-    R -= offR_;
-    X -= offX_;
-    ApplyRotation(&R, &X);
+    if (R && X) transform_.Rotate(*R, *X);
 }
 
 const PointRecord* CData::GetRecord(int index) const
@@ -72,40 +40,43 @@ PointRecord* CData::GetRecord(int index)
 
 bool CData::GetPoint(int index, double& f, double& R, double& X, double& t, double* V, double* I, double* phase)
 {
-    if (index < 0 || index >= count_) {
+    LoadDisplayOffsets();
+    ShownPoint shown{};
+    if (!PointReader(*this, transform_, kHorN, count_).Read(index, shown)) {
         f = R = X = t = 0;
         return false;
     }
-    const PointRecord& record = RecordAt(index);
-    f = record.f;
-    t = record.t;
-    LoadDisplayOffsets();
-    R = record.R;
-    X = record.X;
-    TransformForDisplay(R, X);
-    if (V) *V = record.V;
-    if (I) *I = record.I;
-    if (phase) *phase = record.phase;
+    f = shown.point.f;
+    t = shown.point.t;
+    R = shown.point.R;
+    X = shown.point.X;
+    if (V) *V = shown.point.V;
+    if (I) *I = shown.point.I;
+    if (phase) *phase = shown.point.phase;
     return true;
 }
 
 bool CData::GetPointX(int horMode, int index, double& x, double* R, double* X, double* V, double* I, double* phase)
 {
     x = 0;
-    if (index < 0 || index >= count_) {
+    LoadDisplayOffsets();
+    // Without both R and X asked for, the offsets apply and the rotation,
+    // which needs both, does not.
+    const bool both = R && X;
+    ReadTransform transform = transform_;
+    if (!both) transform.rotation = 0;
+    ShownPoint shown{};
+    if (!PointReader(*this, transform, horMode, count_).Read(index, shown)) {
         if (R) *R = 0;
         if (X) *X = 0;
         return false;
     }
-    const PointRecord& record = RecordAt(index);
-    LoadDisplayOffsets();
-    if (R) *R = record.R - offR_;
-    if (X) *X = record.X - offX_;
-    ApplyRotation(R, X);
-    x = horMode == 0 ? index + 1 : (horMode == 1 ? record.f : record.t);
-    if (V) *V = record.V;
-    if (I) *I = record.I;
-    if (phase) *phase = record.phase;
+    x = shown.x;
+    if (R) *R = shown.point.R;
+    if (X) *X = shown.point.X;
+    if (V) *V = shown.point.V;
+    if (I) *I = shown.point.I;
+    if (phase) *phase = shown.point.phase;
     return true;
 }
 
@@ -118,51 +89,41 @@ bool CData::GetReplayPointX(int horMode, int index, double& x, double* R, double
 bool CData::StartIteration(int index)
 {
     readIndex_ = index;
-    int block = 0;
-    int record = 0;
-    readValid_ = Locate(index, block, record);
-    if (readValid_) {
-        readBlock_ = block;
-        readRecord_ = record;
-    }
+    readValid_ = index >= 0 && index < count_;
     LoadDisplayOffsets();
     return readValid_;
 }
 
-bool CData::ReadNext(PointRecord& record, double& R, double& X, int limit)
+bool CData::ReadNext(int horMode, int limit, ShownPoint& shown)
 {
-    if (!readValid_ || readIndex_ >= limit) return false;
-    record = blocks_[static_cast<size_t>(readBlock_)]->Records()[readRecord_];
-    R = record.R;
-    X = record.X;
-    TransformForDisplay(R, X);
+    if (!readValid_ || !PointReader(*this, transform_, horMode, limit).Read(readIndex_, shown)) return false;
     ++readIndex_;
-    if (++readRecord_ == kBlockSize) {
-        readRecord_ = 0;
-        ++readBlock_;
-    }
     return true;
 }
 
 bool CData::NextPoint(double& f, double& R, double& X, double& t, double* V, double* I, double* phase)
 {
-    PointRecord record;
-    if (!ReadNext(record, R, X, count_)) return false;
-    f = record.f;
-    t = record.t;
-    if (V) *V = record.V;
-    if (I) *I = record.I;
-    if (phase) *phase = record.phase;
+    ShownPoint shown{};
+    if (!ReadNext(kHorN, count_, shown)) return false;
+    f = shown.point.f;
+    t = shown.point.t;
+    R = shown.point.R;
+    X = shown.point.X;
+    if (V) *V = shown.point.V;
+    if (I) *I = shown.point.I;
+    if (phase) *phase = shown.point.phase;
     return true;
 }
 
 bool CData::NextPointX(int horMode, double& x, double& R, double& X, double* V, double* I, double* phase)
 {
-    PointRecord record;
-    if (!ReadNext(record, R, X, std::min(DrawLimit, count_))) return false;
-    x = horMode == 0 ? readIndex_ : (horMode == 1 ? record.f : record.t);
-    if (V) *V = record.V;
-    if (I) *I = record.I;
-    if (phase) *phase = record.phase;
+    ShownPoint shown{};
+    if (!ReadNext(horMode, DrawLimit, shown)) return false;
+    x = shown.x;
+    R = shown.point.R;
+    X = shown.point.X;
+    if (V) *V = shown.point.V;
+    if (I) *I = shown.point.I;
+    if (phase) *phase = shown.point.phase;
     return true;
 }

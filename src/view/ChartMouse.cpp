@@ -1,6 +1,7 @@
 #include "view/ChartMouse.h"
 
 #include "view/chart/AxisMath.h"
+#include "view/chart/ChartDrawing.h"
 #include "view/canvas/DrawingHelpers.h"
 #include "view/LabelCommands.h"
 #include "view/ScaleLimits.h"
@@ -268,6 +269,8 @@ void StartZoomRectangle(ViewState& view, TPoint p, CMouseFeedback& feedback)
     view.DragShape = kXorCross;
     view.DragStart = view.DragLast = p;
     view.DragRect = {p.x, p.y, p.x, p.y};
+    // The table of the last drawing is built only now that a press asks.
+    EnsureMarkerRects(view);
     const int hit = view.MarkerRects.Find(p.x, p.y);
     if (hit >= 0) {
         const MarkerRect& marker = view.MarkerRects[hit];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/chart/RunScreenPace.h"
 #include "view/document/PixelTypes.h"
 #include "view/document/ViewState.h"
 
@@ -82,8 +83,11 @@ public:
     // After each point of a run into this window: the newest segment of the
     // last trace drawn over the chart, and its row in the point list.
     // Nothing when the last trace is not selected. Takes constant time
-    // however many points the trace holds.
+    // however many points the trace holds. The screen shows the changed
+    // area and the list gets its new rows at the screen's pace.
     void DrawRunIncrement();
+    // At the end of a run: what the screen and the list do not show yet.
+    void ShowRunIncrements();
     // During a replay: the segment of the replayed trace (none: nothing)
     // that ends at point `index`, drawn over the chart.
     void DrawReplayMarkers(CTrace* replayed, int index);
@@ -176,4 +180,5 @@ private:
 
     CViewHost& host_;
     QMetaObject::Connection activation_;
+    RunScreenPace runPace_;
 };

@@ -89,15 +89,22 @@ void TViewForm::DrawRunIncrement()
 {
     const int count = Traces.Count();
     if (count == 0 || !Traces.Get(count - 1)->Selected) return;
+    QImage& bitmap = PaintBox->Bitmap();
+    if (!bitmap.isNull()) {
+        CCanvas canvas(bitmap);
+        runPace_.Drawn(DrawRunSegments(*this, canvas, PaintBoxRect()));
+    }
+    if (runPace_.Due(RunScreenPace::Clock::now())) ShowRunIncrements();
+}
+
+void TViewForm::ShowRunIncrements()
+{
+    const int count = Traces.Count();
+    if (count == 0 || !Traces.Get(count - 1)->Selected) return;
     CTrace* trace = Traces.Get(count - 1);
     DataGrid->Grow(trace, trace->Data.Count());
-    QImage& bitmap = PaintBox->Bitmap();
-    if (bitmap.isNull()) return;
-    {
-        CCanvas canvas(bitmap);
-        DrawRunSegments(*this, canvas, PaintBoxRect());
-    }
-    PaintBox->update();
+    const TRect area = runPace_.TakeArea();
+    if (area.Width() > 0 && area.Height() > 0) PaintBox->update(area.left, area.top, area.Width(), area.Height());
 }
 
 void TViewForm::DrawReplayMarkers(CTrace* replayed, int index)

@@ -246,7 +246,9 @@ TEST_F(MainCommands, WindowCommandsKeepEveryWindowInsideTheFrame)
     for (QMdiSubWindow* frame : main->MdiArea->subWindowList()) EXPECT_TRUE(area.contains(frame->geometry())) << "new";
     Action("WindowCascade1").trigger();
     for (QMdiSubWindow* frame : main->MdiArea->subWindowList()) {
-        if (!frame->isMinimized()) EXPECT_TRUE(area.contains(frame->geometry()));
+        if (!frame->isMinimized()) {
+            EXPECT_TRUE(area.contains(frame->geometry()));
+        }
     }
 
     QMenu* menu = main->findChild<QMenu*>("WindowMenu");

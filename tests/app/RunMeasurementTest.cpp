@@ -2,6 +2,7 @@
 #include "SimulatorProcess.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
+#include "view/document/ChartKinds.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
 
@@ -11,6 +12,7 @@
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -136,6 +138,33 @@ TEST_F(RunMeasurement, TheNextRunAddsTheNextSelectedTrace)
     EXPECT_TRUE(Trace(view, 1).Selected);
     EXPECT_EQ(Trace(view, 1).Data.Count(), 3);
     EXPECT_EQ(main->Views().size(), 1);
+}
+
+TEST_F(RunMeasurement, ALongRunOnTheDataTabListsEveryPointAsAFullFillDoes)
+{
+    StartAnalyzer();
+    TViewForm& view = main->CreateView("Noname3");
+    view.GraphTabSet->setCurrentIndex(kGraphData);
+    CurrentRunSettings.from = 1;
+    CurrentRunSettings.to = 30;
+    CurrentRunSettings.samples = 3000;
+    CurrentRunSettings.loglin = kSpacingLin;
+    control().RunSettingsToControls();
+    Run();
+    ASSERT_EQ(view.Traces.Count(), 1);
+    ASSERT_EQ(Trace(view, 0).Data.Count(), 3000);
+    const QAbstractItemModel& grid = *view.DataStringGrid->model();
+    ASSERT_EQ(grid.rowCount(), 3000);
+    const auto row = [&grid](int r) {
+        QStringList cells;
+        for (int c = 0; c < grid.columnCount(); ++c) cells << grid.data(grid.index(r, c), Qt::DisplayRole).toString();
+        return cells;
+    };
+    const QStringList last = row(2999);
+    view.FillDataGrid();
+    EXPECT_EQ(grid.rowCount(), 3000);
+    EXPECT_EQ(row(2999), last);
+    EXPECT_FALSE(last.first().isEmpty());
 }
 
 TEST_F(RunMeasurement, StopEndsTheSweepAfterThePointInHand)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -165,6 +166,70 @@ TEST(DataReading, AStartOutsideTheStoreReadsNothing)
     EXPECT_TRUE(data.StartIteration(0));
     data.Clear();
     EXPECT_FALSE(data.NextPoint(f, R, X, t));
+}
+
+TEST(PointReader, ReadsAsTheSequentialReadAndLeavesItsCursorAlone)
+{
+    ViewWithTrace w;
+    const int count = 2 * kBlockSize + 7;
+    for (int i = 0; i < count; ++i) w.data().Append(1 + i, 60 + i % 50, i % 30 - 15, 0.01 * i, i, -i, 3);
+    w.view.transform = {true, 10, 5, true, 30, 50, 0};
+    const int limit = count - 3;
+
+    for (const int mode : {kHorN, kHorF, kHorT}) {
+        CData& data = w.data();
+        data.DrawLimit = limit;
+        ASSERT_TRUE(data.StartIteration(0));
+        const PointReader reader(data, mode, limit);
+        EXPECT_EQ(reader.End(), limit);
+        int mismatches = 0;
+        const int after = reader.ForEach(-5, [&](int index, const ShownPoint& shown) {
+            // A random read and a second reader in between must not move the
+            // sequential read.
+            double f = 0, R = 0, X = 0, t = 0, x = 0, V = 0;
+            if (index % 1000 == 0) data.GetPoint(count - 1, f, R, X, t);
+            if (index % 777 == 0) PointReader(data, mode, count).ForEach(0, [](int, const ShownPoint&) { return true; });
+            if (!data.NextPointX(mode, x, R, X, &V)) return false;
+            mismatches += x != shown.x || R != shown.point.R || X != shown.point.X || V != shown.point.V ||
+                          shown.point.f != 1 + index;
+            return true;
+        });
+        EXPECT_EQ(after, limit) << mode;
+        EXPECT_EQ(mismatches, 0) << mode;
+        double x = 0, R = 0, X = 0;
+        EXPECT_FALSE(data.NextPointX(mode, x, R, X)) << "the sequential read ends at the draw limit";
+    }
+}
+
+TEST(PointReader, StopsWhereAskedAndReadsNothingOutsideItsLimit)
+{
+    CData data;
+    for (int i = 0; i < kBlockSize + 2; ++i) data.Append(i, 75, 10, 0);
+    const ReadTransform offset = ReadTransform::From({true, 50, 0, false, 90, 50, 0});
+    const PointReader reader(data, offset, kHorF, kBlockSize + 100);
+    EXPECT_EQ(reader.End(), kBlockSize + 2);
+
+    std::vector<int> seen;
+    const int after = reader.ForEach(kBlockSize - 2, [&](int index, const ShownPoint& shown) {
+        EXPECT_EQ(shown.point.R, 25); // offset, not rotated: the rotation is off
+        seen.push_back(index);
+        return index < kBlockSize;
+    });
+    EXPECT_EQ(after, kBlockSize + 1);
+    EXPECT_EQ(seen, (std::vector<int>{kBlockSize - 2, kBlockSize - 1, kBlockSize}));
+
+    ShownPoint shown{};
+    shown.x = -1;
+    EXPECT_FALSE(reader.Read(kBlockSize + 2, shown));
+    EXPECT_FALSE(reader.Read(-1, shown));
+    EXPECT_EQ(shown.x, -1);
+    ASSERT_TRUE(reader.Read(7, shown));
+    EXPECT_EQ(shown.x, 7);
+    EXPECT_EQ(data.GetRecord(7)->R, 75);
+
+    const PointReader none(data, kHorN, -4);
+    EXPECT_EQ(none.End(), 0);
+    EXPECT_EQ(none.ForEach(0, [](int, const ShownPoint&) { return true; }), 0);
 }
 
 } // namespace

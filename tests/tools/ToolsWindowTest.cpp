@@ -57,14 +57,16 @@ protected:
         tools->show();
         tools->PageControl->setCurrentWidget(tools->ReplayTabSheet);
     }
-    int ChartDrawLimit(CTrace& trace)
+    // The points the Smith chart drew, from the largest frequency it showed:
+    // point i of AddTrace has the frequency i + 1.
+    int ChartDrawLimit(CTrace&)
     {
         QImage bitmap(400, 300, QImage::Format_RGB32);
         CCanvas canvas(bitmap);
         view->GraphKind = kGraphSmith;
         view->DrawChart(canvas, TRect{0, 0, 400, 300});
         view->GraphKind = kGraphData;
-        return trace.Data.DrawLimit;
+        return static_cast<int>(view->DrawnExtents[kExtentMaxX]);
     }
     // What the event loop does when it falls idle.
     void Idle() const

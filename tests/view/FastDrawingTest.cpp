@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,7 @@ Drawing Draw(ViewState& view, DrawingPath path)
     Drawing drawing{BlackImage(kChart.right, kChart.bottom), {}};
     CCanvas canvas(drawing.image);
     DrawChartContent(view, canvas, kChart, path);
+    EnsureMarkerRects(view);
     for (int i = 0; i < view.MarkerRects.Count(); ++i) drawing.markers.push_back(view.MarkerRects[i]);
     return drawing;
 }
@@ -160,6 +162,38 @@ TEST_F(FastDrawing, SmithChartsWithGradientReferenceAndTransitions)
         ExpectSameForEveryPen("Smith chart with gradient, scale " + std::to_string(scale));
     }
     ReferenceTraces.reset();
+}
+
+// So many points that later lines and symbols fall on pixels painted
+// already, which the fast plotter passes over: noise around the whole chart
+// and beyond it, a passive load in its right half, a noisy RLC sweep in a
+// band along one circle.
+TEST_F(FastDrawing, SmithChartsThatPaintOverThemselves)
+{
+    std::mt19937 random(21);
+    std::uniform_real_distribution<double> spread(-100, 100);
+    std::uniform_real_distribution<double> resistance(0, 100);
+    std::normal_distribution<double> noise(0, 3);
+    std::vector<PointRecord> wide, passive, rlc;
+    for (int i = 0; i < 40000; ++i) {
+        const double f = 1 + 29.0 * i / 40000;
+        const double omega = 2 * 3.141592653589793 * f * 1e6;
+        wide.push_back({f, spread(random), spread(random), 0, 0, 0, 0});
+        passive.push_back({f, resistance(random), spread(random), 0, 0, 0, 0});
+        rlc.push_back({f, 50 + noise(random), omega * 1e-6 - 1 / (omega * 112.6e-12) + noise(random), 0, 0, 0, 0});
+    }
+    view_.GraphKind = kGraphSmith;
+    for (const auto& [name, points] : {std::pair{"noise", &wide}, std::pair{"passive load", &passive},
+                                       std::pair{"noisy RLC", &rlc}}) {
+        view_.Traces.Clear();
+        AddTrace(view_, *points);
+        AddTrace(view_, Sweep(3000), "second");
+        Settings.UseGradient = false;
+        ExpectSameForEveryPen(name);
+        Settings.UseGradient = true;
+        view_.ShowDataPoints = true;
+        ExpectSameDrawing(view_, std::string(name) + " with gradient", true);
+    }
 }
 
 TEST_F(FastDrawing, AnXorPenIsHandedToTheCanvasAsItComes)

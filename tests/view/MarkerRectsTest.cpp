@@ -61,16 +61,58 @@ TEST(MarkerRects, EachDrawingRebuildsTheTableInTheStorageOfTheLastOne)
     QImage image(300, 200, QImage::Format_RGB32);
     CCanvas canvas(image);
     DrawChartContent(view, canvas, {0, 0, 300, 200});
+    EnsureMarkerRects(view);
     ASSERT_GT(view.MarkerRects.Count(), 0);
     const int count = view.MarkerRects.Count();
     const MarkerRect* storage = &view.MarkerRects[0];
     DrawChartContent(view, canvas, {0, 0, 300, 200});
+    EnsureMarkerRects(view);
     EXPECT_EQ(view.MarkerRects.Count(), count);
     EXPECT_EQ(&view.MarkerRects[0], storage);
 
     view.ShowDataPoints = false;
     DrawChartContent(view, canvas, {0, 0, 300, 200});
+    EnsureMarkerRects(view);
     EXPECT_FALSE(view.MarkerRects.Exists());
+}
+
+TEST(MarkerRects, ADrawingLeavesTheTableToBeBuiltWhereItsPointsNowAre)
+{
+    const SettingsSnapshot snapshot;
+    SetDefaults(Settings);
+    ViewState view;
+    view.HorLeft[kHorF] = 0;
+    view.HorRight[kHorF] = 100;
+    AddTrace(view, {{50, 20, 10, 0, 0, 0, 0}});
+    QImage image(400, 300, QImage::Format_RGB32);
+    CCanvas canvas(image);
+    const auto pointAt = [&view](int index) {
+        const TRect& r = view.MarkerRects[index].Rect;
+        return TPoint{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    for (const int kind : {kGraphRX, kGraphSmith}) {
+        view.GraphKind = kind;
+        view.HorLeft[kHorF] = 0;
+        view.SmithX = 0;
+        DrawChartContent(view, canvas, {0, 0, 400, 300});
+        EXPECT_FALSE(view.MarkerRects.Exists()) << "nothing asked for the table yet";
+        EnsureMarkerRects(view);
+        ASSERT_GE(view.MarkerRects.Count(), 1) << kind;
+        const TPoint before = pointAt(0);
+        EXPECT_EQ(view.MarkerRects.Find(before.x, before.y), 0);
+        EXPECT_EQ(view.MarkerRects[0].X, 50);
+
+        // A pan to the left moves the point to the right.
+        view.HorLeft[kHorF] = -40;
+        view.SmithX = -0.3;
+        DrawChartContent(view, canvas, {0, 0, 400, 300});
+        EnsureMarkerRects(view);
+        ASSERT_GE(view.MarkerRects.Count(), 1) << kind;
+        const TPoint after = pointAt(0);
+        EXPECT_GT(after.x, before.x + 10) << kind;
+        EXPECT_EQ(view.MarkerRects.Find(after.x, after.y), 0) << kind;
+        EXPECT_EQ(view.MarkerRects.Find(before.x, before.y), -1) << kind;
+    }
 }
 
 } // namespace

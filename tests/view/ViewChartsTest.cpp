@@ -16,6 +16,9 @@
 #include "view/canvas/DrawLimits.h"
 #include "view/ReplayLimit.h"
 #include "view/View.h"
+#include "view/canvas/Canvas.h"
+#include "view/chart/ChartIncrements.h"
+#include "view/chart/RunScreenPace.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -179,6 +182,85 @@ TEST_F(ViewCharts, ARunIncrementAddsOneRowAndTheNewestSegment)
         }
     }
     EXPECT_GT(changed, 200);
+}
+
+TEST_F(ViewCharts, ARunsRowsReachTheListInBatchesAndAllOfThemAtTheEnd)
+{
+    CTrace& trace = AddTrace(*view_, Sweep(3));
+    view_->FillDataGrid();
+    ShowChart(kGraphData);
+    int inserted = 0;
+    QObject::connect(&Grid(), &QAbstractItemModel::rowsInserted,
+                     [&inserted](const QModelIndex&, int first, int last) { inserted += last - first + 1; });
+    for (const PointRecord& p : Noise(400, 5)) {
+        trace.Data.Append(p.f + 100, p.R, p.X, p.t);
+        view_->DrawRunIncrement();
+    }
+    view_->ShowRunIncrements();
+    EXPECT_EQ(inserted, 400);
+    ASSERT_EQ(Grid().rowCount(), 403);
+    QStringList grown;
+    for (int row = 0; row < 403; ++row) grown << Cell(Grid(), row, 0) + Cell(Grid(), row, 1) + Cell(Grid(), row, 2);
+    view_->FillDataGrid(); // the list filled at once, as after the run
+    ASSERT_EQ(Grid().rowCount(), 403);
+    for (int row = 0; row < 403; ++row) {
+        ASSERT_EQ(grown[row], Cell(Grid(), row, 0) + Cell(Grid(), row, 1) + Cell(Grid(), row, 2)) << row;
+    }
+}
+
+// Every pixel a run's segment changes lies in the area it reports, so that
+// showing that area shows the whole change.
+TEST_F(ViewCharts, ARunSegmentReportsEveryPixelItChanged)
+{
+    view_->HorLeft[kHorF] = 0;
+    view_->HorRight[kHorF] = 110;
+    CTrace& trace = AddTrace(*view_, Noise(20, 8));
+    trace.Vip = true;
+    for (const int kind : {kGraphRX, kGraphSmith, kGraphVip}) {
+        for (const int width : {1, 3}) {
+            for (const bool symbols : {false, true}) {
+                Settings.LineWidth = width;
+                view_->ShowDataPoints = symbols;
+                ShowChart(kind);
+                view_->FormPaint();
+                const std::vector<PointRecord> more = Noise(30, static_cast<unsigned>(kind * 7 + width), 300);
+                for (const PointRecord& p : more) {
+                    trace.Data.Append(p.f + 5, p.R, p.X, p.t, p.V, p.I, p.phase);
+                    QImage& bitmap = view_->PaintBox->Bitmap();
+                    const QImage before = bitmap.copy();
+                    TRect area;
+                    {
+                        CCanvas canvas(bitmap);
+                        area = DrawRunSegments(*view_, canvas, view_->PaintBoxRect());
+                    }
+                    int outside = 0;
+                    for (int y = 0; y < bitmap.height(); ++y) {
+                        for (int x = 0; x < bitmap.width(); ++x) {
+                            const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+                            outside += !inside && bitmap.pixel(x, y) != before.pixel(x, y);
+                        }
+                    }
+                    ASSERT_EQ(outside, 0) << ChartKindNames[kind] << " width " << width << (symbols ? " symbols" : "");
+                }
+            }
+        }
+    }
+}
+
+TEST(RunScreenPace, GathersTheDrawnAreaAndIsDueOncePerInterval)
+{
+    RunScreenPace pace;
+    const RunScreenPace::Clock::time_point start{};
+    EXPECT_TRUE(pace.Due(start)) << "the first point is shown at once";
+    EXPECT_EQ(pace.TakeArea(), TRect{});
+    pace.Drawn({10, 20, 30, 40});
+    pace.Drawn({});
+    pace.Drawn({5, 25, 12, 50});
+    EXPECT_FALSE(pace.Due(start + RunScreenPace::kInterval / 2));
+    EXPECT_TRUE(pace.Due(start + RunScreenPace::kInterval));
+    EXPECT_EQ(pace.TakeArea(), (TRect{5, 20, 30, 50}));
+    EXPECT_EQ(pace.TakeArea(), TRect{});
+    EXPECT_FALSE(pace.Due(start + RunScreenPace::kInterval * 3 / 2)) << "a due moment starts the next interval";
 }
 
 TEST_F(ViewCharts, ARunIntoAnUnselectedTraceDrawsNothing)

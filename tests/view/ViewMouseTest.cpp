@@ -12,6 +12,7 @@
 #include "view/ChartPaintBox.h"
 #include "view/LabelCommands.h"
 #include "view/View.h"
+#include "view/chart/ChartDrawing.h"
 #include "view/document/Label.h"
 
 #include <QAction>
@@ -134,6 +135,7 @@ TEST_F(ViewMouse, APressOnASmithDataPointMovesTheCursorThereAndTheTrackBarDoesNo
     view_->TableVisible = true;
     view_->ArrangeControls();
     ShowChart(kGraphSmith);
+    EnsureMarkerRects(*view_);
     ASSERT_GT(view_->MarkerRects.Count(), 20);
     const MarkerRect marker = view_->MarkerRects[20];
     const QPoint p((marker.Rect.left + marker.Rect.right) / 2, (marker.Rect.top + marker.Rect.bottom) / 2);

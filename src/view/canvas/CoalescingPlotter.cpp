@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace {
+
+// Lines shorter than this along their major axis do without the cover.
+constexpr int kCoveredLongest = 16;
 
 // How far a pen reaches beyond its path: a path pixel this far outside the
 // paint area can still land a pixel inside.
@@ -35,29 +39,13 @@ RunAccumulator::RunAccumulator(int first, int last, int lowEnd, int highEnd)
     used_.assign(lines, 0);
 }
 
-void RunAccumulator::Add(int line, int a, int b)
+void RunAccumulator::StartLine(std::size_t i, int a, int b)
 {
-    if (line < first_ || line > last_) return;
-    if (a < lowEnd_) a = lowEnd_;
-    if (b > highEnd_) b = highEnd_;
-    if (a > b) return;
-    const auto i = static_cast<std::size_t>(line - first_);
-    if (!used_[i]) {
-        std::uint64_t* words = bits_.get() + i * words_;
-        std::fill(words, words + words_, 0);
-        used_[i] = 1;
-        touched_.push_back(i);
-        growing_[i] = {a, b};
-        return;
-    }
-    Run& growing = growing_[i];
-    if (a <= growing.hi + 1 && b >= growing.lo - 1) {
-        growing.lo = std::min(growing.lo, a);
-        growing.hi = std::max(growing.hi, b);
-        return;
-    }
-    SetBits(i, growing);
-    growing = {a, b};
+    std::uint64_t* words = bits_.get() + i * words_;
+    std::fill(words, words + words_, 0);
+    used_[i] = 1;
+    touched_.push_back(i);
+    growing_[i] = {a, b};
 }
 
 void RunAccumulator::SetBits(std::size_t line, Run run)
@@ -78,10 +66,11 @@ void RunAccumulator::SetBits(std::size_t line, Run run)
     words[lastWord] |= tail;
 }
 
-CoalescingPlotter::CoalescingPlotter(CCanvas& canvas)
+CoalescingPlotter::CoalescingPlotter(CCanvas& canvas, CoverTracking tracking)
     : canvas_(canvas), footprint_(canvas.Footprint()), reach_(Reach(canvas)), position_(canvas.PenPos()),
       columns_(reach_.firstColumn, reach_.lastColumn, reach_.firstRow, reach_.lastRow),
-      rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn)
+      rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn), cover_(tracking == CoverTracking::On ? reach_ : RunWindow{0, -1, 0, -1}),
+      tracking_(tracking == CoverTracking::On), color_(canvas.Pen().Color)
 {
 }
 
@@ -93,8 +82,9 @@ CoalescingPlotter::~CoalescingPlotter()
 
 void CoalescingPlotter::SetColor(TColor color)
 {
-    if (color == canvas_.Pen().Color) return;
+    if (color == color_) return;
     Flush();
+    color_ = color;
     canvas_.SetPenColor(color);
 }
 
@@ -108,10 +98,32 @@ void CoalescingPlotter::LineTo(TPoint point)
         AlongAxis(point);
         return;
     }
-    ForEachLineRun(
-        position_, point, footprint_ ? LineEnd::Included : LineEnd::Excluded, reach_,
-        [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
-        [this](int y, int left, int right) { AddRowRun(y, left, right); });
+    const LineEnd end = footprint_ ? LineEnd::Included : LineEnd::Excluded;
+    const int dx = std::abs(point.x - position_.x);
+    const int dy = std::abs(point.y - position_.y);
+    // A short line mostly sets pixels of its own; checking them costs more
+    // than making its runs, and it stays out of the cover.
+    if (!tracking_ || std::max(dx, dy) < kCoveredLongest) {
+        ForEachLineRun(
+            position_, point, end, reach_, [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
+            [this](int y, int left, int right) { AddRowRun(y, left, right); });
+        position_ = point;
+        return;
+    }
+    const bool steep = dy > dx;
+    cover_.ForEachUnpaintedStretch(position_, point, [&](int lo, int hi) {
+        RunWindow window = reach_;
+        if (steep) {
+            window.firstRow = lo;
+            window.lastRow = hi;
+        } else {
+            window.firstColumn = lo;
+            window.lastColumn = hi;
+        }
+        ForEachLineRun(
+            position_, point, end, window, [this](int x, int top, int bottom) { cover_.AddColumnRun(x, top, bottom); },
+            [this](int y, int left, int right) { cover_.AddRowRun(y, left, right); });
+    });
     position_ = point;
 }
 
@@ -122,8 +134,18 @@ void CoalescingPlotter::Square(TPoint centre, int halfSide)
     const int r = centre.x + halfSide;
     const int b = centre.y + halfSide;
     MoveTo({l, t});
+    if (tracking_ && cover_.Covers(l, t, r, b)) return;
     if (halfSide == 0) {
         LineTo({l, t});
+        return;
+    }
+    if (tracking_ && halfSide > 0) {
+        // Each side leaves out its end pixel for a thin pen, but the next
+        // side starts there: the outline is painted whole.
+        cover_.AddRowRun(t, l, r);
+        cover_.AddRowRun(b, l, r);
+        cover_.AddColumnRun(l, t + 1, b - 1);
+        cover_.AddColumnRun(r, t + 1, b - 1);
         return;
     }
     for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) AlongAxis(corner);
@@ -147,8 +169,11 @@ void CoalescingPlotter::AlongAxis(TPoint point)
 
 void CoalescingPlotter::Flush()
 {
+    // Other plotters may share the canvas, each with its colour.
+    canvas_.SetPenColor(color_);
     columns_.Flush([this](int x, int top, int bottom) { PaintColumnRun(x, top, bottom); });
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
+    cover_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
 }
 
 void CoalescingPlotter::AddColumnRun(int x, int top, int bottom) { columns_.Add(x, top, bottom); }

@@ -2,7 +2,9 @@
 
 #include "view/canvas/CurvePlotter.h"
 #include "view/canvas/LineRuns.h"
+#include "view/canvas/PaintedCover.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <memory>
@@ -23,7 +25,27 @@ public:
     // nothing reaches the paint area.
     RunAccumulator(int first, int last, int lowEnd, int highEnd);
 
-    void Add(int line, int a, int b);
+    // Inline: a dense curve adds a run for nearly every point.
+    void Add(int line, int a, int b)
+    {
+        if (line < first_ || line > last_) return;
+        if (a < lowEnd_) a = lowEnd_;
+        if (b > highEnd_) b = highEnd_;
+        if (a > b) return;
+        const auto i = static_cast<std::size_t>(line - first_);
+        if (!used_[i]) {
+            StartLine(i, a, b);
+            return;
+        }
+        Run& growing = growing_[i];
+        if (a <= growing.hi + 1 && b >= growing.lo - 1) {
+            growing.lo = std::min(growing.lo, a);
+            growing.hi = std::max(growing.hi, b);
+            return;
+        }
+        SetBits(i, growing);
+        growing = {a, b};
+    }
 
     // paint(line, a, b) for each run of the union, which is then empty.
     template <typename Paint>
@@ -43,6 +65,7 @@ private:
         int hi;
     };
 
+    void StartLine(std::size_t line, int a, int b);
     void SetBits(std::size_t line, Run run);
     template <typename Paint>
     void ForEachRunOfLine(std::size_t line, Paint&& paint) const;
@@ -81,10 +104,12 @@ void RunAccumulator::ForEachRunOfLine(std::size_t line, Paint&& paint) const
 
 // The fast plotter: lines become runs (LineRuns.h), steep ones per column,
 // shallow ones per row; a wide pen's footprint is stamped on the merged runs
-// of its one-pixel path when they are painted.
+// of its one-pixel path when they are painted. The parts of lines and the
+// symbols that lie on path pixels already gathered in the colour make no
+// runs at all (PaintedCover): on a dense chart that is most of them.
 class CoalescingPlotter final : public CurvePlotter {
 public:
-    explicit CoalescingPlotter(CCanvas& canvas);
+    CoalescingPlotter(CCanvas& canvas, CoverTracking tracking);
     ~CoalescingPlotter() override;
     CoalescingPlotter(const CoalescingPlotter&) = delete;
     CoalescingPlotter& operator=(const CoalescingPlotter&) = delete;
@@ -96,7 +121,9 @@ public:
 
 private:
     void Flush();
-    // A line to a point in the same column or row as the pen.
+    // A line to a point in the same column or row as the pen. Such lines,
+    // the bulk of a dense rectangular chart, merge into the growing run in a
+    // compare, which costs less than keeping them in the cover.
     void AlongAxis(TPoint point);
     void AddColumnRun(int x, int top, int bottom);
     void AddRowRun(int y, int left, int right);
@@ -109,4 +136,7 @@ private:
     TPoint position_;
     RunAccumulator columns_;
     RunAccumulator rows_;
+    PaintedCover cover_;
+    bool tracking_;
+    TColor color_; // what the gathered runs are painted in
 };

@@ -19,13 +19,25 @@ private:
     CCanvas& canvas_;
 };
 
+class SilentPlotter final : public CurvePlotter {
+public:
+    void SetColor(TColor) override {}
+    void MoveTo(TPoint) override {}
+    void LineTo(TPoint) override {}
+    void Square(TPoint, int) override {}
+};
+
 } // namespace
 
-std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path)
+bool FastPlotterApplies(const CCanvas& canvas, DrawingPath path)
 {
     const CPen& pen = canvas.Pen();
-    if (path == DrawingPath::Fast && pen.Style == PenStyle::Solid && pen.Mode == PenMode::Copy) {
-        return std::make_unique<CoalescingPlotter>(canvas);
-    }
+    return path == DrawingPath::Fast && pen.Style == PenStyle::Solid && pen.Mode == PenMode::Copy;
+}
+
+std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path, CoverTracking tracking)
+{
+    if (path == DrawingPath::MarkersOnly) return std::make_unique<SilentPlotter>();
+    if (FastPlotterApplies(canvas, path)) return std::make_unique<CoalescingPlotter>(canvas, tracking);
     return std::make_unique<CanvasPlotter>(canvas);
 }

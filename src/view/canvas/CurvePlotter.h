@@ -17,8 +17,16 @@ class CCanvas;
 //   Painting a pixel twice in one colour leaves what painting it once does,
 //   so only the work changes.
 // The literal plotter stays as the reference the fast one is checked
-// against.
-enum class DrawingPath { Fast, Literal };
+// against. A third path paints nothing: the walk along the curves only
+// fills the marker table.
+enum class DrawingPath { Fast, Literal, MarkersOnly };
+
+// Whether the fast plotter keeps track of the pixels it has gathered, to pass
+// over lines and symbols that would paint them again (PaintedCover). A curve
+// of the Smith chart crosses its own pixels again and again; one of a
+// rectangular chart moves on along the columns, where keeping track would
+// cost more than it saves.
+enum class CoverTracking { Off, On };
 
 class CurvePlotter {
 public:
@@ -31,8 +39,13 @@ public:
     virtual void Square(TPoint centre, int halfSide) = 0;
 };
 
+// Whether the fast plotter draws for the canvas's current pen (a solid pen
+// that copies its colour) on the path.
+bool FastPlotterApplies(const CCanvas& canvas, DrawingPath path);
+
 // The plotter for the canvas's current pen: the fast one where it gives the
 // same pixels (a solid pen in copy mode), else the literal one. Whatever the
-// fast plotter holds back is painted when it goes, so it must go before the
-// canvas's clip changes.
-std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path);
+// fast plotter holds back is painted, in the pen colour it was made with or
+// last given, when it goes, so it must go before the canvas's clip changes.
+std::unique_ptr<CurvePlotter> MakeCurvePlotter(CCanvas& canvas, DrawingPath path,
+                                               CoverTracking tracking = CoverTracking::Off);

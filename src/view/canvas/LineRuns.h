@@ -15,9 +15,11 @@
 // The walk has a closed form. Number the pixels n = 0, 1, ... along the
 // longer axis: a steep line (|dy| > |dx|) sets row y0 + n * sy in column
 // x0 + floor((2 n |dx| + |dy|) / (2 |dy|)) * sx, a shallow one the other way
-// round. So the runs are computed, not walked: a line costs one step per
-// column (steep) or row (shallow) inside the window it is asked for, however
-// long it is and however far it reaches beyond.
+// round. So the runs of a long line are computed, not walked: it costs one
+// step per column (steep) or row (shallow) inside the window it is asked for,
+// however long it is and however far it reaches beyond. A short stretch
+// inside the window is walked, which is cheaper than setting up the closed
+// form.
 //
 // The canvas leaves out a line's end pixel; a wide pen covers it, since its
 // footprint is stamped on every pixel from the start to the end.
@@ -112,6 +114,58 @@ void MajorRuns(Int major0, int majorStep, Int minor0, int minorStep, Int dMajor,
     }
 }
 
+// Up to this many pixels of a line inside the window are walked pixel by
+// pixel: a step costs an addition and a compare where the closed form pays a
+// dozen divisions to set up.
+constexpr int kStepwiseLongest = 64;
+
+// The runs of pixels lo .. hi of a line by the stepwise walk: the numerator
+// of minorOf is carried from pixel to pixel as a quotient (the minor step)
+// and a remainder. Since dMinor <= dMajor, the quotient grows by at most one
+// per pixel.
+template <typename Int, typename Run>
+void StepwiseRuns(Int major0, int majorStep, Int minor0, int minorStep, Int dMajor, Int dMinor, Int lo, Int hi,
+                  Int minorFrom, Int minorTo, Run&& run)
+{
+    const auto runOf = [&](Int c, Int first, Int stop) {
+        const Int minor = minor0 + c * minorStep;
+        if (minor < minorFrom || minor > minorTo) return;
+        const Int a = major0 + first * majorStep;
+        const Int b = major0 + stop * majorStep;
+        run(static_cast<int>(minor), static_cast<int>(std::min(a, b)), static_cast<int>(std::max(a, b)));
+    };
+    const Int twiceMajor = 2 * dMajor;
+    const Int numerator = 2 * lo * dMinor + dMajor;
+    Int c = numerator / twiceMajor;
+    Int remainder = numerator % twiceMajor;
+    Int runFirst = lo;
+    for (Int n = lo; n < hi; ++n) {
+        remainder += 2 * dMinor;
+        if (remainder < twiceMajor) continue;
+        remainder -= twiceMajor;
+        runOf(c, runFirst, n);
+        ++c;
+        runFirst = n + 1;
+    }
+    runOf(c, runFirst, hi);
+}
+
+// The runs of a line along its major axis, stepwise or by the closed form.
+template <typename Int, typename Run>
+void RunsAlong(Int major0, int majorStep, Int minor0, int minorStep, Int dMajor, Int dMinor, Int last, Int majorFrom,
+               Int majorTo, Int minorFrom, Int minorTo, Run&& run)
+{
+    Int lo = 0;
+    Int hi = 0;
+    if (!MajorRange(major0, majorStep, majorFrom, majorTo, last, lo, hi)) return;
+    if (hi - lo <= kStepwiseLongest) {
+        StepwiseRuns<Int>(major0, majorStep, minor0, minorStep, dMajor, dMinor, lo, hi, minorFrom, minorTo, run);
+    } else {
+        MajorRuns<Int>(major0, majorStep, minor0, minorStep, dMajor, dMinor, last, majorFrom, majorTo, minorFrom,
+                       minorTo, run);
+    }
+}
+
 template <typename Int, typename ColumnRun, typename RowRun>
 void LineRunsIn(TPoint from, TPoint to, LineEnd end, const RunWindow& window, ColumnRun&& column, RowRun&& row)
 {
@@ -130,10 +184,10 @@ void LineRunsIn(TPoint from, TPoint to, LineEnd end, const RunWindow& window, Co
         return;
     }
     if (dy > dx) {
-        MajorRuns<Int>(y0, sy, x0, sx, dy, dx, dy - excluded, window.firstRow, window.lastRow, window.firstColumn,
+        RunsAlong<Int>(y0, sy, x0, sx, dy, dx, dy - excluded, window.firstRow, window.lastRow, window.firstColumn,
                        window.lastColumn, column);
     } else {
-        MajorRuns<Int>(x0, sx, y0, sy, dx, dy, dx - excluded, window.firstColumn, window.lastColumn, window.firstRow,
+        RunsAlong<Int>(x0, sx, y0, sy, dx, dy, dx - excluded, window.firstColumn, window.lastColumn, window.firstRow,
                        window.lastRow, row);
     }
 }

@@ -17,6 +17,8 @@
 #include "view/chart/TraceCurve.h"
 #include "view/document/ViewState.h"
 
+#include <QImage>
+
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -94,12 +96,15 @@ void DrawRectangularChart(ViewState& view, CCanvas& canvas, const TRect& chart, 
     DrawLegend(view, canvas, chart);
 
     const std::vector<ChartCurve> curves = ChartCurves(view);
+    std::vector<CurveToDraw> toDraw;
     ForEachDrawnTrace(view, true, [&](CTrace& trace, bool dimmed) {
+        toDraw.clear();
         for (const ChartCurve& drawn : curves) {
-            if (dimmed) canvas.SetPenColor(SchemeColor(kColorDimmed));
-            else canvas.SetPenColor(drawn.ownColor ? trace.Color : SchemeColor(drawn.color));
-            DrawCurve(trace, view, drawn.curve, canvas, drawn.phasePane ? panes.phase : panes.upper, view.RowHeight, path);
+            const TColor color =
+                dimmed ? SchemeColor(kColorDimmed) : (drawn.ownColor ? trace.Color : SchemeColor(drawn.color));
+            toDraw.push_back({drawn.curve, color, drawn.phasePane ? panes.phase : panes.upper});
         }
+        DrawCurves(trace, view, toDraw, canvas, view.RowHeight, path);
     });
 
     if (view.TableVisible) {
@@ -158,12 +163,39 @@ void DrawLegend(const ViewState& view, CCanvas& canvas, const TRect& chart)
 
 void DrawChartContent(ViewState& view, CCanvas& canvas, const TRect& chart, DrawingPath path)
 {
-    view.MarkerRects.Free();
-    if (view.ShowDataPoints) view.MarkerRects.Alloc(MarkerTableSize(view));
+    view.MarkerRects.FreeUntilAsked(chart);
     SetChartFont(view, canvas);
     view.PlotHeight = std::max(0, chart.bottom - 2 * view.RowHeight);
     canvas.SetBrushColor(SchemeColor(kColorBackground));
     canvas.FillRect(chart);
     if (view.GraphKind == kGraphSmith) DrawSmithChart(view, canvas, chart, path);
     else if (view.GraphKind != kGraphData) DrawRectangularChart(view, canvas, chart, path);
+}
+
+void EnsureMarkerRects(ViewState& view)
+{
+    MarkerRectTable& table = view.MarkerRects;
+    if (!table.Asked()) return;
+    const TRect chart = table.Chart();
+    table.Free();
+    if (!view.ShowDataPoints || view.GraphKind == kGraphData) return;
+    table.Alloc(MarkerTableSize(view));
+    // The walk along the curves needs a canvas for its clip; it paints
+    // nothing.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    CCanvas canvas(scratch);
+    if (view.GraphKind == kGraphSmith) {
+        ForEachDrawnTrace(view, false, [&](CTrace& trace, bool dimmed) {
+            DrawSmithCurve(trace, view, canvas, dimmed, chart, DrawingPath::MarkersOnly);
+        });
+        return;
+    }
+    const ChartPanes panes = ArrangePanes(view, chart);
+    const std::vector<ChartCurve> curves = ChartCurves(view);
+    ForEachDrawnTrace(view, true, [&](CTrace& trace, bool) {
+        for (const ChartCurve& drawn : curves) {
+            DrawCurve(trace, view, drawn.curve, canvas, drawn.phasePane ? panes.phase : panes.upper, view.RowHeight,
+                      DrawingPath::MarkersOnly);
+        }
+    });
 }

@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 #include "view/canvas/Canvas.h"
 #include "view/chart/ChartLayout.h"
+#include "view/chart/RunScreenPace.h"
 #include "view/chart/SmithTrace.h"
 #include "view/chart/TraceCurve.h"
 #include "view/document/ViewState.h"
@@ -29,18 +30,22 @@ void DrawSegments(ViewState& view, CTrace& trace, VswrColor vswr, CCanvas& canva
 
 } // namespace
 
-void DrawRunSegments(ViewState& view, CCanvas& canvas, const TRect& chart)
+TRect DrawRunSegments(ViewState& view, CCanvas& canvas, const TRect& chart)
 {
     const int count = view.Traces.Count();
-    if (count == 0 || !view.Traces.Get(count - 1)->Selected) return;
+    if (count == 0 || !view.Traces.Get(count - 1)->Selected) return {};
     CTrace& trace = *view.Traces.Get(count - 1);
+    TRect changed;
     DrawSegments(
         view, trace, VswrColor::Own, canvas, chart,
         [&] {
             canvas.SetPenColor(SchemeColor(kColorTrace1));
-            DrawSmithRunSegment(trace, view, canvas, chart);
+            changed = DrawSmithRunSegment(trace, view, canvas, chart);
         },
-        [&](int curve, const TRect& pane) { DrawRunSegment(trace, view, curve, canvas, pane, view.RowHeight); });
+        [&](int curve, const TRect& pane) {
+            changed = UniteRects(changed, DrawRunSegment(trace, view, curve, canvas, pane, view.RowHeight));
+        });
+    return changed;
 }
 
 void DrawReplaySegments(ViewState& view, CTrace* replayed, int index, CCanvas& canvas, const TRect& chart)

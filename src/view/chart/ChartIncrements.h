@@ -11,8 +11,8 @@ struct ViewState;
 
 // The newest segment of the window's last trace, in every curve the chart
 // kind shows; nothing when there is no trace or the last one is not
-// selected.
-void DrawRunSegments(ViewState& view, CCanvas& canvas, const TRect& chart);
+// selected. Returns the area of the chart it may have changed.
+TRect DrawRunSegments(ViewState& view, CCanvas& canvas, const TRect& chart);
 
 // The segment of the replayed trace that ends at point index; nothing
 // without a replayed trace or for an index beyond its points.

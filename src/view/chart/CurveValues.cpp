@@ -23,12 +23,9 @@ void GetFitRange(CTrace& trace, const ViewState& view, double& min, double& max)
     };
     const int kind = view.GraphKind;
     const bool logarithmic = view.Graphs[kind].Log;
-    CData& data = trace.Data;
-    data.DrawLimit = ReplaySampleLimit(trace);
-    data.StartIteration(0);
-    PointRecord p{};
-    double x = 0;
-    while (data.NextPointX(view.HorMode, x, p.R, p.X, &p.V, &p.I, &p.phase)) {
+    const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
+    reader.ForEach(0, [&](int, const ShownPoint& shown) {
+        const PointRecord& p = shown.point;
         double re = 0;
         double im = 0;
         switch (kind) {
@@ -66,7 +63,8 @@ void GetFitRange(CTrace& trace, const ViewState& view, double& min, double& max)
             break;
         }
         default:
-            return;
+            return false;
         }
-    }
+        return true;
+    });
 }

@@ -59,6 +59,5 @@ TRect SmithSquare(const ViewState& view, const TRect& chart)
 
 std::optional<TPoint> GammaToPoint(const ViewState& view, double re, double im)
 {
-    const TRect& square = view.SmithRect;
-    return PixelPoint(square.left + square.Width() * (re + 1) * 0.5, square.bottom - square.Height() * (im + 1) * 0.5);
+    return GammaToPoint(view.SmithRect, re, im);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/canvas/DrawLimits.h"
 #include "view/document/PixelTypes.h"
 
 #include <optional>
@@ -30,3 +31,10 @@ TRect SmithSquare(const ViewState& view, const TRect& chart);
 // clamped to DrawLimits, since |Gamma| grows without bound near Z = -Z0.
 // None for NaN.
 std::optional<TPoint> GammaToPoint(const ViewState& view, double re, double im);
+
+// The same in a given square; inline, since every point of the chart passes
+// here.
+inline std::optional<TPoint> GammaToPoint(const TRect& square, double re, double im)
+{
+    return PixelPoint(square.left + square.Width() * (re + 1) * 0.5, square.bottom - square.Height() * (im + 1) * 0.5);
+}

@@ -1,6 +1,7 @@
 #include "view/chart/SmithTrace.h"
 
 #include "model/Correction.h"
+#include "model/Gamma.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "view/canvas/Canvas.h"
@@ -14,6 +15,7 @@
 #include "view/document/ViewState.h"
 
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -21,24 +23,74 @@ constexpr int kNearPixels = 3;
 
 bool NothingMeasured(double R, double X) { return R == 0 && X == 0; }
 
-// The pixel of an impedance on the chart, widening the Gamma extents; none
-// without a Gamma.
+// The extents of one curve's drawn points, gathered in the loop and handed
+// to the window's once at the end: widening by the smallest and the largest
+// value gives what widening by each one does.
+class CurveExtents {
+public:
+    explicit CurveExtents(ViewState& view) : view_(view) {}
+    ~CurveExtents()
+    {
+        if (minRe_ <= maxRe_) {
+            WidenGammaExtents(view_, minRe_, minIm_);
+            WidenGammaExtents(view_, maxRe_, maxIm_);
+        }
+        if (minX_ <= maxX_) {
+            WidenXExtents(view_, minX_);
+            WidenXExtents(view_, maxX_);
+        }
+    }
+    CurveExtents(const CurveExtents&) = delete;
+    CurveExtents& operator=(const CurveExtents&) = delete;
+
+    void WidenX(double x) { Widen(minX_, maxX_, x); }
+
+    // The pixel of an impedance on the chart, widening the Gamma extents;
+    // false without a Gamma. Column and row come out apart: the loop runs for
+    // every point, and a pixel put together in memory costs more here than
+    // everything else it does.
+    bool Place(double R, double X, int& column, int& row)
+    {
+        double re = 0, im = 0;
+        if (!GammaFromZ(R, X, view_.Z0Re, view_.Z0Im, re, im)) return false;
+        Widen(minRe_, maxRe_, re);
+        Widen(minIm_, maxIm_, im);
+        const TRect& square = view_.SmithRect;
+        const std::optional<int> x = PixelX(square.left + square.Width() * (re + 1) * 0.5);
+        const std::optional<int> y = PixelY(square.bottom - square.Height() * (im + 1) * 0.5);
+        if (!x || !y) return false;
+        column = *x;
+        row = *y;
+        return true;
+    }
+
+private:
+    static void Widen(double& least, double& most, double value)
+    {
+        if (value > most) most = value;
+        if (value < least) least = value;
+    }
+
+    static constexpr double kInf = std::numeric_limits<double>::infinity();
+    ViewState& view_;
+    double minRe_ = kInf, maxRe_ = -kInf, minIm_ = kInf, maxIm_ = -kInf, minX_ = kInf, maxX_ = -kInf;
+};
+
+// A single point's pixel, widening the window's extents.
 std::optional<TPoint> PlaceOnChart(ViewState& view, double R, double X)
 {
-    double re = 0, im = 0;
-    if (!GammaFromZ(view, R, X, re, im)) return std::nullopt;
-    WidenGammaExtents(view, re, im);
-    return GammaToPoint(view, re, im);
+    TPoint p;
+    if (!CurveExtents(view).Place(R, X, p.x, p.y)) return std::nullopt;
+    return p;
 }
 
-int CountMeasured(CData& data)
+int CountMeasured(const PointReader& reader)
 {
     int n = 0;
-    double x = 0, R = 0, X = 0;
-    data.StartIteration(0);
-    while (data.NextPointX(kHorN, x, R, X)) {
-        if (!NothingMeasured(R, X)) ++n;
-    }
+    reader.ForEach(0, [&n](int, const ShownPoint& shown) {
+        if (!NothingMeasured(shown.point.R, shown.point.X)) ++n;
+        return true;
+    });
     return n;
 }
 
@@ -70,34 +122,33 @@ public:
 
 void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, DrawingPath path)
 {
-    CData& data = trace.Data;
-    data.DrawLimit = ReplaySampleLimit(trace);
+    const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
     const bool gradient = Settings.UseGradient && Settings.CurrentScheme != kSchemeBlackAndWhite && !dimmed;
-    const int measured = gradient ? CountMeasured(data) : 0;
+    const int measured = gradient ? CountMeasured(reader) : 0;
 
-    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
     SmithPen pen(view, *plotter);
+    CurveExtents extents(view);
     int k = 0;
-    double x = 0, R = 0, X = 0;
-    data.StartIteration(0);
-    while (data.NextPointX(view.HorMode, x, R, X)) {
-        if (NothingMeasured(R, X)) {
+    reader.ForEach(0, [&](int, const ShownPoint& shown) {
+        if (NothingMeasured(shown.point.R, shown.point.X)) {
             pen.Gap();
-            continue;
+            return true;
         }
         if (gradient) plotter->SetColor(RainbowColor(k++, measured));
-        WidenXExtents(view, x);
-        const std::optional<TPoint> p = PlaceOnChart(view, R, X);
-        if (!p) {
+        extents.WidenX(shown.x);
+        int column = 0, row = 0;
+        if (!extents.Place(shown.point.R, shown.point.X, column, row)) {
             pen.Gap();
-            continue;
+            return true;
         }
-        pen.Point(*p, x);
-    }
+        pen.Point({column, row}, shown.x);
+        return true;
+    });
     pen.DrawHeldBack();
 }
 
-void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)
+TRect DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
     SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, chart);
@@ -109,7 +160,7 @@ void DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, c
         if (!trace.Data.GetPoint(index, f, R, X, t)) break;
         ends[static_cast<std::size_t>(i)] = PlaceOnChart(view, R, X);
     }
-    DrawSegmentEnds(view, canvas, ends);
+    return DrawSegmentEnds(view, canvas, ends);
 }
 
 } // namespace
@@ -119,15 +170,16 @@ void DrawSmithCurve(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed
     SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, chart);
     DrawCurvePoints(trace, view, canvas, dimmed, path);
+    if (path == DrawingPath::MarkersOnly) return;
 
     canvas.SetPenColor(SchemeColor(dimmed ? kColorDimmed : kColorTrajectories));
     DrawMatchPoints(trace, view, canvas);
     if (view.ShowMatchTime && !dimmed) DrawMatchTransitions(trace, view, canvas, chart);
 }
 
-void DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
+TRect DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart)
 {
-    DrawTwoPoints(trace, trace.Data.Count() - 2, view, canvas, chart);
+    return DrawTwoPoints(trace, trace.Data.Count() - 2, view, canvas, chart);
 }
 
 void DrawSmithReplayMarker(CTrace& trace, int index, ViewState& view, CCanvas& canvas, const TRect& chart)
@@ -139,30 +191,30 @@ void DrawSmithReference(CTrace& trace, ViewState& view, CCanvas& canvas, const T
 {
     SetTracePen(canvas, Settings.RefWidth);
     const ClipGuard confine(canvas, chart);
-    CData& data = trace.Data;
-    data.DrawLimit = ReplaySampleLimit(trace);
     {
-        const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
+        const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
+        const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
+        CurveExtents extents(view);
         bool down = false;
         TPoint last;
-        double x = 0, R = 0, X = 0;
-        data.StartIteration(0);
-        while (data.NextPointX(view.HorMode, x, R, X)) {
-            if (NothingMeasured(R, X)) {
+        reader.ForEach(0, [&](int, const ShownPoint& shown) {
+            if (NothingMeasured(shown.point.R, shown.point.X)) {
                 down = false;
-                continue;
+                return true;
             }
-            WidenXExtents(view, x);
-            const std::optional<TPoint> p = PlaceOnChart(view, R, X);
-            if (!p) {
+            extents.WidenX(shown.x);
+            int column = 0, row = 0;
+            if (!extents.Place(shown.point.R, shown.point.X, column, row)) {
                 down = false;
-                continue;
+                return true;
             }
-            if (!down) plotter->MoveTo(*p);
-            else if (*p != last) plotter->LineTo(*p);
-            last = *p;
+            const TPoint p{column, row};
+            if (!down) plotter->MoveTo(p);
+            else if (p != last) plotter->LineTo(p);
+            last = p;
             down = true;
-        }
+            return true;
+        });
     }
     DrawMatchPoints(trace, view, canvas);
 }

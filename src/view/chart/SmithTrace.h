@@ -24,8 +24,9 @@ void DrawSmithCurve(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed
                     DrawingPath path = DrawingPath::Fast);
 
 // The segment between the last two points, during a run; a point with
-// R = X = 0 is drawn like any other here.
-void DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart);
+// R = X = 0 is drawn like any other here. Returns the area it may have
+// changed.
+TRect DrawSmithRunSegment(CTrace& trace, ViewState& view, CCanvas& canvas, const TRect& chart);
 
 // The segment from point index - 1 to point index, during a replay.
 void DrawSmithReplayMarker(CTrace& trace, int index, ViewState& view, CCanvas& canvas, const TRect& chart);

@@ -12,6 +12,8 @@
 #include "view/document/ViewState.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 #include <cstdlib>
 
 namespace {
@@ -66,13 +68,13 @@ public:
 // the replay read.
 using PointRead = bool (CData::*)(int, int, double&, double*, double*, double*, double*, double*);
 
-void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, int curve, CCanvas& canvas,
-                   const TRect& pane, int margin)
+TRect DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, int curve, CCanvas& canvas,
+                    const TRect& pane, int margin)
 {
     SetTracePen(canvas, Settings.LineWidth);
     const ClipGuard confine(canvas, pane);
     const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
-    if (!scale) return;
+    if (!scale) return {};
     std::array<std::optional<TPoint>, 2> ends;
     for (int i = 0; i < 2; ++i) {
         const int index = first + i;
@@ -85,7 +87,7 @@ void DrawTwoPoints(CTrace& trace, int first, PointRead read, ViewState& view, in
             ends[static_cast<std::size_t>(i)] = PlaceOnCurve(*scale, view, curve, *axisX, point);
         }
     }
-    DrawSegmentEnds(view, canvas, ends);
+    return DrawSegmentEnds(view, canvas, ends);
 }
 
 } // namespace
@@ -98,43 +100,119 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
     const std::optional<CurveScale> scale = CurveScale::For(view, curve, pane, margin);
     if (!scale) return;
 
-    CData& data = trace.Data;
+    const CData& data = trace.Data;
     // The line enters from the point before the left edge.
     const int start = std::max(0, data.FindIndex(view.HorMode, view.HorLeft[view.HorMode]) - 1);
-    data.DrawLimit = ReplaySampleLimit(trace);
-    data.StartIteration(start);
+    const PointReader reader(data, view.HorMode, ReplaySampleLimit(trace));
 
     const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
     CurvePen pen(view, *plotter);
-    PointRecord point{};
-    double x = 0;
-    // Only "V/I/phase" and "P" read V, I and the phase.
-    const bool vip = view.GraphKind == kGraphVip || view.GraphKind == kGraphPower;
-    double* const V = vip ? &point.V : nullptr;
-    double* const I = vip ? &point.I : nullptr;
-    double* const phase = vip ? &point.phase : nullptr;
-    while (data.NextPointX(view.HorMode, x, point.R, point.X, V, I, phase)) {
+    reader.ForEach(start, [&](int, const ShownPoint& shown) {
         // A point on a logarithmic X axis at a frequency below 1e-20 is left
         // out without lifting the pen.
-        const std::optional<double> axisX = scale->AxisX(x);
-        if (!axisX) continue;
+        const std::optional<double> axisX = scale->AxisX(shown.x);
+        if (!axisX) return true;
         // Column and row stay apart until both are known: the loop runs for
         // every point, and a pixel put together in memory costs more here
         // than everything else it does.
         const std::optional<int> column = PixelX(scale->Column(*axisX));
-        const std::optional<int> row = PixelY(scale->Row(CurveValue(view, curve, point)));
+        const std::optional<int> row = PixelY(scale->Row(CurveValue(view, curve, shown.point)));
         if (!column || !row) {
             pen.Gap();
-            continue;
+            return true;
         }
-        if (pen.Point({*column, *row}, x, pane.right)) break;
-    }
+        return !pen.Point({*column, *row}, shown.x, pane.right);
+    });
     pen.DrawHeldBack();
 }
 
-void DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin)
+namespace {
+
+// One curve's part of the walk that reads the points once for several.
+struct CurveInWalk {
+    CurveScale scale;
+    std::unique_ptr<CurvePlotter> plotter;
+    std::unique_ptr<CurvePen> pen;
+    bool done = false;
+};
+
+// Curves sharing one pane, on the fast path.
+void DrawCurvesTogether(CTrace& trace, ViewState& view, std::span<const CurveToDraw> curves, CCanvas& canvas,
+                        int margin)
 {
-    DrawTwoPoints(trace, trace.Data.Count() - 2, &CData::GetPointX, view, curve, canvas, pane, margin);
+    const TRect& pane = curves.front().pane;
+    SetTracePen(canvas, Settings.LineWidth);
+    const ClipGuard confine(canvas, pane);
+    std::vector<CurveInWalk> walks;
+    std::vector<int> kinds;
+    for (const CurveToDraw& drawn : curves) {
+        const std::optional<CurveScale> scale = CurveScale::For(view, drawn.curve, pane, margin);
+        canvas.SetPenColor(drawn.color);
+        if (!scale) continue;
+        CurveInWalk& walk = walks.emplace_back(CurveInWalk{*scale, MakeCurvePlotter(canvas, DrawingPath::Fast), nullptr});
+        walk.pen = std::make_unique<CurvePen>(view, *walk.plotter);
+        kinds.push_back(drawn.curve);
+    }
+    if (walks.empty()) return;
+    const CData& data = trace.Data;
+    const int start = std::max(0, data.FindIndex(view.HorMode, view.HorLeft[view.HorMode]) - 1);
+    const PointReader reader(data, view.HorMode, ReplaySampleLimit(trace));
+    std::size_t left = walks.size();
+    reader.ForEach(start, [&](int, const ShownPoint& shown) {
+        for (std::size_t i = 0; i < walks.size(); ++i) {
+            CurveInWalk& walk = walks[i];
+            if (walk.done) continue;
+            const std::optional<double> axisX = walk.scale.AxisX(shown.x);
+            if (!axisX) continue;
+            const std::optional<int> column = PixelX(walk.scale.Column(*axisX));
+            const std::optional<int> row = PixelY(walk.scale.Row(CurveValue(view, kinds[i], shown.point)));
+            if (!column || !row) {
+                walk.pen->Gap();
+                continue;
+            }
+            if (walk.pen->Point({*column, *row}, shown.x, pane.right)) {
+                walk.done = true;
+                --left;
+            }
+        }
+        return left > 0;
+    });
+    // Each plotter paints what it gathered as it goes, in the curves' order.
+    for (CurveInWalk& walk : walks) {
+        walk.pen->DrawHeldBack();
+        walk.pen.reset();
+        walk.plotter.reset();
+    }
+    canvas.SetPenColor(curves.back().color);
+}
+
+} // namespace
+
+void DrawCurves(CTrace& trace, ViewState& view, std::span<const CurveToDraw> curves, CCanvas& canvas, int margin,
+                DrawingPath path)
+{
+    std::size_t first = 0;
+    while (first < curves.size()) {
+        std::size_t end = first + 1;
+        while (end < curves.size() && curves[end].pane == curves[first].pane) ++end;
+        SetTracePen(canvas, Settings.LineWidth);
+        // The marker table, when one is kept, lists a curve's symbols after
+        // the one's before.
+        if (end - first > 1 && FastPlotterApplies(canvas, path) && !view.MarkerRects.Exists()) {
+            DrawCurvesTogether(trace, view, curves.subspan(first, end - first), canvas, margin);
+        } else {
+            for (std::size_t i = first; i < end; ++i) {
+                canvas.SetPenColor(curves[i].color);
+                DrawCurve(trace, view, curves[i].curve, canvas, curves[i].pane, margin, path);
+            }
+        }
+        first = end;
+    }
+}
+
+TRect DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin)
+{
+    return DrawTwoPoints(trace, trace.Data.Count() - 2, &CData::GetPointX, view, curve, canvas, pane, margin);
 }
 
 void DrawReplayMarker(CTrace& trace, int index, ViewState& view, int curve, CCanvas& canvas, const TRect& pane,

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/Color.h"
 #include "view/canvas/CurvePlotter.h"
 #include "view/document/PixelTypes.h"
+
+#include <span>
 
 class CCanvas;
 class CTrace;
@@ -21,8 +24,23 @@ struct ViewState;
 void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin,
                DrawingPath path = DrawingPath::Fast);
 
-// The segment between the last two points of the trace, during a run.
-void DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin);
+// One curve of a trace to draw, in its colour and pane.
+struct CurveToDraw {
+    int curve = 0;
+    TColor color = 0;
+    TRect pane;
+};
+
+// Curves of one trace, one after the other, each as DrawCurve draws it in
+// its colour. On the fast path the points of curves that share a pane are
+// read once for all of them: each curve has its own plotter, and the
+// plotters paint in the order of the curves, so the pixels are the same.
+void DrawCurves(CTrace& trace, ViewState& view, std::span<const CurveToDraw> curves, CCanvas& canvas, int margin,
+                DrawingPath path = DrawingPath::Fast);
+
+// The segment between the last two points of the trace, during a run; returns
+// the area it may have changed.
+TRect DrawRunSegment(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const TRect& pane, int margin);
 
 // The segment from point index - 1 to point index, during a replay.
 void DrawReplayMarker(CTrace& trace, int index, ViewState& view, int curve, CCanvas& canvas, const TRect& pane,

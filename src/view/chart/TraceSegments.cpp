@@ -3,7 +3,10 @@
 #include "model/Settings.h"
 #include "view/canvas/Canvas.h"
 #include "view/canvas/DrawingHelpers.h"
+#include "view/chart/RunScreenPace.h"
 #include "view/document/ViewState.h"
+
+#include <algorithm>
 
 void DrawPointMarker(ViewState& view, CurvePlotter& plotter, TPoint point, int size, double x)
 {
@@ -11,8 +14,18 @@ void DrawPointMarker(ViewState& view, CurvePlotter& plotter, TPoint point, int s
     view.MarkerRects.Add({point.x - size, point.y - size, point.x + size, point.y + size}, x);
 }
 
-void DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<std::optional<TPoint>, 2>& ends)
+TRect DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<std::optional<TPoint>, 2>& ends)
 {
+    // A symbol reaches PointSize from its point, a pen its width (a pixel
+    // more to be sure).
+    const int reach = (view.ShowDataPoints ? std::max(Settings.PointSize, 0) : 0) + canvas.Pen().Width + 1;
+    TRect area;
+    for (const std::optional<TPoint>& end : ends) {
+        if (end) area = UniteRects(area, {end->x - reach, end->y - reach, end->x + reach + 1, end->y + reach + 1});
+    }
+    const TRect paintable = canvas.PaintArea();
+    area = {std::max(area.left, paintable.left), std::max(area.top, paintable.top), std::min(area.right, paintable.right),
+            std::min(area.bottom, paintable.bottom)};
     bool first = true;
     for (const std::optional<TPoint>& end : ends) {
         if (!end) continue;
@@ -25,6 +38,7 @@ void DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<st
         if (view.ShowLine) canvas.LineTo(end->x, end->y);
         if (view.ShowDataPoints) DrawSquare(canvas, end->x, end->y, Settings.PointSize);
     }
+    return UniteRects(area, {});
 }
 
 void SetTracePen(CCanvas& canvas, int width)

@@ -19,8 +19,9 @@ void DrawPointMarker(ViewState& view, CurvePlotter& plotter, TPoint point, int s
 // The newest segment of a run, or the segment that ends at the replay
 // position: the two points' pixels (none for a point that is not drawn).
 // The first drawn point gets its symbol and the pen; the second the line
-// from it and its symbol. Symbols drawn here have no marker entries.
-void DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<std::optional<TPoint>, 2>& ends);
+// from it and its symbol. Symbols drawn here have no marker entries. Returns
+// the area that may have changed (empty when nothing was drawn).
+TRect DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<std::optional<TPoint>, 2>& ends);
 
 // The pen of the trace drawing: solid, Settings.LineWidth wide (Settings.RefWidth for the
 // reference trace), in the colour the caller set.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/HorMode.h"
+
 #include <array>
 #include <string_view>
 
@@ -21,9 +23,6 @@ enum GraphKindId {
 inline constexpr std::array<std::string_view, kGraphKindCount> ChartKindNames = {
     "Data", "Smith chart", "R/X", "Z mag/phase", "Gamma re/im", "Gamma mag/phase", "VSWR", "V/I/phase", "P"};
 
-// The X quantity of the rectangular charts (HorMode): point number counted
-// from 1, frequency in MHz, time in seconds since the first point of a run.
-enum HorModeId { kHorN = 0, kHorF = 1, kHorT = 2, kHorModeCount = 3 };
 
 // The phase curve of a chart kind (GraphSettings::Phase).
 enum PhaseModeId { kPhaseOff = 0, kPhaseOn = 1, kPhaseSeparate = 2 };

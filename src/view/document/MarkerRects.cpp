@@ -15,6 +15,14 @@ void MarkerRectTable::Free()
 {
     entries_.clear();
     exists_ = false;
+    asked_ = false;
+}
+
+void MarkerRectTable::FreeUntilAsked(const TRect& chart)
+{
+    Free();
+    asked_ = true;
+    chart_ = chart;
 }
 
 void MarkerRectTable::Alloc(int n)

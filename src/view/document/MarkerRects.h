@@ -13,13 +13,19 @@ struct MarkerRect {
 
 // The window's table of the data point symbols of the last chart drawing,
 // which a mouse press searches to snap the cursor to a point. Each drawing
-// empties it and, when symbols are shown, makes room for twice the points of
-// all traces; the storage of a drawing is kept for the next one, so that a
-// repaint of a big trace does not allocate it again.
+// empties it and leaves it to be built when asked (EnsureMarkerRects of
+// ChartDrawing.h), so that a repaint of a big trace does not fill it for
+// nothing. When built, it has room for twice the points of all traces; the
+// storage is kept for the next build, so that it is not allocated again.
 class MarkerRectTable {
 public:
     // No table: nothing is stored and nothing is found.
     void Free();
+    // No table, until one is asked for the drawing just made on `chart`.
+    void FreeUntilAsked(const TRect& chart);
+    // Whether a drawing has left the table to be built, and on which chart.
+    bool Asked() const { return asked_; }
+    const TRect& Chart() const { return chart_; }
     // A table for n entries (nothing for n <= 0). When there is no memory for
     // it, there is no table, and no error.
     void Alloc(int n);
@@ -38,4 +44,6 @@ public:
 private:
     std::vector<MarkerRect> entries_;
     bool exists_ = false;
+    bool asked_ = false;
+    TRect chart_;
 };

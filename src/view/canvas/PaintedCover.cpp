@@ -1,0 +1,127 @@
+#include "view/canvas/PaintedCover.h"
+
+namespace {
+
+constexpr int kTile = 8;
+
+
+} // namespace
+
+PaintedCover::PaintedCover(const RunWindow& window) : window_(window)
+{
+    if (window.lastColumn < window.firstColumn || window.lastRow < window.firstRow) return;
+    width_ = window.lastColumn - window.firstColumn + 1;
+    height_ = window.lastRow - window.firstRow + 1;
+    tilesWide_ = (width_ + kTile - 1) / kTile;
+    tilesHigh_ = (height_ + kTile - 1) / kTile;
+    tiles_.resize(static_cast<std::size_t>(tilesWide_) * tilesHigh_);
+    for (int ty = 0; ty < tilesHigh_; ++ty) {
+        for (int tx = 0; tx < tilesWide_; ++tx) tiles_[static_cast<std::size_t>(ty) * tilesWide_ + tx] = Padding(tx, ty);
+    }
+    int belowWide = tilesWide_;
+    int belowHigh = tilesHigh_;
+    for (std::size_t k = 1; k < levels_.size(); ++k) {
+        Level& level = levels_[k];
+        level.wide = (belowWide + 7) / 8;
+        level.high = (belowHigh + 7) / 8;
+        level.padding.resize(static_cast<std::size_t>(level.wide) * level.high);
+        for (int cy = 0; cy < level.high; ++cy) {
+            for (int cx = 0; cx < level.wide; ++cx) {
+                const int columns = belowWide - 8 * cx;
+                const int rows = belowHigh - 8 * cy;
+                std::uint64_t padding = 0;
+                if (columns < 8) padding |= (~ColumnBits(0, columns - 1) & 0xFFu) * kColumn0;
+                if (rows < 8) padding |= RowBits(rows, 7);
+                level.padding[static_cast<std::size_t>(cy) * level.wide + cx] = padding;
+            }
+        }
+        level.full = level.padding;
+        belowWide = level.wide;
+        belowHigh = level.high;
+    }
+}
+
+std::uint64_t PaintedCover::Padding(int tx, int ty) const
+{
+    std::uint64_t bits = 0;
+    const int columns = width_ - tx * kTile;
+    if (columns < kTile) bits |= (~ColumnBits(0, columns - 1) & 0xFFu) * kColumn0;
+    const int rows = height_ - ty * kTile;
+    if (rows < kTile) bits |= RowBits(rows, 7);
+    return bits;
+}
+
+void PaintedCover::Or(int tx, int ty, std::uint64_t bits)
+{
+    const std::size_t i = static_cast<std::size_t>(ty) * tilesWide_ + tx;
+    const std::uint64_t old = tiles_[i];
+    const std::uint64_t now = old | bits;
+    if (now == old) return;
+    if (old == Padding(tx, ty)) touchedTiles_.push_back(i);
+    tiles_[i] = now;
+    if (now == kFull) MarkFull(1, tx, ty);
+}
+
+void PaintedCover::MarkFull(int level, int partX, int partY)
+{
+    Level& cells = levels_[static_cast<std::size_t>(level)];
+    const int cx = partX >> kShift;
+    const int cy = partY >> kShift;
+    const std::size_t cell = static_cast<std::size_t>(cy) * cells.wide + cx;
+    if (cells.full[cell] == cells.padding[cell]) cells.touched.push_back(cell);
+    cells.full[cell] |= std::uint64_t{1} << (8 * (partY & 7) + (partX & 7));
+    if (cells.full[cell] == kFull && level < kLevels) MarkFull(level + 1, cx, cy);
+}
+
+void PaintedCover::AddColumnRun(int x, int top, int bottom)
+{
+    if (x < window_.firstColumn || x > window_.lastColumn) return;
+    const int lx = x - window_.firstColumn;
+    const int y0 = std::max(top, window_.firstRow) - window_.firstRow;
+    const int y1 = std::min(bottom, window_.lastRow) - window_.firstRow;
+    const std::uint64_t column = kColumn0 << (lx % kTile);
+    for (int ty = y0 / kTile; ty <= y1 / kTile && y0 <= y1; ++ty) {
+        const int r0 = std::max(y0 - ty * kTile, 0);
+        const int r1 = std::min(y1 - ty * kTile, kTile - 1);
+        Or(lx / kTile, ty, column & RowBits(r0, r1));
+    }
+}
+
+void PaintedCover::AddRowRun(int y, int left, int right)
+{
+    if (y < window_.firstRow || y > window_.lastRow) return;
+    const int ly = y - window_.firstRow;
+    const int x0 = std::max(left, window_.firstColumn) - window_.firstColumn;
+    const int x1 = std::min(right, window_.lastColumn) - window_.firstColumn;
+    const int shift = 8 * (ly % kTile);
+    for (int tx = x0 / kTile; tx <= x1 / kTile && x0 <= x1; ++tx) {
+        const int c0 = std::max(x0 - tx * kTile, 0);
+        const int c1 = std::min(x1 - tx * kTile, kTile - 1);
+        Or(tx, ly / kTile, ColumnBits(c0, c1) << shift);
+    }
+}
+
+void PaintedCover::Clear()
+{
+    for (const std::size_t i : touchedTiles_) {
+        tiles_[i] = Padding(static_cast<int>(i % tilesWide_), static_cast<int>(i / tilesWide_));
+    }
+    touchedTiles_.clear();
+    for (Level& level : levels_) {
+        for (const std::size_t cell : level.touched) level.full[cell] = level.padding[cell];
+        level.touched.clear();
+    }
+}
+
+bool PaintedCover::Covers(int left, int top, int right, int bottom) const
+{
+    const int x0 = std::max(left, window_.firstColumn) - window_.firstColumn;
+    const int x1 = std::min(right, window_.lastColumn) - window_.firstColumn;
+    const int y0 = std::max(top, window_.firstRow) - window_.firstRow;
+    const int y1 = std::min(bottom, window_.lastRow) - window_.firstRow;
+    if (x0 > x1 || y0 > y1) return true;
+    for (int level = kLevels - 1; level > 0; --level) {
+        if (LevelCovers(level, x0, x1, y0, y1)) return true;
+    }
+    return LevelCovers(0, x0, x1, y0, y1);
+}
