@@ -110,20 +110,7 @@ void CoalescingPlotter::LineTo(TPoint point)
         position_ = point;
         return;
     }
-    const bool steep = dy > dx;
-    cover_.ForEachUnpaintedStretch(position_, point, [&](int lo, int hi) {
-        RunWindow window = reach_;
-        if (steep) {
-            window.firstRow = lo;
-            window.lastRow = hi;
-        } else {
-            window.firstColumn = lo;
-            window.lastColumn = hi;
-        }
-        ForEachLineRun(
-            position_, point, end, window, [this](int x, int top, int bottom) { cover_.AddColumnRun(x, top, bottom); },
-            [this](int y, int left, int right) { cover_.AddRowRun(y, left, right); });
-    });
+    cover_.AddLine(position_, point, end);
     position_ = point;
 }
 
