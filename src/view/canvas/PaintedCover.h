@@ -214,24 +214,43 @@ void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
     const long long first = std::max(std::min(na, nb), 0LL);
     const long long last = std::min(std::max(na, nb), walk.last);
     const long long twiceMajor = 2 * walk.dMajor;
+    // The quotient from the slope, made exact by the remainder: a multiply
+    // instead of a division.
     const long long numerator = 2 * first * walk.dMinor + walk.dMajor;
-    long long c = numerator / twiceMajor;
-    long long remainder = numerator % twiceMajor;
-    std::size_t tile = 0;
+    long long c = static_cast<long long>(static_cast<double>(first) * walk.slope + 0.5);
+    long long remainder = numerator - c * twiceMajor;
+    while (remainder < 0) {
+        --c;
+        remainder += twiceMajor;
+    }
+    while (remainder >= twiceMajor) {
+        ++c;
+        remainder -= twiceMajor;
+    }
+    bool entered = false;
+    int tileX = 0;
+    int tileY = 0;
     std::uint64_t bits = 0;
     const auto put = [&] {
-        if (bits != 0 && (tiles_[tile] & bits) != bits) Or(static_cast<int>(tile % tilesWide_), static_cast<int>(tile / tilesWide_), bits);
+        if (bits == 0) return;
+        const std::uint64_t old = tiles_[static_cast<std::size_t>(tileY) * tilesWide_ + tileX];
+        if ((old & bits) != bits) Or(tileX, tileY, bits);
     };
     for (long long n = first; n <= last; ++n) {
         const long long minor = walk.minor0 + walk.minorStep * c;
-        if (minor >= 0 && minor < walk.minorSize) {
+        if (minor < 0 || minor >= walk.minorSize) {
+            // The minor coordinate only ever moves one way: once out of the
+            // window after being in, the line stays out.
+            if (entered) break;
+        } else {
+            entered = true;
             const long long major = walk.major0 + walk.majorStep * n;
             const int x = static_cast<int>(Steep ? minor : major);
             const int y = static_cast<int>(Steep ? major : minor);
-            const std::size_t here = static_cast<std::size_t>(y >> kShift) * tilesWide_ + (x >> kShift);
-            if (here != tile) {
+            if ((x >> kShift) != tileX || (y >> kShift) != tileY) {
                 put();
-                tile = here;
+                tileX = x >> kShift;
+                tileY = y >> kShift;
                 bits = 0;
             }
             bits |= std::uint64_t{1} << (8 * (y & 7) + (x & 7));
@@ -248,6 +267,8 @@ void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
 template <bool Steep>
 void PaintedCover::WalkTiles(const LineWalk& walk, long long a, long long b)
 {
+    long long pendingLo = 0;
+    long long pendingHi = -2;
     for (long long p = a; p <= b;) {
         const long long q = std::min(b, ((p >> kShift) + 1) * 8 - 1);
         long long m0 = 0, m1 = 0;
@@ -260,9 +281,18 @@ void PaintedCover::WalkTiles(const LineWalk& walk, long long a, long long b)
                 covered = Steep ? PartFull(0, minor, major) : PartFull(0, major, minor);
             }
         }
-        if (!covered) AddPixels<Steep>(walk, p, q);
+        // Tiles not full one after the other are walked together: a walk
+        // pays for its start.
+        if (!covered && pendingHi + 1 == p) {
+            pendingHi = q;
+        } else if (!covered) {
+            if (pendingHi >= pendingLo) AddPixels<Steep>(walk, pendingLo, pendingHi);
+            pendingLo = p;
+            pendingHi = q;
+        }
         p = q + 1;
     }
+    if (pendingHi >= pendingLo) AddPixels<Steep>(walk, pendingLo, pendingHi);
 }
 
 template <bool Steep>
