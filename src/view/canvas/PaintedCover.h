@@ -227,41 +227,49 @@ void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
         ++c;
         remainder -= twiceMajor;
     }
-    bool entered = false;
-    int tileX = 0;
-    int tileY = 0;
-    std::uint64_t bits = 0;
-    const auto put = [&] {
+    // The walk goes a tile along the major axis at a time: there the line
+    // reaches over one tile along the minor one, or two next to each other,
+    // and its pixels are gathered for both without a branch.
+    const long long minorSize = walk.minorSize;
+    const auto put = [&](long long tileMinor, long long tileMajor, std::uint64_t bits) {
         if (bits == 0) return;
-        const std::uint64_t old = tiles_[static_cast<std::size_t>(tileY) * tilesWide_ + tileX];
-        if ((old & bits) != bits) Or(tileX, tileY, bits);
+        const int tx = static_cast<int>(Steep ? tileMinor : tileMajor);
+        const int ty = static_cast<int>(Steep ? tileMajor : tileMinor);
+        if ((tiles_[static_cast<std::size_t>(ty) * tilesWide_ + tx] & bits) != bits) Or(tx, ty, bits);
     };
-    for (long long n = first; n <= last; ++n) {
-        const long long minor = walk.minor0 + walk.minorStep * c;
-        if (minor < 0 || minor >= walk.minorSize) {
-            // The minor coordinate only ever moves one way: once out of the
-            // window after being in, the line stays out.
-            if (entered) break;
-        } else {
-            entered = true;
-            const long long major = walk.major0 + walk.majorStep * n;
-            const int x = static_cast<int>(Steep ? minor : major);
-            const int y = static_cast<int>(Steep ? major : minor);
-            if ((x >> kShift) != tileX || (y >> kShift) != tileY) {
-                put();
-                tileX = x >> kShift;
-                tileY = y >> kShift;
-                bits = 0;
+    bool entered = false;
+    long long minor = walk.minor0 + walk.minorStep * c;
+    long long major = walk.major0 + walk.majorStep * first;
+    const long long twiceMinor = 2 * walk.dMinor;
+    const int majorShift = Steep ? 3 : 0; // a step along the major axis moves the bit this far
+    const int minorShift = Steep ? 0 : 3;
+    for (long long n = first; n <= last;) {
+        const long long groupLast = std::min(last, n + (walk.majorStep > 0 ? 7 - (major & 7) : (major & 7)));
+        const long long tileMajor = major >> kShift;
+        const long long tileMinor = minor >> kShift;
+        std::uint64_t near = 0; // the pixels in tile tileMinor
+        std::uint64_t next = 0; // in the one after it along the minor step
+        for (; n <= groupLast; ++n) {
+            const int position = (static_cast<int>(major & 7) << majorShift) + (static_cast<int>(minor & 7) << minorShift);
+            const std::uint64_t bit = static_cast<std::uint64_t>(static_cast<unsigned long long>(minor) <
+                                                                 static_cast<unsigned long long>(minorSize))
+                                      << position;
+            if ((minor >> kShift) == tileMinor) near |= bit;
+            else next |= bit;
+            major += walk.majorStep;
+            remainder += twiceMinor;
+            if (remainder >= twiceMajor) {
+                remainder -= twiceMajor;
+                minor += walk.minorStep;
             }
-            bits |= std::uint64_t{1} << (8 * (y & 7) + (x & 7));
         }
-        remainder += 2 * walk.dMinor;
-        if (remainder >= twiceMajor) {
-            remainder -= twiceMajor;
-            ++c;
-        }
+        // The minor coordinate only ever moves one way: once out of the
+        // window after being in, the line stays out.
+        if ((near | next) == 0 && entered) break;
+        entered = entered || (near | next) != 0;
+        put(tileMinor, tileMajor, near);
+        put(tileMinor + walk.minorStep, tileMajor, next);
     }
-    put();
 }
 
 template <bool Steep>
