@@ -140,7 +140,19 @@ bool PaintedCover::Covers(int left, int top, int right, int bottom) const
     for (int level = kLevels - 1; level > 0; --level) {
         if (LevelCovers(level, x0, x1, y0, y1)) return true;
     }
-    return LevelCovers(0, x0, x1, y0, y1);
+    // A symbol's few tiles are checked pixel by pixel, which also finds
+    // pixels painted in tiles that are not full; a big rectangle by its tiles.
+    if (x1 - x0 > 2 * kTile || y1 - y0 > 2 * kTile) return LevelCovers(0, x0, x1, y0, y1);
+    for (int ty = y0 / kTile; ty <= y1 / kTile; ++ty) {
+        const std::uint64_t rows = RowBits(std::max(y0 - ty * kTile, 0), std::min(y1 - ty * kTile, kTile - 1));
+        for (int tx = x0 / kTile; tx <= x1 / kTile; ++tx) {
+            const std::uint64_t columns =
+                ColumnBits(std::max(x0 - tx * kTile, 0), std::min(x1 - tx * kTile, kTile - 1)) * kColumn0;
+            const std::uint64_t mask = rows & columns;
+            if ((tiles_[static_cast<std::size_t>(ty) * tilesWide_ + tx] & mask) != mask) return false;
+        }
+    }
+    return true;
 }
 
 void PaintedCover::AddLine(TPoint from, TPoint to, LineEnd end)
