@@ -107,6 +107,10 @@ private:
     // Whether bits lo .. hi of a row of words are all set.
     static bool AllSet(const std::uint64_t* words, int lo, int hi)
     {
+        if ((lo >> 6) == (hi >> 6)) {
+            const std::uint64_t mask = (kFull << (lo & 63)) & (kFull >> (63 - (hi & 63)));
+            return (words[lo >> 6] & mask) == mask;
+        }
         for (int w = lo >> 6; w <= hi >> 6; ++w) {
             const std::uint64_t mask = (kFull << (std::max(lo - 64 * w, 0))) & (kFull >> (63 - std::min(hi - 64 * w, 63)));
             if ((words[w] & mask) != mask) return false;
