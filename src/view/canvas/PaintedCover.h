@@ -14,10 +14,11 @@
 // the parts of lines and the symbols that would only paint painted pixels
 // again can be passed over: on a dense chart nearly all of them. Pixels are
 // kept in tiles of 8 x 8 (a machine word each); tiles in blocks of 8 x 8
-// tiles and blocks in areas of 8 x 8 blocks count their full parts, so that
-// a long line over a painted area is checked 512 or 64 pixels at a time.
-// Pixels outside the window count as painted: nothing of them reaches the
-// paint area.
+// tiles and blocks in areas of 8 x 8 blocks count their full parts. A long
+// line over a painted area is checked a block (64 pixels) at a time, then a
+// tile at a time, and its own pixels only in tiles that are not full; a
+// symbol also by its areas. Pixels outside the window count as painted:
+// nothing of them reaches the paint area.
 class PaintedCover {
 public:
     explicit PaintedCover(const RunWindow& window);
