@@ -2,6 +2,7 @@
 // parsed and the points stored. Reports the peak memory the load adds, as a
 // multiple of the file size.
 
+#include "PeakMemory.h"
 #include "SweepData.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
@@ -17,19 +18,6 @@
 namespace {
 
 constexpr int kPoints = 1000000;
-
-// Resident and peak resident memory of this process, in bytes.
-long StatusField(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::string(field).size()) * 1024;
-    }
-    return 0;
-}
-
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 std::string DocumentFile()
 {

@@ -4,6 +4,7 @@
 // take time in proportion to their size. Each reports the peak memory the
 // open adds as a multiple of the file size.
 
+#include "PeakMemory.h"
 #include "SweepData.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
@@ -21,18 +22,6 @@
 namespace {
 
 constexpr int kPoints = 1000000;
-
-long StatusField(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::string(field).size()) * 1024;
-    }
-    return 0;
-}
-
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 std::string TempFile(const std::string& name)
 {

@@ -7,6 +7,21 @@
 #include "model/Data.h"
 #include "model/Trace.h"
 
+namespace {
+
+// The values a read hands out beside x: R and X as shown, and V, I and phase
+// where asked for.
+void HandOut(const PointRecord& point, double* R, double* X, double* V, double* I, double* phase)
+{
+    if (R) *R = point.R;
+    if (X) *X = point.X;
+    if (V) *V = point.V;
+    if (I) *I = point.I;
+    if (phase) *phase = point.phase;
+}
+
+} // namespace
+
 const CDisplayTransformSource* CData::OwningView() const
 {
     if (!Owner || !Owner->Owner) return nullptr;
@@ -48,11 +63,7 @@ bool CData::GetPoint(int index, double& f, double& R, double& X, double& t, doub
     }
     f = shown.point.f;
     t = shown.point.t;
-    R = shown.point.R;
-    X = shown.point.X;
-    if (V) *V = shown.point.V;
-    if (I) *I = shown.point.I;
-    if (phase) *phase = shown.point.phase;
+    HandOut(shown.point, &R, &X, V, I, phase);
     return true;
 }
 
@@ -72,11 +83,7 @@ bool CData::GetPointX(int horMode, int index, double& x, double* R, double* X, d
         return false;
     }
     x = shown.x;
-    if (R) *R = shown.point.R;
-    if (X) *X = shown.point.X;
-    if (V) *V = shown.point.V;
-    if (I) *I = shown.point.I;
-    if (phase) *phase = shown.point.phase;
+    HandOut(shown.point, R, X, V, I, phase);
     return true;
 }
 
@@ -107,11 +114,7 @@ bool CData::NextPoint(double& f, double& R, double& X, double& t, double* V, dou
     if (!ReadNext(kHorN, count_, shown)) return false;
     f = shown.point.f;
     t = shown.point.t;
-    R = shown.point.R;
-    X = shown.point.X;
-    if (V) *V = shown.point.V;
-    if (I) *I = shown.point.I;
-    if (phase) *phase = shown.point.phase;
+    HandOut(shown.point, &R, &X, V, I, phase);
     return true;
 }
 
@@ -120,10 +123,6 @@ bool CData::NextPointX(int horMode, double& x, double& R, double& X, double* V, 
     ShownPoint shown{};
     if (!ReadNext(horMode, DrawLimit, shown)) return false;
     x = shown.x;
-    R = shown.point.R;
-    X = shown.point.X;
-    if (V) *V = shown.point.V;
-    if (I) *I = shown.point.I;
-    if (phase) *phase = shown.point.phase;
+    HandOut(shown.point, &R, &X, V, I, phase);
     return true;
 }

@@ -196,6 +196,35 @@ TEST_F(FastDrawing, SmithChartsThatPaintOverThemselves)
     }
 }
 
+// Over 64 blocks of 64 pixels across, the fast plotter's record of full
+// blocks takes two machine words per row: a steep line that crosses from
+// full blocks in the first word into blocks of the second that are not full
+// must still be drawn there.
+TEST_F(FastDrawing, ALineFromFullBlocksIntoTheNextWordOfBlocks)
+{
+    QImage literal = BlackImage(4200, 260);
+    QImage fast = literal;
+    for (QImage* image : {&literal, &fast}) {
+        CCanvas canvas(*image);
+        canvas.SetPen({0xFFFFFF, 1, PenStyle::Solid, PenMode::Copy});
+        const auto plotter = MakeCurvePlotter(canvas, image == &fast ? DrawingPath::Fast : DrawingPath::Literal,
+                                              CoverTracking::On);
+        // Rows of lines that fill every pixel left of column 4096.
+        for (int y = -1; y < 260; ++y) {
+            plotter->MoveTo({-20, y});
+            plotter->LineTo({4096, y + 1});
+        }
+        plotter->MoveTo({4080, 0});
+        plotter->LineTo({4120, 259});
+    }
+    EXPECT_EQ(fast, literal);
+    int paintedBeyond = 0;
+    for (int y = 0; y < 260; ++y) {
+        for (int x = 4096; x < 4200; ++x) paintedBeyond += literal.pixel(x, y) != qRgb(0, 0, 0);
+    }
+    EXPECT_GT(paintedBeyond, 100);
+}
+
 TEST_F(FastDrawing, AnXorPenIsHandedToTheCanvasAsItComes)
 {
     // Two passes over the same line cancel under XOR; merging them would not.

@@ -88,19 +88,20 @@ void CoalescingPlotter::SetColor(TColor color)
     canvas_.SetPenColor(color);
 }
 
-void CoalescingPlotter::MoveTo(TPoint point) { position_ = point; }
-
-void CoalescingPlotter::LineTo(TPoint point)
+void CoalescingPlotter::LineAcross(TPoint point)
 {
-    // Up or down in one column, as most lines of a dense curve go, is one
-    // run.
-    if (point.x == position_.x && point.y != position_.y) {
-        AlongAxis(point);
-        return;
-    }
     const LineEnd end = footprint_ ? LineEnd::Included : LineEnd::Excluded;
     const int dx = std::abs(point.x - position_.x);
     const int dy = std::abs(point.y - position_.y);
+    // A step to the next column, the bulk of a smooth curve, sets its
+    // start pixel, and its end pixel too for a wide pen; the accumulator cuts
+    // them to the window.
+    if (dx == 1 && dy <= 1) {
+        AddRowRun(position_.y, position_.x, position_.x);
+        if (footprint_) AddRowRun(point.y, point.x, point.x);
+        position_ = point;
+        return;
+    }
     // A short line mostly sets pixels of its own; checking them costs more
     // than making its runs, and it stays out of the cover.
     if (!tracking_ || std::max(dx, dy) < kCoveredLongest) {
@@ -110,20 +111,7 @@ void CoalescingPlotter::LineTo(TPoint point)
         position_ = point;
         return;
     }
-    const bool steep = dy > dx;
-    cover_.ForEachUnpaintedStretch(position_, point, [&](int lo, int hi) {
-        RunWindow window = reach_;
-        if (steep) {
-            window.firstRow = lo;
-            window.lastRow = hi;
-        } else {
-            window.firstColumn = lo;
-            window.lastColumn = hi;
-        }
-        ForEachLineRun(
-            position_, point, end, window, [this](int x, int top, int bottom) { cover_.AddColumnRun(x, top, bottom); },
-            [this](int y, int left, int right) { cover_.AddRowRun(y, left, right); });
-    });
+    cover_.AddLine(position_, point, end);
     position_ = point;
 }
 
@@ -151,22 +139,6 @@ void CoalescingPlotter::Square(TPoint centre, int halfSide)
     for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) AlongAxis(corner);
 }
 
-void CoalescingPlotter::AlongAxis(TPoint point)
-{
-    const TPoint from = position_;
-    position_ = point;
-    // A thin pen leaves out the end pixel.
-    const int excluded = footprint_ ? 0 : 1;
-    if (from.x == point.x) {
-        if (from.y < point.y) AddColumnRun(point.x, from.y, point.y - excluded);
-        else AddColumnRun(point.x, point.y + excluded, from.y);
-    } else if (from.x < point.x) {
-        AddRowRun(point.y, from.x, point.x - excluded);
-    } else {
-        AddRowRun(point.y, point.x + excluded, from.x);
-    }
-}
-
 void CoalescingPlotter::Flush()
 {
     // Other plotters may share the canvas, each with its colour.
@@ -175,10 +147,6 @@ void CoalescingPlotter::Flush()
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
     cover_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
 }
-
-void CoalescingPlotter::AddColumnRun(int x, int top, int bottom) { columns_.Add(x, top, bottom); }
-
-void CoalescingPlotter::AddRowRun(int y, int left, int right) { rows_.Add(y, left, right); }
 
 void CoalescingPlotter::PaintColumnRun(int x, int top, int bottom)
 {

@@ -135,9 +135,15 @@ void StepwiseRuns(Int major0, int majorStep, Int minor0, int minorStep, Int dMaj
         run(static_cast<int>(minor), static_cast<int>(std::min(a, b)), static_cast<int>(std::max(a, b)));
     };
     const Int twiceMajor = 2 * dMajor;
-    const Int numerator = 2 * lo * dMinor + dMajor;
-    Int c = numerator / twiceMajor;
-    Int remainder = numerator % twiceMajor;
+    // A line that starts inside the window, as nearly all do, starts at
+    // minor step 0 without a division.
+    Int c = 0;
+    Int remainder = dMajor;
+    if (lo > 0) {
+        const Int numerator = 2 * lo * dMinor + dMajor;
+        c = numerator / twiceMajor;
+        remainder = numerator % twiceMajor;
+    }
     Int runFirst = lo;
     for (Int n = lo; n < hi; ++n) {
         remainder += 2 * dMinor;

@@ -39,6 +39,11 @@ PaintedCover::PaintedCover(const RunWindow& window) : window_(window)
         belowWide = level.wide;
         belowHigh = level.high;
     }
+    const Level& blocks = levels_[1];
+    blockRowWords_ = static_cast<std::size_t>(blocks.wide + 63) / 64;
+    blockColumnWords_ = static_cast<std::size_t>(blocks.high + 63) / 64;
+    fullInBlockRow_.assign(blockRowWords_ * blocks.high, 0);
+    fullInBlockColumn_.assign(blockColumnWords_ * blocks.wide, 0);
 }
 
 std::uint64_t PaintedCover::Padding(int tx, int ty) const
@@ -64,6 +69,13 @@ void PaintedCover::Or(int tx, int ty, std::uint64_t bits)
 
 void PaintedCover::MarkFull(int level, int partX, int partY)
 {
+    if (level == 2) {
+        const auto bx = static_cast<std::size_t>(partX);
+        const auto by = static_cast<std::size_t>(partY);
+        fullInBlockRow_[by * blockRowWords_ + bx / 64] |= std::uint64_t{1} << (bx % 64);
+        fullInBlockColumn_[bx * blockColumnWords_ + by / 64] |= std::uint64_t{1} << (by % 64);
+        ++fullBlocks_;
+    }
     Level& cells = levels_[static_cast<std::size_t>(level)];
     const int cx = partX >> kShift;
     const int cy = partY >> kShift;
@@ -111,6 +123,11 @@ void PaintedCover::Clear()
         for (const std::size_t cell : level.touched) level.full[cell] = level.padding[cell];
         level.touched.clear();
     }
+    if (fullBlocks_ > 0) {
+        std::fill(fullInBlockRow_.begin(), fullInBlockRow_.end(), 0);
+        std::fill(fullInBlockColumn_.begin(), fullInBlockColumn_.end(), 0);
+        fullBlocks_ = 0;
+    }
 }
 
 bool PaintedCover::Covers(int left, int top, int right, int bottom) const
@@ -123,5 +140,64 @@ bool PaintedCover::Covers(int left, int top, int right, int bottom) const
     for (int level = kLevels - 1; level > 0; --level) {
         if (LevelCovers(level, x0, x1, y0, y1)) return true;
     }
-    return LevelCovers(0, x0, x1, y0, y1);
+    // A symbol's few tiles are checked pixel by pixel, which also finds
+    // pixels painted in tiles that are not full; a big rectangle by its tiles.
+    if (x1 - x0 > 2 * kTile || y1 - y0 > 2 * kTile) return LevelCovers(0, x0, x1, y0, y1);
+    for (int ty = y0 / kTile; ty <= y1 / kTile; ++ty) {
+        const std::uint64_t rows = RowBits(std::max(y0 - ty * kTile, 0), std::min(y1 - ty * kTile, kTile - 1));
+        for (int tx = x0 / kTile; tx <= x1 / kTile; ++tx) {
+            const std::uint64_t columns =
+                ColumnBits(std::max(x0 - tx * kTile, 0), std::min(x1 - tx * kTile, kTile - 1)) * kColumn0;
+            const std::uint64_t mask = rows & columns;
+            if ((tiles_[static_cast<std::size_t>(ty) * tilesWide_ + tx] & mask) != mask) return false;
+        }
+    }
+    return true;
+}
+
+void PaintedCover::AddLine(TPoint from, TPoint to, LineEnd end)
+{
+    const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
+    const long long dy = std::llabs(static_cast<long long>(to.y) - from.y);
+    const bool steep = dy > dx;
+    const long long dMajor = steep ? dy : dx;
+    // The walk's products need 64 bits up to lines 2^30 pixels long; longer
+    // ones, which no chart draws, and single pixels go by their runs.
+    if (dMajor == 0 || dMajor >= (1LL << 30)) {
+        ForEachLineRun(
+            from, to, end, window_, [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
+            [this](int y, int left, int right) { AddRowRun(y, left, right); });
+        return;
+    }
+    const long long majorOrigin = steep ? window_.firstRow : window_.firstColumn;
+    const long long minorOrigin = steep ? window_.firstColumn : window_.firstRow;
+    const long long major0 = (steep ? from.y : from.x) - majorOrigin;
+    const long long major1 = (steep ? to.y : to.x) - majorOrigin;
+    const long long minor0 = (steep ? from.x : from.y) - minorOrigin;
+    const long long minor1 = (steep ? to.x : to.y) - minorOrigin;
+    const long long dMinor = steep ? dx : dy;
+    const long long majorStep = major1 < major0 ? -1 : 1;
+    const LineWalk walk{major0,
+                        minor0,
+                        minor1 < minor0 ? -1 : 1,
+                        static_cast<double>(dMinor) / static_cast<double>(dMajor),
+                        steep ? width_ : height_,
+                        dMajor,
+                        dMinor,
+                        majorStep,
+                        end == LineEnd::Excluded ? dMajor - 1 : dMajor};
+    const long long lastMajor = major0 + majorStep * walk.last;
+    const long long lo = std::max(std::min(major0, lastMajor), 0LL);
+    const long long hi = std::min(std::max(major0, lastMajor), static_cast<long long>(steep ? height_ : width_) - 1);
+    if (lo > hi) return;
+    // The walk starts at the coarsest cells of which one is full at all.
+    const Level& blocks = levels_[1];
+    if (fullBlocks_ == blocks.wide * blocks.high) return;
+    const bool anyTileFull = !blocks.touched.empty();
+    if (fullBlocks_ > 0 && steep) WalkBlocks<true>(walk, lo, hi);
+    else if (fullBlocks_ > 0) WalkBlocks<false>(walk, lo, hi);
+    else if (anyTileFull && steep) WalkTiles<true>(walk, lo, hi);
+    else if (anyTileFull) WalkTiles<false>(walk, lo, hi);
+    else if (steep) AddPixels<true>(walk, lo, hi);
+    else AddPixels<false>(walk, lo, hi);
 }

@@ -14,10 +14,11 @@
 // the parts of lines and the symbols that would only paint painted pixels
 // again can be passed over: on a dense chart nearly all of them. Pixels are
 // kept in tiles of 8 x 8 (a machine word each); tiles in blocks of 8 x 8
-// tiles and blocks in areas of 8 x 8 blocks count their full parts, so that
-// a long line over a painted area is checked 512 or 64 pixels at a time.
-// Pixels outside the window count as painted: nothing of them reaches the
-// paint area.
+// tiles and blocks in areas of 8 x 8 blocks count their full parts. A long
+// line over a painted area is checked a block (64 pixels) at a time, then a
+// tile at a time, and its own pixels only in tiles that are not full; a
+// symbol also by its areas. Pixels outside the window count as painted:
+// nothing of them reaches the paint area.
 class PaintedCover {
 public:
     explicit PaintedCover(const RunWindow& window);
@@ -33,12 +34,12 @@ public:
     // Whether every pixel of the rectangle, edges included, is painted.
     bool Covers(int left, int top, int right, int bottom) const;
 
-    // stretch(lo, hi) for each stretch along the major axis of the line
-    // (rows of a steep line, columns of a shallow one, as LineRuns.h
-    // orients them) that may hold a pixel not painted; the rest of the line
-    // is painted for certain.
-    template <typename Stretch>
-    void ForEachUnpaintedStretch(TPoint from, TPoint to, Stretch&& stretch) const;
+    // Gathers the pixels of a one-pixel line as LineRuns.h steps them,
+    // passing over its parts in full cells. In the tiles it reaches, the
+    // line's pixels are set and checked in one walk, a tile at a time: on
+    // a chart that fills up, most of them are painted already, and a walk
+    // that makes runs first pays for each of them.
+    void AddLine(TPoint from, TPoint to, LineEnd end);
 
 private:
     static constexpr int kLevels = 3;
@@ -87,21 +88,36 @@ private:
         long long minorSize;
         long long dMajor;
         long long dMinor;
-        long long pendingLo = 0;
-        long long pendingHi = -2;
+        long long majorStep;
+        long long last; // the last pixel drawn: dMajor, or one less without the end pixel
     };
     // The window-relative minor range of the pixels at major a .. b; false
     // when it lies outside the window. Computed in floating point, the
     // bounds are widened by a pixel on each side.
     static bool MinorRange(const LineWalk& walk, long long a, long long b, long long& m0, long long& m1);
-    // Whether the line's own pixels at major a .. b (within one tile along
-    // the major axis) are all painted, pixel by pixel: a tile is full only
-    // after many lines, but a line's few pixels in it often are painted
-    // long before.
+    // Sets the line's own pixels at major a .. b, a tile at a time; a tile
+    // whose bits hold them all already is left alone.
     template <bool Steep>
-    bool PixelsPainted(const LineWalk& walk, long long a, long long b) const;
-    template <bool Steep, typename Stretch>
-    void Descend(LineWalk& walk, int level, long long a, long long b, Stretch& stretch) const;
+    void AddPixels(const LineWalk& walk, long long a, long long b);
+    // The line at major a .. b a tile along the major axis at a time, and a
+    // block at a time, passing over the full ones.
+    template <bool Steep>
+    void WalkTiles(const LineWalk& walk, long long a, long long b);
+    template <bool Steep>
+    void WalkBlocks(const LineWalk& walk, long long a, long long b);
+    // Whether bits lo .. hi of a row of words are all set.
+    static bool AllSet(const std::uint64_t* words, int lo, int hi)
+    {
+        if ((lo >> 6) == (hi >> 6)) {
+            const std::uint64_t mask = (kFull << (lo & 63)) & (kFull >> (63 - (hi & 63)));
+            return (words[lo >> 6] & mask) == mask;
+        }
+        for (int w = lo >> 6; w <= hi >> 6; ++w) {
+            const std::uint64_t mask = (kFull << (std::max(lo - 64 * w, 0))) & (kFull >> (63 - std::min(hi - 64 * w, 63)));
+            if ((words[w] & mask) != mask) return false;
+        }
+        return true;
+    }
 
     RunWindow window_;
     int width_ = 0;
@@ -113,6 +129,14 @@ private:
     // [1] blocks, [2] areas, [3] the whole window; [0] unused: tiles are
     // words of their own.
     std::array<Level, kLevels + 1> levels_;
+    // The full blocks again, a bit per block along each row of blocks and
+    // along each column of them: a long line checks the blocks it crosses
+    // in one row (steep) or column (shallow) in a compare.
+    std::size_t blockRowWords_ = 0;
+    std::size_t blockColumnWords_ = 0;
+    std::vector<std::uint64_t> fullInBlockRow_;
+    std::vector<std::uint64_t> fullInBlockColumn_;
+    int fullBlocks_ = 0;
 };
 
 inline bool PaintedCover::LevelCovers(int level, int x0, int x1, int y0, int y1) const
@@ -185,109 +209,120 @@ inline bool PaintedCover::MinorRange(const LineWalk& walk, long long a, long lon
 }
 
 template <bool Steep>
-bool PaintedCover::PixelsPainted(const LineWalk& walk, long long a, long long b) const
+void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
 {
     // Pixel n of the line is at minor step floor((2 n dMinor + dMajor) /
     // (2 dMajor)) (LineRuns.h); the walk goes along n, which runs against
     // the major coordinates when the line goes toward smaller ones.
-    const long long na = a < walk.major0 ? walk.major0 - a : a - walk.major0;
-    const long long nb = b < walk.major0 ? walk.major0 - b : b - walk.major0;
-    const long long first = std::min(na, nb);
-    const long long last = std::max(na, nb);
-    // Lines too long for the products in 64 bits are not checked (no chart
-    // draws them).
-    if (walk.dMajor == 0 || walk.dMajor > (1LL << 30)) return false;
+    const long long na = (a - walk.major0) * walk.majorStep;
+    const long long nb = (b - walk.major0) * walk.majorStep;
+    const long long first = std::max(std::min(na, nb), 0LL);
+    const long long last = std::min(std::max(na, nb), walk.last);
     const long long twiceMajor = 2 * walk.dMajor;
+    // The quotient from the slope, made exact by the remainder: a multiply
+    // instead of a division.
     const long long numerator = 2 * first * walk.dMinor + walk.dMajor;
-    long long c = numerator / twiceMajor;
-    long long remainder = numerator % twiceMajor;
-    const long long majorStep = (a < walk.major0 || b < walk.major0) ? -1 : 1;
-    for (long long n = first; n <= last; ++n) {
-        const long long minor = walk.minor0 + walk.minorStep * c;
-        if (minor >= 0 && minor < walk.minorSize) {
-            const long long major = walk.major0 + majorStep * n;
-            const int x = static_cast<int>(Steep ? minor : major);
-            const int y = static_cast<int>(Steep ? major : minor);
-            const std::uint64_t tile = tiles_[static_cast<std::size_t>(y >> kShift) * tilesWide_ + (x >> kShift)];
-            if (!((tile >> (8 * (y & 7) + (x & 7))) & 1)) return false;
-        }
-        remainder += 2 * walk.dMinor;
-        if (remainder >= twiceMajor) {
-            remainder -= twiceMajor;
-            ++c;
-        }
+    long long c = static_cast<long long>(static_cast<double>(first) * walk.slope + 0.5);
+    long long remainder = numerator - c * twiceMajor;
+    while (remainder < 0) {
+        --c;
+        remainder += twiceMajor;
     }
-    return true;
-}
-
-template <bool Steep, typename Stretch>
-void PaintedCover::Descend(LineWalk& walk, int level, long long a, long long b, Stretch& stretch) const
-{
-    const int shift = kShift * (level + 1);
-    for (long long p = a; p <= b;) {
-        const long long q = std::min(b, ((p >> shift) + 1) * (1LL << shift) - 1);
-        long long m0 = 0, m1 = 0;
-        const bool inside = MinorRange(walk, p, q, m0, m1);
-        // The stretch lies in one cell along the major axis; along the minor
-        // one it reaches over one or two.
-        bool covered = true;
-        if (inside) {
-            const int major = static_cast<int>(p >> shift);
-            for (int minor = static_cast<int>(m0 >> shift); minor <= static_cast<int>(m1 >> shift) && covered; ++minor) {
-                covered = Steep ? PartFull(level, minor, major) : PartFull(level, major, minor);
+    while (remainder >= twiceMajor) {
+        ++c;
+        remainder -= twiceMajor;
+    }
+    // The walk goes a tile along the major axis at a time: there the line
+    // reaches over one tile along the minor one, or two next to each other,
+    // and its pixels are gathered for both without a branch.
+    const long long minorSize = walk.minorSize;
+    const auto put = [&](long long tileMinor, long long tileMajor, std::uint64_t bits) {
+        if (bits == 0) return;
+        const int tx = static_cast<int>(Steep ? tileMinor : tileMajor);
+        const int ty = static_cast<int>(Steep ? tileMajor : tileMinor);
+        if ((tiles_[static_cast<std::size_t>(ty) * tilesWide_ + tx] & bits) != bits) Or(tx, ty, bits);
+    };
+    bool entered = false;
+    long long minor = walk.minor0 + walk.minorStep * c;
+    long long major = walk.major0 + walk.majorStep * first;
+    const long long twiceMinor = 2 * walk.dMinor;
+    const int majorShift = Steep ? 3 : 0; // a step along the major axis moves the bit this far
+    const int minorShift = Steep ? 0 : 3;
+    for (long long n = first; n <= last;) {
+        const long long groupLast = std::min(last, n + (walk.majorStep > 0 ? 7 - (major & 7) : (major & 7)));
+        const long long tileMajor = major >> kShift;
+        const long long tileMinor = minor >> kShift;
+        std::uint64_t near = 0; // the pixels in tile tileMinor
+        std::uint64_t next = 0; // in the one after it along the minor step
+        for (; n <= groupLast; ++n) {
+            const int position = (static_cast<int>(major & 7) << majorShift) + (static_cast<int>(minor & 7) << minorShift);
+            const std::uint64_t bit = static_cast<std::uint64_t>(static_cast<unsigned long long>(minor) <
+                                                                 static_cast<unsigned long long>(minorSize))
+                                      << position;
+            if ((minor >> kShift) == tileMinor) near |= bit;
+            else next |= bit;
+            major += walk.majorStep;
+            remainder += twiceMinor;
+            if (remainder >= twiceMajor) {
+                remainder -= twiceMajor;
+                minor += walk.minorStep;
             }
         }
-        if (!covered && level == 0) covered = PixelsPainted<Steep>(walk, p, q);
-        if (!covered) {
-            if (level > 0) {
-                Descend<Steep>(walk, level - 1, p, q, stretch);
-            } else if (p == walk.pendingHi + 1) {
-                walk.pendingHi = q;
-            } else {
-                if (walk.pendingHi >= walk.pendingLo) stretch(walk.pendingLo, walk.pendingHi);
-                walk.pendingLo = p;
-                walk.pendingHi = q;
+        // The minor coordinate only ever moves one way: once out of the
+        // window after being in, the line stays out.
+        if ((near | next) == 0 && entered) break;
+        entered = entered || (near | next) != 0;
+        put(tileMinor, tileMajor, near);
+        put(tileMinor + walk.minorStep, tileMajor, next);
+    }
+}
+
+template <bool Steep>
+void PaintedCover::WalkTiles(const LineWalk& walk, long long a, long long b)
+{
+    long long pendingLo = 0;
+    long long pendingHi = -2;
+    for (long long p = a; p <= b;) {
+        const long long q = std::min(b, ((p >> kShift) + 1) * 8 - 1);
+        long long m0 = 0, m1 = 0;
+        // The stretch lies in one tile along the major axis; along the minor
+        // one it reaches over one or two.
+        bool covered = true;
+        if (MinorRange(walk, p, q, m0, m1)) {
+            const int major = static_cast<int>(p >> kShift);
+            for (int minor = static_cast<int>(m0 >> kShift); minor <= static_cast<int>(m1 >> kShift) && covered; ++minor) {
+                covered = Steep ? PartFull(0, minor, major) : PartFull(0, major, minor);
+            }
+        }
+        // Tiles not full one after the other are walked together: a walk
+        // pays for its start.
+        if (!covered && pendingHi + 1 == p) {
+            pendingHi = q;
+        } else if (!covered) {
+            if (pendingHi >= pendingLo) AddPixels<Steep>(walk, pendingLo, pendingHi);
+            pendingLo = p;
+            pendingHi = q;
+        }
+        p = q + 1;
+    }
+    if (pendingHi >= pendingLo) AddPixels<Steep>(walk, pendingLo, pendingHi);
+}
+
+template <bool Steep>
+void PaintedCover::WalkBlocks(const LineWalk& walk, long long a, long long b)
+{
+    constexpr int kBlockShift = 2 * kShift;
+    const std::vector<std::uint64_t>& full = Steep ? fullInBlockRow_ : fullInBlockColumn_;
+    const std::size_t words = Steep ? blockRowWords_ : blockColumnWords_;
+    for (long long p = a; p <= b;) {
+        const long long q = std::min(b, ((p >> kBlockShift) + 1) * 64 - 1);
+        long long m0 = 0, m1 = 0;
+        if (MinorRange(walk, p, q, m0, m1)) {
+            const std::uint64_t* line = full.data() + static_cast<std::size_t>(p >> kBlockShift) * words;
+            if (!AllSet(line, static_cast<int>(m0 >> kBlockShift), static_cast<int>(m1 >> kBlockShift))) {
+                WalkTiles<Steep>(walk, p, q);
             }
         }
         p = q + 1;
     }
-}
-
-template <typename Stretch>
-void PaintedCover::ForEachUnpaintedStretch(TPoint from, TPoint to, Stretch&& stretch) const
-{
-    const bool steep =
-        std::llabs(static_cast<long long>(to.y) - from.y) > std::llabs(static_cast<long long>(to.x) - from.x);
-    const long long majorOrigin = steep ? window_.firstRow : window_.firstColumn;
-    const long long minorOrigin = steep ? window_.firstColumn : window_.firstRow;
-    const long long major0 = (steep ? from.y : from.x) - majorOrigin;
-    const long long major1 = (steep ? to.y : to.x) - majorOrigin;
-    const long long minor0 = (steep ? from.x : from.y) - minorOrigin;
-    const long long minor1 = (steep ? to.x : to.y) - minorOrigin;
-    const long long dMajor = std::llabs(major1 - major0);
-    LineWalk walk{major0,
-                  minor0,
-                  minor1 < minor0 ? -1 : 1,
-                  dMajor == 0 ? 0.0 : static_cast<double>(std::llabs(minor1 - minor0)) / static_cast<double>(dMajor),
-                  steep ? width_ : height_,
-                  dMajor,
-                  std::llabs(minor1 - minor0)};
-    const long long lo = std::max(std::min(major0, major1), 0LL);
-    const long long hi = std::min(std::max(major0, major1), static_cast<long long>(steep ? height_ : width_) - 1);
-    if (lo > hi) return;
-    const auto report = [&](long long a, long long b) {
-        stretch(static_cast<int>(a + majorOrigin), static_cast<int>(b + majorOrigin));
-    };
-    // The walk starts at the coarsest level that has a full cell at all.
-    int top = kLevels - 1;
-    while (top >= 0 && levels_[static_cast<std::size_t>(top + 1)].touched.empty()) --top;
-    if (top < 0) {
-        walk.pendingLo = lo;
-        walk.pendingHi = hi;
-    } else if (steep) {
-        Descend<true>(walk, top, lo, hi, report);
-    } else {
-        Descend<false>(walk, top, lo, hi, report);
-    }
-    if (walk.pendingHi >= walk.pendingLo) report(walk.pendingLo, walk.pendingHi);
 }

@@ -6,6 +6,7 @@
 #include "model/Trace.h"
 #include "view/canvas/Canvas.h"
 #include "view/canvas/ClipGuard.h"
+#include "view/canvas/CoalescingPlotter.h"
 #include "view/canvas/DrawingHelpers.h"
 #include "view/chart/DrawnExtents.h"
 #include "view/ReplayLimit.h"
@@ -97,15 +98,22 @@ int CountMeasured(const PointReader& reader)
 // The walk along a Smith curve: with symbols, a point within 3 pixels of
 // the last drawn one in each direction is held back; without, only a point on
 // its very pixel is passed over.
-class SmithPen : public CurveWalk {
+template <typename Plotter>
+class SmithPen : public CurveWalk<Plotter> {
+    using Walk = CurveWalk<Plotter>;
+    using Walk::down_;
+    using Walk::last_;
+    using Walk::plotter_;
+    using Walk::view_;
+
 public:
-    using CurveWalk::CurveWalk;
+    using Walk::Walk;
 
     void Point(TPoint p, double x)
     {
         if (view_.ShowDataPoints) {
             if (down_ && std::abs(p.x - last_.x) < kNearPixels && std::abs(p.y - last_.y) < kNearPixels) {
-                HoldBack(p, x);
+                Walk::HoldBack(p, x);
                 return;
             }
             if (down_ && view_.ShowLine) plotter_.LineTo(p);
@@ -116,18 +124,14 @@ public:
         } else if (p != last_ && view_.ShowLine) {
             plotter_.LineTo(p);
         }
-        Drawn(p);
+        Walk::Drawn(p);
     }
 };
 
-void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, DrawingPath path)
+template <typename Plotter>
+void WalkCurvePoints(const PointReader& reader, ViewState& view, Plotter& plotter, bool gradient, int measured)
 {
-    const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
-    const bool gradient = Settings.UseGradient && Settings.CurrentScheme != kSchemeBlackAndWhite && !dimmed;
-    const int measured = gradient ? CountMeasured(reader) : 0;
-
-    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
-    SmithPen pen(view, *plotter);
+    SmithPen<Plotter> pen(view, plotter);
     CurveExtents extents(view);
     int k = 0;
     reader.ForEach(0, [&](int, const ShownPoint& shown) {
@@ -135,7 +139,7 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
             pen.Gap();
             return true;
         }
-        if (gradient) plotter->SetColor(RainbowColor(k++, measured));
+        if (gradient) plotter.SetColor(RainbowColor(k++, measured));
         extents.WidenX(shown.x);
         int column = 0, row = 0;
         if (!extents.Place(shown.point.R, shown.point.X, column, row)) {
@@ -146,6 +150,20 @@ void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimme
         return true;
     });
     pen.DrawHeldBack();
+}
+
+void DrawCurvePoints(CTrace& trace, ViewState& view, CCanvas& canvas, bool dimmed, DrawingPath path)
+{
+    const PointReader reader(trace.Data, view.HorMode, ReplaySampleLimit(trace));
+    const bool gradient = Settings.UseGradient && Settings.CurrentScheme != kSchemeBlackAndWhite && !dimmed;
+    const int measured = gradient ? CountMeasured(reader) : 0;
+    if (FastPlotterApplies(canvas, path)) {
+        CoalescingPlotter plotter(canvas, CoverTracking::On);
+        WalkCurvePoints(reader, view, plotter, gradient, measured);
+        return;
+    }
+    const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path, CoverTracking::On);
+    WalkCurvePoints(reader, view, *plotter, gradient, measured);
 }
 
 TRect DrawTwoPoints(CTrace& trace, int first, ViewState& view, CCanvas& canvas, const TRect& chart)

@@ -4,6 +4,7 @@
 #include "model/Trace.h"
 #include "view/canvas/Canvas.h"
 #include "view/canvas/ClipGuard.h"
+#include "view/canvas/CoalescingPlotter.h"
 #include "view/chart/CurveScale.h"
 #include "view/chart/CurveValues.h"
 #include "view/canvas/DrawLimits.h"
@@ -32,9 +33,16 @@ std::optional<TPoint> PlaceOnCurve(const CurveScale& scale, const ViewState& vie
 // The walk along a curve of a rectangular chart: a point within 3 pixels of
 // the last drawn one (in each direction with symbols, in all without) is held
 // back.
-class CurvePen : public CurveWalk {
+template <typename Plotter = CurvePlotter>
+class CurvePen : public CurveWalk<Plotter> {
+    using Walk = CurveWalk<Plotter>;
+    using Walk::down_;
+    using Walk::last_;
+    using Walk::plotter_;
+    using Walk::view_;
+
 public:
-    using CurveWalk::CurveWalk;
+    using Walk::Walk;
 
     // Returns true once a point beyond the right edge has been drawn.
     bool Point(TPoint p, double x, int rightEdge)
@@ -46,20 +54,20 @@ public:
             plotter_.MoveTo(p);
         } else if (!view_.ShowDataPoints) {
             if (dx + dy < kNearPixels) {
-                HoldBack(p, x);
+                Walk::HoldBack(p, x);
                 return false;
             }
             if (view_.ShowLine) plotter_.LineTo(p);
         } else {
             if (dx < kNearPixels && dy < kNearPixels) {
-                HoldBack(p, x);
+                Walk::HoldBack(p, x);
                 return false;
             }
             if (view_.ShowLine) plotter_.LineTo(p);
             DrawPointMarker(view_, plotter_, p, Settings.PointSize, x);
             plotter_.MoveTo(p);
         }
-        Drawn(p);
+        Walk::Drawn(p);
         return p.x > rightEdge;
     }
 };
@@ -106,7 +114,7 @@ void DrawCurve(CTrace& trace, ViewState& view, int curve, CCanvas& canvas, const
     const PointReader reader(data, view.HorMode, ReplaySampleLimit(trace));
 
     const std::unique_ptr<CurvePlotter> plotter = MakeCurvePlotter(canvas, path);
-    CurvePen pen(view, *plotter);
+    CurvePen<> pen(view, *plotter);
     reader.ForEach(start, [&](int, const ShownPoint& shown) {
         // A point on a logarithmic X axis at a frequency below 1e-20 is left
         // out without lifting the pen.
@@ -131,12 +139,13 @@ namespace {
 // One curve's part of the walk that reads the points once for several.
 struct CurveInWalk {
     CurveScale scale;
-    std::unique_ptr<CurvePlotter> plotter;
-    std::unique_ptr<CurvePen> pen;
+    std::unique_ptr<CoalescingPlotter> plotter;
+    std::unique_ptr<CurvePen<CoalescingPlotter>> pen;
     bool done = false;
 };
 
-// Curves sharing one pane, on the fast path.
+// Curves sharing one pane, on the fast path (the caller has checked that
+// the fast plotter applies).
 void DrawCurvesTogether(CTrace& trace, ViewState& view, std::span<const CurveToDraw> curves, CCanvas& canvas,
                         int margin)
 {
@@ -149,8 +158,9 @@ void DrawCurvesTogether(CTrace& trace, ViewState& view, std::span<const CurveToD
         const std::optional<CurveScale> scale = CurveScale::For(view, drawn.curve, pane, margin);
         canvas.SetPenColor(drawn.color);
         if (!scale) continue;
-        CurveInWalk& walk = walks.emplace_back(CurveInWalk{*scale, MakeCurvePlotter(canvas, DrawingPath::Fast), nullptr});
-        walk.pen = std::make_unique<CurvePen>(view, *walk.plotter);
+        CurveInWalk& walk = walks.emplace_back(
+            CurveInWalk{*scale, std::make_unique<CoalescingPlotter>(canvas, CoverTracking::Off), nullptr});
+        walk.pen = std::make_unique<CurvePen<CoalescingPlotter>>(view, *walk.plotter);
         kinds.push_back(drawn.curve);
     }
     if (walks.empty()) return;

@@ -8,12 +8,6 @@
 
 #include <algorithm>
 
-void DrawPointMarker(ViewState& view, CurvePlotter& plotter, TPoint point, int size, double x)
-{
-    plotter.Square(point, size);
-    view.MarkerRects.Add({point.x - size, point.y - size, point.x + size, point.y + size}, x);
-}
-
 TRect DrawSegmentEnds(const ViewState& view, CCanvas& canvas, const std::array<std::optional<TPoint>, 2>& ends)
 {
     // A symbol reaches PointSize from its point, a pen its width (a pixel
@@ -45,12 +39,4 @@ void SetTracePen(CCanvas& canvas, int width)
 {
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenWidth(width);
-}
-
-void CurveWalk::DrawHeldBack()
-{
-    if (!held_) return;
-    if (view_.ShowLine) plotter_.LineTo(heldPixel_);
-    if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, Settings.PointSize, heldX_);
-    held_ = false;
 }

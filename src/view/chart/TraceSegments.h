@@ -1,20 +1,26 @@
 #pragma once
 
+#include "model/Settings.h"
 #include "view/canvas/CurvePlotter.h"
 #include "view/document/PixelTypes.h"
+#include "view/document/ViewState.h"
 
 #include <array>
 #include <optional>
 
 class CCanvas;
-struct ViewState;
 
 // Pieces shared by the trace drawing of the rectangular charts and of the
 // Smith chart.
 
 // The symbol of a data point: a square of half side `size` around it, and
 // its entry in the window's marker table with the point's x value.
-void DrawPointMarker(ViewState& view, CurvePlotter& plotter, TPoint point, int size, double x);
+template <typename Plotter>
+void DrawPointMarker(ViewState& view, Plotter& plotter, TPoint point, int size, double x)
+{
+    plotter.Square(point, size);
+    view.MarkerRects.Add({point.x - size, point.y - size, point.x + size, point.y + size}, x);
+}
 
 // The newest segment of a run, or the segment that ends at the replay
 // position: the two points' pixels (none for a point that is not drawn).
@@ -30,10 +36,13 @@ void SetTracePen(CCanvas& canvas, int width);
 // The pen's walk along a curve of many points: whether it is down, the last
 // point it drew, and the point it holds back because it lies too near that
 // one. The curves of the rectangular charts and of the Smith chart decide
-// differently which points to hold back.
+// differently which points to hold back. The walk takes the plotter's own
+// type where it is known, so that the moves of a million points are calls
+// the compiler can inline.
+template <typename Plotter = CurvePlotter>
 class CurveWalk {
 public:
-    CurveWalk(ViewState& view, CurvePlotter& plotter) : view_(view), plotter_(plotter) {}
+    CurveWalk(ViewState& view, Plotter& plotter) : view_(view), plotter_(plotter) {}
 
     // A point that is not drawn: the held-back point is drawn and the pen
     // lifted.
@@ -44,7 +53,13 @@ public:
     }
 
     // The line to the held-back point, then its symbol.
-    void DrawHeldBack();
+    void DrawHeldBack()
+    {
+        if (!held_) return;
+        if (view_.ShowLine) plotter_.LineTo(heldPixel_);
+        if (view_.ShowDataPoints) DrawPointMarker(view_, plotter_, heldPixel_, Settings.PointSize, heldX_);
+        held_ = false;
+    }
 
 protected:
     void HoldBack(TPoint p, double x)
@@ -64,7 +79,7 @@ protected:
     }
 
     ViewState& view_;
-    CurvePlotter& plotter_;
+    Plotter& plotter_;
     bool down_ = false;
     TPoint last_;
 
