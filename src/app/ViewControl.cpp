@@ -4,8 +4,9 @@
 #include "app/GraphChecks.h"
 #include "app/MainForm.h"
 #include "model/Correction.h"
-#include "view/document/ScaleUndo.h"
+#include "view/TabSheet.h"
 #include "view/View.h"
+#include "view/document/ScaleUndo.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -32,14 +33,6 @@ public:
     using QTabWidget::tabBar;
 };
 
-QWidget* AddSheet(QTabWidget* pages, const char* name, const char* caption)
-{
-    auto* sheet = new QWidget(pages);
-    sheet->setObjectName(name);
-    pages->addTab(sheet, caption);
-    return sheet;
-}
-
 } // namespace
 
 TViewControlForm::TViewControlForm(TMainForm& main) : QWidget(&main, kControlWindowFlags), main_(main)
@@ -55,11 +48,11 @@ TViewControlForm::TViewControlForm(TMainForm& main) : QWidget(&main, kControlWin
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl);
-    GraphTabSheet = AddSheet(PageControl, "GraphTabSheet", "Graphs");
-    TracesTabSheet = AddSheet(PageControl, "TracesTabSheet", "Traces");
-    ScreenTabSheet = AddSheet(PageControl, "ScreenTabSheet", "Screen");
-    DataTabSheet = AddSheet(PageControl, "DataTabSheet", "Data");
-    RunTabSheet = AddSheet(PageControl, "RunTabSheet", "Run");
+    GraphTabSheet = AddTabSheet(PageControl, "GraphTabSheet", "Graphs");
+    TracesTabSheet = AddTabSheet(PageControl, "TracesTabSheet", "Traces");
+    ScreenTabSheet = AddTabSheet(PageControl, "ScreenTabSheet", "Screen");
+    DataTabSheet = AddTabSheet(PageControl, "DataTabSheet", "Data");
+    RunTabSheet = AddTabSheet(PageControl, "RunTabSheet", "Run");
 
     BuildGraphTab();
     BuildTracesTab();

@@ -6,6 +6,7 @@
 #include "model/NumberText.h"
 #include "model/Trace.h"
 #include "view/ReplayLimit.h"
+#include "view/TabSheet.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
 
@@ -25,14 +26,6 @@ namespace {
 // A tool window with only the close box, above the document windows.
 constexpr Qt::WindowFlags kToolsWindowFlags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
-
-QWidget* AddSheet(QTabWidget* pages, const char* name, const char* caption)
-{
-    auto* sheet = new QWidget(pages);
-    sheet->setObjectName(name);
-    pages->addTab(sheet, caption);
-    return sheet;
-}
 
 // The file name part of a document name: the text after the last separator.
 QString FilePart(const std::string& name)
@@ -59,11 +52,11 @@ TToolsForm::TToolsForm(QWidget* parent, std::function<TViewForm*()> activeView)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl);
-    MatchTabSheet = AddSheet(PageControl, "MatchTabSheet", "Match");
-    LCTabSheet = AddSheet(PageControl, "LCTabSheet", "LC");
-    CableTabSheet = AddSheet(PageControl, "CableTabSheet", "Cable");
-    ReplayTabSheet = AddSheet(PageControl, "ReplayTabSheet", "Replay");
-    MoreTabSheet = AddSheet(PageControl, "MoreTabSheet", "More");
+    MatchTabSheet = AddTabSheet(PageControl, "MatchTabSheet", "Match");
+    LCTabSheet = AddTabSheet(PageControl, "LCTabSheet", "LC");
+    CableTabSheet = AddTabSheet(PageControl, "CableTabSheet", "Cable");
+    ReplayTabSheet = AddTabSheet(PageControl, "ReplayTabSheet", "Replay");
+    MoreTabSheet = AddTabSheet(PageControl, "MoreTabSheet", "More");
     BuildMatchTab();
     BuildLCTab();
     BuildCableTab();
