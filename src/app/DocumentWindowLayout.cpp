@@ -16,12 +16,6 @@ QWidget& Frame(const TViewForm& view)
     return view.parentWidget() ? *view.parentWidget() : const_cast<TViewForm&>(view);
 }
 
-TRect DesktopRect()
-{
-    const DesktopArea desktop = VirtualDesktop();
-    return {desktop.Left, desktop.Top, desktop.Left + desktop.Width, desktop.Top + desktop.Height};
-}
-
 } // namespace
 
 WindowLayout CurrentLayout(const TViewForm& view)
@@ -44,7 +38,7 @@ void ApplyLayout(TViewForm& view, WindowLayout layout)
 {
     QWidget& frame = Frame(view);
     const QSize minimum = frame.minimumSizeHint().expandedTo(frame.minimumSize());
-    FitWindowLayout(layout, DesktopRect(), minimum.width(), minimum.height());
+    FitWindowLayout(layout, VirtualDesktop().Rect(), minimum.width(), minimum.height());
     if (layout.State == 2) {
         frame.showMaximized();
     } else {

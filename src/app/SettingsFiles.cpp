@@ -18,7 +18,6 @@ std::string SettingsListFile;
 namespace {
 
 constexpr int kMaximised = 2;
-constexpr int kVisibleMargin = 100;
 
 void ExchangeMainWindow(CXMLNode* element, SettingsFileWindows& windows)
 {
@@ -33,7 +32,7 @@ void ExchangeMainWindow(CXMLNode* element, SettingsFileWindows& windows)
     main.Left = element->ExchangeInt("Left", main.Left);
     main.Width = element->ExchangeInt("Width", main.Width);
     main.Height = element->ExchangeInt("Height", main.Height);
-    if (!element->IsWriting()) PullOntoDesktop(main, windows.desktop);
+    if (!element->IsWriting()) PullOntoDesktop(main, windows.desktop.Rect());
 }
 
 void SaveRecentFiles(CXMLNode* element)
@@ -58,22 +57,12 @@ void LoadRecentFiles(CXMLNode* element)
 
 } // namespace
 
-void PullOntoDesktop(WindowPlacement& window, const DesktopArea& desktop)
-{
-    const int bottom = desktop.Top + desktop.Height;
-    const int right = desktop.Left + desktop.Width;
-    if (window.Top > bottom - kVisibleMargin) window.Top = bottom - kVisibleMargin;
-    if (window.Top + window.Height < desktop.Top + kVisibleMargin) window.Top = desktop.Top + kVisibleMargin - window.Height;
-    if (window.Left > right - kVisibleMargin) window.Left = right - kVisibleMargin;
-    if (window.Left + window.Width < desktop.Left + kVisibleMargin) window.Left = desktop.Left + kVisibleMargin - window.Width;
-}
-
 bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const DesktopArea& desktop)
 {
     if (!element) return false;
     window.Left = element->ExchangeInt("Left", window.Left);
     window.Top = element->ExchangeInt("Top", window.Top);
-    if (!element->IsWriting()) PullOntoDesktop(window, desktop);
+    if (!element->IsWriting()) PullOntoDesktop(window, desktop.Rect());
     return true;
 }
 

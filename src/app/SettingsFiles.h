@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/document/WindowPlacement.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,23 +28,14 @@ extern std::string SettingsListFile;
 
 enum SettingsExchangeMode { kSettingsLoad = 0, kSettingsSave = 1 };
 
-// A window's placement as the settings file keeps it.
-struct WindowPlacement {
-    int State = 0; // 0 normal, 1 minimised, 2 maximised
-    int Top = 0;
-    int Left = 0;
-    int Width = 0;
-    int Height = 0;
-
-    bool operator==(const WindowPlacement&) const = default;
-};
-
 // The bounding rectangle of all monitors.
 struct DesktopArea {
     int Left = 0;
     int Top = 0;
     int Width = 0;
     int Height = 0;
+
+    TRect Rect() const { return {Left, Top, Left + Width, Top + Height}; }
 };
 
 // The windows whose places the settings file keeps.
@@ -53,8 +46,6 @@ struct SettingsFileWindows {
 };
 
 // Moves a loaded place so that at least 100 pixels of the window stay on the
-// desktop; the window's width and height are kept.
-void PullOntoDesktop(WindowPlacement& window, const DesktopArea& desktop);
 
 // Two-way exchange of a window's left and top edges as "Left" and "Top"; a
 // place that is read is pulled onto the desktop. False only for a null

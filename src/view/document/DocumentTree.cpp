@@ -186,30 +186,12 @@ void FillDocumentTree(DocumentState& document, WindowLayout layout, CXMLNode& ro
     ExchangeViewState(document, layout, &root);
 }
 
-namespace {
-
-// At least 100 pixels of the window on the desktop, reckoned in 64 bits: a
-// top near the int range plus a height must not overflow.
-void KeepOnDesktop(WindowLayout& layout, const TRect& desktop)
-{
-    std::int64_t top = layout.Top;
-    std::int64_t left = layout.Left;
-    if (top > desktop.bottom - 100) top = desktop.bottom - 100;
-    if (top + layout.Height < desktop.top + 100) top = desktop.top + 100 - layout.Height;
-    if (left > desktop.right - 100) left = desktop.right - 100;
-    if (left + layout.Width < desktop.left + 100) left = desktop.left + 100 - layout.Width;
-    layout.Top = static_cast<int>(top);
-    layout.Left = static_cast<int>(left);
-}
-
-} // namespace
-
 void FitWindowLayout(WindowLayout& layout, const TRect& desktop, int minimumWidth, int minimumHeight)
 {
     if (layout.State < 0 || layout.State > 2) layout.State = 0;
     layout.Width = std::clamp(layout.Width, minimumWidth, std::max(minimumWidth, desktop.Width()));
     layout.Height = std::clamp(layout.Height, minimumHeight, std::max(minimumHeight, desktop.Height()));
-    KeepOnDesktop(layout, desktop);
+    PullOntoDesktop(layout, desktop);
     layout.TableHeight = std::clamp(layout.TableHeight, 0, layout.Height);
     layout.Col1 = std::clamp(layout.Col1, 0, layout.Width);
     layout.Col2 = std::clamp(layout.Col2, 0, layout.Width);

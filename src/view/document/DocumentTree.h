@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/document/WindowPlacement.h"
+
 #include "view/document/PixelTypes.h"
 
 #include <string>
@@ -17,12 +19,7 @@ std::string DocumentFileName(const std::string& name);
 
 // What a document file keeps of its window rather than of the document: the
 // placement in the main window's area and the sizes of the cursor table.
-struct WindowLayout {
-    int State = 0; // 0 normal, 1 minimised, 2 maximised
-    int Top = 0;
-    int Left = 0;
-    int Width = 0;
-    int Height = 0;
+struct WindowLayout : WindowPlacement {
     int TableHeight = 0;
     int Col1 = 0; // the R and X columns of the cursor table
     int Col2 = 0;
