@@ -163,12 +163,12 @@ TEST_F(SettingsFiles, ALoadedPlaceIsPulledBackOntoTheDesktop)
     EXPECT_EQ(windows_.main.Top, 100 - 600);
     EXPECT_EQ(windows_.main.Left, 1920 - 100);
 
-    // A place near the end of the int range, as a damaged file may hold,
+    // A size near the end of the int range, as a damaged file may hold,
     // must not overflow on its way back.
-    windows_.main = WindowPlacement{0, -2147483647, 2147483000, 800, 600};
+    windows_.main = WindowPlacement{0, 500, 9000, 2147483647, 2147483647};
     ASSERT_TRUE(ExchangeSettingsFile(kSettingsSave, file, windows_));
     ASSERT_TRUE(ExchangeSettingsFile(kSettingsLoad, file, windows_));
-    EXPECT_EQ(windows_.main.Top, 100 - 600);
+    EXPECT_EQ(windows_.main.Top, 500);
     EXPECT_EQ(windows_.main.Left, 1920 - 100);
 }
 
