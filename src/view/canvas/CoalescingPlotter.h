@@ -139,15 +139,14 @@ private:
     {
         const TPoint from = position_;
         position_ = point;
-        // A thin pen leaves out the end pixel.
+        // A thin pen leaves out the end pixel. The run's ends come from
+        // min and max, not from a test of the direction: on a noisy curve
+        // the direction is a coin toss that the processor cannot predict.
         const int excluded = footprint_ ? 0 : 1;
         if (from.x == point.x) {
-            if (from.y < point.y) AddColumnRun(point.x, from.y, point.y - excluded);
-            else AddColumnRun(point.x, point.y + excluded, from.y);
-        } else if (from.x < point.x) {
-            AddRowRun(point.y, from.x, point.x - excluded);
+            AddColumnRun(point.x, std::min(from.y, point.y + excluded), std::max(from.y, point.y - excluded));
         } else {
-            AddRowRun(point.y, point.x + excluded, from.x);
+            AddRowRun(point.y, std::min(from.x, point.x + excluded), std::max(from.x, point.x - excluded));
         }
     }
     void AddColumnRun(int x, int top, int bottom) { columns_.Add(x, top, bottom); }
