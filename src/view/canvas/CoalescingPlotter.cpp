@@ -70,7 +70,7 @@ CoalescingPlotter::CoalescingPlotter(CCanvas& canvas, CoverTracking tracking)
     : canvas_(canvas), footprint_(canvas.Footprint()), reach_(Reach(canvas)), position_(canvas.PenPos()),
       columns_(reach_.firstColumn, reach_.lastColumn, reach_.firstRow, reach_.lastRow),
       rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn), cover_(tracking == CoverTracking::On ? reach_ : RunWindow{0, -1, 0, -1}),
-      tracking_(tracking == CoverTracking::On), color_(canvas.Pen().Color)
+      shortLines_(reach_), tracking_(tracking == CoverTracking::On), color_(canvas.Pen().Color)
 {
 }
 
@@ -103,8 +103,14 @@ void CoalescingPlotter::LineAcross(TPoint point)
         return;
     }
     // A short line mostly sets pixels of its own; checking them costs more
-    // than making its runs, and it stays out of the cover.
-    if (!tracking_ || std::max(dx, dy) < kCoveredLongest) {
+    // than setting them, and it stays out of the cover.
+    const bool isShort = std::max(dx, dy) < kCoveredLongest;
+    if (isShort && shortLines_.Holds(position_, point)) {
+        shortLines_.AddLine(position_, point, end);
+        position_ = point;
+        return;
+    }
+    if (!tracking_ || isShort) {
         ForEachLineRun(
             position_, point, end, reach_, [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
             [this](int y, int left, int right) { AddRowRun(y, left, right); });
@@ -146,6 +152,7 @@ void CoalescingPlotter::Flush()
     columns_.Flush([this](int x, int top, int bottom) { PaintColumnRun(x, top, bottom); });
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
     cover_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
+    shortLines_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
 }
 
 void CoalescingPlotter::PaintColumnRun(int x, int top, int bottom)

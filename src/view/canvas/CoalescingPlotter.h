@@ -3,6 +3,7 @@
 #include "view/canvas/CurvePlotter.h"
 #include "view/canvas/LineRuns.h"
 #include "view/canvas/PaintedCover.h"
+#include "view/canvas/ShortLinePixels.h"
 
 #include <algorithm>
 #include <bit>
@@ -161,6 +162,7 @@ private:
     RunAccumulator columns_;
     RunAccumulator rows_;
     PaintedCover cover_;
+    ShortLinePixels shortLines_;
     bool tracking_;
     TColor color_; // what the gathered runs are painted in
 };
