@@ -93,15 +93,6 @@ void CoalescingPlotter::LineAcross(TPoint point)
     const LineEnd end = footprint_ ? LineEnd::Included : LineEnd::Excluded;
     const int dx = std::abs(point.x - position_.x);
     const int dy = std::abs(point.y - position_.y);
-    // A step to the next column, the bulk of a smooth curve, sets its
-    // start pixel, and its end pixel too for a wide pen; the accumulator cuts
-    // them to the window.
-    if (dx == 1 && dy <= 1) {
-        AddRowRun(position_.y, position_.x, position_.x);
-        if (footprint_) AddRowRun(point.y, point.x, point.x);
-        position_ = point;
-        return;
-    }
     // A short line mostly sets pixels of its own; checking them costs more
     // than setting them, and it stays out of the cover.
     const bool isShort = std::max(dx, dy) < kCoveredLongest;
