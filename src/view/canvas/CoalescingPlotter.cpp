@@ -133,6 +133,16 @@ void CoalescingPlotter::Square(TPoint centre, int halfSide)
         cover_.AddColumnRun(r, t + 1, b - 1);
         return;
     }
+    if (halfSide > 0) {
+        // The four sides as AlongAxis makes them, their directions known:
+        // right, down, left and up, a thin pen leaving out each end pixel.
+        const int excluded = footprint_ ? 0 : 1;
+        AddRowRun(t, l, r - excluded);
+        AddColumnRun(r, t, b - excluded);
+        AddRowRun(b, l + excluded, r);
+        AddColumnRun(l, t + excluded, b);
+        return;
+    }
     for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) AlongAxis(corner);
 }
 
