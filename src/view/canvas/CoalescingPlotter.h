@@ -107,7 +107,9 @@ void RunAccumulator::ForEachRunOfLine(std::size_t line, Paint&& paint) const
 // shallow ones per row; a wide pen's footprint is stamped on the merged runs
 // of its one-pixel path when they are painted. The parts of lines and the
 // symbols that lie on path pixels already gathered in the colour make no
-// runs at all (PaintedCover): on a dense chart that is most of them.
+// runs at all (PaintedCover): on a dense chart that is most of them. Short
+// lines inside the window set bits instead (ShortLinePixels), and lines
+// along a column or row merge into the growing run of their line.
 class CoalescingPlotter final : public CurvePlotter {
 public:
     CoalescingPlotter(CCanvas& canvas, CoverTracking tracking);
