@@ -2,6 +2,7 @@
 #include "view/canvas/Canvas.h"
 #include "view/canvas/LineRuns.h"
 #include "view/canvas/PenFootprint.h"
+#include "view/canvas/ShortLinePixels.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,57 @@ TEST(PenFootprint, WideningARowRunMatchesWideningItsPixels)
         footprint.WidenColumnRun(x, 20, 20, [&](int cx, int t, int b) { pixelCanvas.PaintVerticalRun(cx, t, b); });
     }
     EXPECT_EQ(byRow, byPixel);
+}
+
+// Every short line in every direction, from columns on both sides of a word
+// boundary of the bits, gathered together: one flush paints the union of
+// their runs, row runs that go on from one word into the next included.
+TEST(ShortLinePixels, FlushPaintsThePixelsOfTheLineRunsOfAllLinesAdded)
+{
+    for (const LineEnd end : {LineEnd::Excluded, LineEnd::Included}) {
+        QImage expected = BlackImage(200, 60);
+        QImage gathered = BlackImage(200, 60);
+        CCanvas byRuns(expected);
+        CCanvas byBits(gathered);
+        byRuns.SetPenColor(kWhite);
+        byBits.SetPenColor(kWhite);
+        ShortLinePixels pixels(RunWindow{10, 189, 5, 54});
+        for (int dx = -15; dx <= 15; ++dx) {
+            for (int dy = -15; dy <= 15; ++dy) {
+                const TPoint from{(dx + dy) % 2 == 0 ? 60 : 130, 30};
+                const TPoint to{from.x + dx, from.y + dy};
+                ASSERT_TRUE(pixels.Holds(from, to));
+                pixels.AddLine(from, to, end);
+                ForEachLineRun(
+                    from, to, end, [&](int x, int top, int bottom) { byRuns.PaintVerticalRun(x, top, bottom); },
+                    [&](int y, int left, int right) { byRuns.PaintHorizontalRun(y, left, right); });
+            }
+        }
+        // A row run across a whole word and beyond.
+        pixels.AddLine({20, 8}, {20 + 15, 8}, end);
+        pixels.AddLine({35, 8}, {50, 8}, end);
+        pixels.AddLine({50, 8}, {65, 8}, end);
+        pixels.AddLine({65, 8}, {80, 8}, end);
+        byRuns.PaintHorizontalRun(8, 20, end == LineEnd::Included ? 80 : 79);
+        pixels.Flush([&](int y, int left, int right) { byBits.PaintHorizontalRun(y, left, right); });
+        EXPECT_EQ(SetPixels(gathered), SetPixels(expected)) << (end == LineEnd::Included ? "included" : "excluded");
+        // The flush forgets every pixel.
+        QImage after = BlackImage(200, 60);
+        CCanvas again(after);
+        pixels.Flush([&](int y, int left, int right) { again.PaintHorizontalRun(y, left, right); });
+        EXPECT_TRUE(SetPixels(after).empty());
+    }
+}
+
+// Only a line whose ends both lie in the window is held.
+TEST(ShortLinePixels, HoldsOnlyLinesInsideTheWindow)
+{
+    const ShortLinePixels pixels(RunWindow{0, 99, 0, 49});
+    EXPECT_TRUE(pixels.Holds({0, 0}, {99, 49}));
+    EXPECT_FALSE(pixels.Holds({0, 0}, {100, 10}));
+    EXPECT_FALSE(pixels.Holds({-1, 5}, {10, 10}));
+    EXPECT_FALSE(pixels.Holds({5, 5}, {10, 50}));
+    EXPECT_FALSE(pixels.Holds({5, -1}, {10, 10}));
 }
 
 } // namespace

@@ -70,7 +70,7 @@ CoalescingPlotter::CoalescingPlotter(CCanvas& canvas, CoverTracking tracking)
     : canvas_(canvas), footprint_(canvas.Footprint()), reach_(Reach(canvas)), position_(canvas.PenPos()),
       columns_(reach_.firstColumn, reach_.lastColumn, reach_.firstRow, reach_.lastRow),
       rows_(reach_.firstRow, reach_.lastRow, reach_.firstColumn, reach_.lastColumn), cover_(tracking == CoverTracking::On ? reach_ : RunWindow{0, -1, 0, -1}),
-      tracking_(tracking == CoverTracking::On), color_(canvas.Pen().Color)
+      shortLines_(reach_), tracking_(tracking == CoverTracking::On), color_(canvas.Pen().Color)
 {
 }
 
@@ -93,18 +93,15 @@ void CoalescingPlotter::LineAcross(TPoint point)
     const LineEnd end = footprint_ ? LineEnd::Included : LineEnd::Excluded;
     const int dx = std::abs(point.x - position_.x);
     const int dy = std::abs(point.y - position_.y);
-    // A step to the next column, the bulk of a smooth curve, sets its
-    // start pixel, and its end pixel too for a wide pen; the accumulator cuts
-    // them to the window.
-    if (dx == 1 && dy <= 1) {
-        AddRowRun(position_.y, position_.x, position_.x);
-        if (footprint_) AddRowRun(point.y, point.x, point.x);
+    // A short line mostly sets pixels of its own; checking them costs more
+    // than setting them, and it stays out of the cover.
+    const bool isShort = std::max(dx, dy) < kCoveredLongest;
+    if (isShort && shortLines_.Holds(position_, point)) {
+        shortLines_.AddLine(position_, point, end);
         position_ = point;
         return;
     }
-    // A short line mostly sets pixels of its own; checking them costs more
-    // than making its runs, and it stays out of the cover.
-    if (!tracking_ || std::max(dx, dy) < kCoveredLongest) {
+    if (!tracking_ || isShort) {
         ForEachLineRun(
             position_, point, end, reach_, [this](int x, int top, int bottom) { AddColumnRun(x, top, bottom); },
             [this](int y, int left, int right) { AddRowRun(y, left, right); });
@@ -136,6 +133,16 @@ void CoalescingPlotter::Square(TPoint centre, int halfSide)
         cover_.AddColumnRun(r, t + 1, b - 1);
         return;
     }
+    if (halfSide > 0) {
+        // The four sides as AlongAxis makes them, their directions known:
+        // right, down, left and up, a thin pen leaving out each end pixel.
+        const int excluded = footprint_ ? 0 : 1;
+        AddRowRun(t, l, r - excluded);
+        AddColumnRun(r, t, b - excluded);
+        AddRowRun(b, l + excluded, r);
+        AddColumnRun(l, t + excluded, b);
+        return;
+    }
     for (const TPoint corner : std::array<TPoint, 4>{{{r, t}, {r, b}, {l, b}, {l, t}}}) AlongAxis(corner);
 }
 
@@ -146,6 +153,7 @@ void CoalescingPlotter::Flush()
     columns_.Flush([this](int x, int top, int bottom) { PaintColumnRun(x, top, bottom); });
     rows_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
     cover_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
+    shortLines_.Flush([this](int y, int left, int right) { PaintRowRun(y, left, right); });
 }
 
 void CoalescingPlotter::PaintColumnRun(int x, int top, int bottom)

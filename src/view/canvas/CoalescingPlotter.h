@@ -3,6 +3,7 @@
 #include "view/canvas/CurvePlotter.h"
 #include "view/canvas/LineRuns.h"
 #include "view/canvas/PaintedCover.h"
+#include "view/canvas/ShortLinePixels.h"
 
 #include <algorithm>
 #include <bit>
@@ -106,7 +107,9 @@ void RunAccumulator::ForEachRunOfLine(std::size_t line, Paint&& paint) const
 // shallow ones per row; a wide pen's footprint is stamped on the merged runs
 // of its one-pixel path when they are painted. The parts of lines and the
 // symbols that lie on path pixels already gathered in the colour make no
-// runs at all (PaintedCover): on a dense chart that is most of them.
+// runs at all (PaintedCover): on a dense chart that is most of them. Short
+// lines inside the window set bits instead (ShortLinePixels), and lines
+// along a column or row merge into the growing run of their line.
 class CoalescingPlotter final : public CurvePlotter {
 public:
     CoalescingPlotter(CCanvas& canvas, CoverTracking tracking);
@@ -139,15 +142,14 @@ private:
     {
         const TPoint from = position_;
         position_ = point;
-        // A thin pen leaves out the end pixel.
+        // A thin pen leaves out the end pixel. The run's ends come from
+        // min and max, not from a test of the direction: on a noisy curve
+        // the direction is a coin toss that the processor cannot predict.
         const int excluded = footprint_ ? 0 : 1;
         if (from.x == point.x) {
-            if (from.y < point.y) AddColumnRun(point.x, from.y, point.y - excluded);
-            else AddColumnRun(point.x, point.y + excluded, from.y);
-        } else if (from.x < point.x) {
-            AddRowRun(point.y, from.x, point.x - excluded);
+            AddColumnRun(point.x, std::min(from.y, point.y + excluded), std::max(from.y, point.y - excluded));
         } else {
-            AddRowRun(point.y, point.x + excluded, from.x);
+            AddRowRun(point.y, std::min(from.x, point.x + excluded), std::max(from.x, point.x - excluded));
         }
     }
     void AddColumnRun(int x, int top, int bottom) { columns_.Add(x, top, bottom); }
@@ -162,6 +164,7 @@ private:
     RunAccumulator columns_;
     RunAccumulator rows_;
     PaintedCover cover_;
+    ShortLinePixels shortLines_;
     bool tracking_;
     TColor color_; // what the gathered runs are painted in
 };
