@@ -8,6 +8,7 @@
 // thousand or a million points: the segment over the chart and the row of
 // the point list, which must not grow with the trace.
 
+#include "WindowBench.h"
 #include "ChartData.h"
 #include "SweepData.h"
 #include "model/Settings.h"
@@ -19,7 +20,6 @@
 #include "view/ViewHost.h"
 #include "view/document/ViewState.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QTabBar>
 #include <benchmark/benchmark.h>
@@ -73,15 +73,6 @@ BENCHMARK(BM_DrawChart)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(0.3);
 
-class SilentHost final : public CViewHost {
-public:
-    void SetActiveView(bool, TViewForm*) override {}
-    bool SaveViewAs(TViewForm&) override { return false; }
-    void GraphListFromView() override {}
-    void ScreenEditsFromView() override {}
-    void ShowPointerReadout(const std::array<std::string, 3>&) override {}
-};
-
 // Arguments: chart kind, points the trace holds before the run goes on.
 void BM_DrawRunIncrement(benchmark::State& state)
 {
@@ -112,12 +103,4 @@ BENCHMARK(BM_DrawRunIncrement)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

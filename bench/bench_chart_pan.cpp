@@ -4,6 +4,7 @@
 // On "R/X" and on the Smith chart, for a sweep and for noise, with point
 // symbols shown (the default).
 
+#include "WindowBench.h"
 #include "ChartData.h"
 #include "SweepData.h"
 #include "model/Settings.h"
@@ -13,7 +14,6 @@
 #include "view/View.h"
 #include "view/ViewHost.h"
 
-#include <QApplication>
 #include <QTabBar>
 #include <benchmark/benchmark.h>
 
@@ -24,15 +24,6 @@ namespace {
 
 constexpr int kMillion = 1'000'000;
 enum Shape { kSweep = 0, kNoise = 1 };
-
-class SilentHost final : public CViewHost {
-public:
-    void SetActiveView(bool, TViewForm*) override {}
-    bool SaveViewAs(TViewForm&) override { return false; }
-    void GraphListFromView() override {}
-    void ScreenEditsFromView() override {}
-    void ShowPointerReadout(const std::array<std::string, 3>&) override {}
-};
 
 // Arguments: chart kind, shape.
 void BM_PanStep(benchmark::State& state)
@@ -69,12 +60,4 @@ BENCHMARK(BM_PanStep)->ArgsProduct({{kGraphRX, kGraphSmith}, {kSweep, kNoise}})-
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

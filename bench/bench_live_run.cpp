@@ -3,6 +3,7 @@
 // point live, on the "R/X" chart, on the Smith chart and on the "Data" tab.
 // Points per second end to end, from the Run button to the end of the run.
 
+#include "WindowBench.h"
 #include "SimulatorProcess.h"
 #include "app/MainForm.h"
 #include "app/ViewControl.h"
@@ -14,7 +15,6 @@
 #include "view/ChartPaintBox.h"
 #include "view/View.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTabBar>
@@ -92,12 +92,4 @@ BENCHMARK(BM_LiveRun)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

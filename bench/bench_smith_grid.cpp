@@ -3,12 +3,12 @@
 // the chart and only the part in the chart is seen. A repaint draws it every
 // time, so it must stay well below a frame.
 
+#include "WindowBench.h"
 #include "view/canvas/Canvas.h"
 #include "view/chart/SmithGeometry.h"
 #include "view/chart/SmithGrid.h"
 #include "view/document/ViewState.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -36,12 +36,4 @@ BENCHMARK(BM_SmithGridLargestZoom)->DenseRange(0, 3)->Unit(benchmark::kMilliseco
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }
