@@ -1,5 +1,8 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -18,3 +21,25 @@ inline long StatusField(const char* field)
 
 // Starts a new measurement of the peak.
 inline void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Times `work` for each iteration and reports the peak memory it adds as a
+// multiple of the file size, beside the file size.
+template <typename Work>
+void MeasureAgainstFile(benchmark::State& state, double fileSize, Work work)
+{
+    double peakRatio = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const long before = StatusField("VmRSS:");
+        ResetPeakMemory();
+        state.ResumeTiming();
+
+        work();
+
+        state.PauseTiming();
+        peakRatio = std::max(peakRatio, (StatusField("VmHWM:") - before) / fileSize);
+        state.ResumeTiming();
+    }
+    state.counters["file_MB"] = fileSize / 1e6;
+    state.counters["peak_over_file"] = peakRatio;
+}

@@ -51,24 +51,11 @@ void LoadDocument(const std::string& file, CTraces& traces)
 void BM_LoadDocument(benchmark::State& state)
 {
     const std::string file = DocumentFile();
-    const auto fileSize = static_cast<double>(std::filesystem::file_size(file));
-    double peakRatio = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const long before = StatusField("VmRSS:");
-        ResetPeakMemory();
-        state.ResumeTiming();
-
+    MeasureAgainstFile(state, static_cast<double>(std::filesystem::file_size(file)), [&] {
         CTraces traces;
         LoadDocument(file, traces);
         benchmark::DoNotOptimize(traces.Get(0)->Data.Count());
-
-        state.PauseTiming();
-        peakRatio = std::max(peakRatio, (StatusField("VmHWM:") - before) / fileSize);
-        state.ResumeTiming();
-    }
-    state.counters["file_MB"] = fileSize / 1e6;
-    state.counters["peak_over_file"] = peakRatio;
+    });
 }
 BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -78,26 +78,13 @@ FrequencyChooser NoDialog()
 
 void Open(benchmark::State& state, const std::string& file, int expectedTraces)
 {
-    const auto fileSize = static_cast<double>(std::filesystem::file_size(file));
-    double peakRatio = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const long before = StatusField("VmRSS:");
-        ResetPeakMemory();
-        state.ResumeTiming();
-
+    MeasureAgainstFile(state, static_cast<double>(std::filesystem::file_size(file)), [&] {
         DocumentState document;
         WindowLayout layout;
         DocumentContent content = ReadDocumentFile(file, NoDialog());
         ReadIntoDocument(content, document, layout);
         if (document.Traces.Count() != expectedTraces || document.GraphKind != kGraphData) std::abort();
-
-        state.PauseTiming();
-        peakRatio = std::max(peakRatio, (StatusField("VmHWM:") - before) / fileSize);
-        state.ResumeTiming();
-    }
-    state.counters["file_MB"] = fileSize / 1e6;
-    state.counters["peak_over_file"] = peakRatio;
+    });
 }
 
 void BM_OpenOwnDocument(benchmark::State& state) { Open(state, OwnDocument(), 1); }

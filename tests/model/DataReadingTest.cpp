@@ -1,4 +1,4 @@
-#include "FakeView.h"
+#include "WindowTrace.h"
 #include "model/Trace.h"
 
 #include <gtest/gtest.h>
@@ -7,22 +7,6 @@
 #include <vector>
 
 namespace {
-
-// A window's trace list holding one trace with the given points.
-struct ViewWithTrace {
-    FakeView view;
-    CTraces traces;
-    CTrace* trace;
-
-    ViewWithTrace()
-    {
-        traces.Owner = &view;
-        auto owned = std::make_unique<CTrace>();
-        trace = owned.get();
-        traces.Add(std::move(owned));
-    }
-    CData& data() { return trace->Data; }
-};
 
 TEST(DataReading, ReadsAsStoredWithoutAWindow)
 {
@@ -46,7 +30,7 @@ TEST(DataReading, ReadsAsStoredWithoutAWindow)
 
 TEST(DataReading, SubtractsTheWindowsOffsets)
 {
-    ViewWithTrace w;
+    WindowTrace w;
     w.data().Append(14, 75, 10, 2, 1, 2, 3);
     w.view.transform.offsetUse = true;
     w.view.transform.offsetR = 50;
@@ -67,7 +51,7 @@ TEST(DataReading, SubtractsTheWindowsOffsets)
 
 TEST(DataReading, RotatesAlongALineOfTheSmithChart)
 {
-    ViewWithTrace w;
+    WindowTrace w;
     w.data().Append(1, 100, 0);
     w.data().Append(2, 1e99, 0);
     w.view.transform.rotateUse = true;
@@ -94,7 +78,7 @@ TEST(DataReading, RotatesAlongALineOfTheSmithChart)
 
 TEST(DataReading, GetPointXGivesTheHorizontalValueOfEachMode)
 {
-    ViewWithTrace w;
+    WindowTrace w;
     for (int i = 0; i < 10; ++i) w.data().Append(10 + i, 70 + i, i, 0.5 * i);
     w.view.transform.offsetUse = true;
     w.view.transform.offsetR = 20;
@@ -170,7 +154,7 @@ TEST(DataReading, AStartOutsideTheStoreReadsNothing)
 
 TEST(PointReader, ReadsAsTheSequentialReadAndLeavesItsCursorAlone)
 {
-    ViewWithTrace w;
+    WindowTrace w;
     const int count = 2 * kBlockSize + 7;
     for (int i = 0; i < count; ++i) w.data().Append(1 + i, 60 + i % 50, i % 30 - 15, 0.01 * i, i, -i, 3);
     w.view.transform = {true, 10, 5, true, 30, 50, 0};

@@ -1,5 +1,5 @@
 #include "OpenLine.h"
-#include "ToolTrace.h"
+#include "WindowTrace.h"
 #include "tools/CableCalc.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@ namespace {
 
 TEST(CableCalc, OpenLineGivesItsLengthAndDelay)
 {
-    ToolTrace w;
+    WindowTrace w;
     AppendOpenLine(w.data(), 10, 0.66, 1, 30, 0.5);
     const CableFit fit = FitCable(w.data(), 50, 0, 0.66);
     ASSERT_EQ(fit.status, CableFit::Status::Done);
@@ -20,22 +20,22 @@ TEST(CableCalc, OpenLineGivesItsLengthAndDelay)
 
 TEST(CableCalc, RisingPhaseWarnsAndDegenerateSweepsAreRefused)
 {
-    ToolTrace rising;
+    WindowTrace rising;
     AppendOpenLine(rising.data(), -2, 1, 1, 10, 1);
     const CableFit warned = FitCable(rising.data(), 50, 0, 1);
     EXPECT_EQ(warned.status, CableFit::Status::Done);
     EXPECT_TRUE(warned.coarseStep);
 
-    ToolTrace sameFrequency; // the sums do not cancel exactly for these
+    WindowTrace sameFrequency; // the sums do not cancel exactly for these
     for (double g : {10.0, 20.0, 35.0, 80.0, 120.0, 200.0}) sameFrequency.data().Append(7.3, g, g / 3);
     EXPECT_EQ(FitCable(sameFrequency.data(), 50, 0, 1).status, CableFit::Status::WrongData);
 
-    ToolTrace matched; // Gamma exactly 0 everywhere: no point to fit
+    WindowTrace matched; // Gamma exactly 0 everywhere: no point to fit
     matched.data().Append(1, 50, 0);
     matched.data().Append(2, 50, 0);
     EXPECT_EQ(FitCable(matched.data(), 50, 0, 1).status, CableFit::Status::WrongData);
 
-    ToolTrace single;
+    WindowTrace single;
     single.data().Append(1, 10, 0);
     EXPECT_EQ(FitCable(single.data(), 50, 0, 1).status, CableFit::Status::TooFewPoints);
 }

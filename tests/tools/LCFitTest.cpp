@@ -1,4 +1,4 @@
-#include "ToolTrace.h"
+#include "WindowTrace.h"
 #include "tools/LCFit.h"
 #include "tools/ToolNumber.h"
 
@@ -18,7 +18,7 @@ double SeriesX(double fMHz, double L, double C)
 
 TEST(LCFit, RecoversTheSeriesCircuitFromTwoPointsOfATrace)
 {
-    ToolTrace w;
+    WindowTrace w;
     for (int f = 1; f <= 30; ++f) w.data().Append(f, 25, SeriesX(f, 1e-6, 1e-10));
 
     const auto c1 = LCColumnAt(w.data(), 5, false);
@@ -53,7 +53,7 @@ TEST(LCFit, DegeneratePairsLeaveResultsEmpty)
         EXPECT_FALSE(none.CpF);
     }
 
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(1, 0, 10);
     w.data().Append(2, 10, 0);
     const auto zeroR = LCColumnAt(w.data(), 1, false);

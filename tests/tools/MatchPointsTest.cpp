@@ -1,4 +1,4 @@
-#include "ToolTrace.h"
+#include "WindowTrace.h"
 #include "tools/MatchPoints.h"
 #include "view/document/ChartKinds.h"
 
@@ -14,7 +14,7 @@ void ExpectSlot(const MatchPoint& slot, double R, double X)
 
 TEST(MatchPoints, FindTakesTheFirstOfEqualExtremesAndSkipsGapsAndZeros)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(1, 0, 0);      // R = X = 0: not a point
     w.data().Append(2, 30, -10);   // first least R and least X
     w.data().Append(3, 30, -10);   // equal: the first stays
@@ -37,14 +37,14 @@ TEST(MatchPoints, FindTakesTheFirstOfEqualExtremesAndSkipsGapsAndZeros)
 
 TEST(MatchPoints, FindReadsThroughTheDisplayOffsetAndHandlesDegenerateTraces)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(1, 75, 10);
     w.view.transform.offsetUse = true;
     w.view.transform.offsetR = 25;
     FindMatchPoints(w.data());
     for (const MatchPoint& slot : w.data().MatchPoints) ExpectSlot(slot, 50, 10); // one point fills all, centre on it
 
-    ToolTrace zeros;
+    WindowTrace zeros;
     zeros.data().Append(1, 0, 0);
     zeros.data().Append(2, 0, 0);
     FindMatchPoints(zeros.data());
@@ -53,7 +53,7 @@ TEST(MatchPoints, FindReadsThroughTheDisplayOffsetAndHandlesDegenerateTraces)
 
 TEST(MatchPoints, AcceptReadsTheCellsAndStopsAtTheFirstThatIsNotANumber)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(1, 50, 0);
     MatchCells cells;
     cells.R = {"10", "20", "", "40"};
@@ -81,7 +81,7 @@ TEST(MatchPoints, AcceptReadsTheCellsAndStopsAtTheFirstThatIsNotANumber)
 
 TEST(MatchPoints, CursorPointAndRowsOutsideTheExtremesAreRefused)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(10, 40, 5);
     w.data().Append(20, 1e99, 5);
     double R = 0, X = 0;

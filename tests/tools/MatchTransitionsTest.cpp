@@ -1,4 +1,4 @@
-#include "ToolTrace.h"
+#include "WindowTrace.h"
 #include "tools/MatchPoints.h"
 #include "tools/MatchTransitions.h"
 
@@ -36,7 +36,7 @@ void ExpectTransition(const MatchTransition& tr, const Expected& e)
 
 TEST(MatchTransitions, ChainFollowsTheTraceAndTimesLeaveAndReachTheCircles)
 {
-    ToolTrace w;
+    WindowTrace w;
     AppendLoop(w.data());
     FindMatchPoints(w.data());
     FindTransitions(w.data(), 50, 0, 0.01);
@@ -57,7 +57,7 @@ TEST(MatchTransitions, ChainFollowsTheTraceAndTimesLeaveAndReachTheCircles)
 
 TEST(MatchTransitions, ExtremesWithoutGammaAreLeftOutAndUnreachedEndsKeepNoTime)
 {
-    ToolTrace w;
+    WindowTrace w;
     AppendLoop(w.data());
     FindMatchPoints(w.data());
     SetMatchSlot(w.data(), 2, -50, 0); // Z = -Z0 has no reflection coefficient
@@ -79,7 +79,7 @@ TEST(MatchTransitions, ExtremesWithoutGammaAreLeftOutAndUnreachedEndsKeepNoTime)
 
 TEST(MatchTransitions, NothingLocatedLeavesEveryTransitionCleared)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(1, 50, 0, 0);
     ResetMatchSlots(w.data());
     w.data().Transitions[0].from = 2;

@@ -1,4 +1,4 @@
-#include "ToolTrace.h"
+#include "WindowTrace.h"
 #include "tools/Reactance.h"
 #include "view/document/ChartKinds.h"
 
@@ -8,7 +8,7 @@ namespace {
 
 TEST(Reactance, InverseXTwiceRestoresTheTraceAndKeepsGaps)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(1, 50, 12.5);
     w.data().Append(2, 50, 1e99);
     w.data().Append(3, 50, -1e99);
@@ -28,7 +28,7 @@ TEST(Reactance, InverseXTwiceRestoresTheTraceAndKeepsGaps)
 
 TEST(Reactance, ResonanceInterpolatesInEveryHorizontalMode)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.trace->Time = true;
     w.data().Append(10, 50, -30, 0.0);
     w.data().Append(12, 50, -10, 2.0);
@@ -43,7 +43,7 @@ TEST(Reactance, ResonanceInterpolatesInEveryHorizontalMode)
 
 TEST(Reactance, ResonanceSkipsGapsAndTakesAnExactZero)
 {
-    ToolTrace gaps;
+    WindowTrace gaps;
     gaps.data().Append(1, 50, 10);
     gaps.data().Append(2, 50, -1e99); // not a crossing: no value
     gaps.data().Append(3, 1e99, -5);  // nor this
@@ -53,17 +53,17 @@ TEST(Reactance, ResonanceSkipsGapsAndTakesAnExactZero)
     ASSERT_TRUE(crossing);
     EXPECT_DOUBLE_EQ(crossing->fMHz, 4.5);
 
-    ToolTrace zeroFirst;
+    WindowTrace zeroFirst;
     zeroFirst.data().Append(7, 50, 0);
     zeroFirst.data().Append(8, 50, 5);
     EXPECT_DOUBLE_EQ(FindResonance(zeroFirst.data(), kHorN)->cursorX, 1);
 
-    ToolTrace inductive;
+    WindowTrace inductive;
     inductive.data().Append(7, 50, 1);
     inductive.data().Append(8, 50, 5);
     EXPECT_FALSE(FindResonance(inductive.data(), kHorF));
 
-    ToolTrace displayed; // the crossing is searched as displayed
+    WindowTrace displayed; // the crossing is searched as displayed
     displayed.data().Append(1, 50, 20);
     displayed.data().Append(2, 50, 40);
     displayed.view.transform.offsetUse = true;
@@ -73,7 +73,7 @@ TEST(Reactance, ResonanceSkipsGapsAndTakesAnExactZero)
 
 TEST(Reactance, CursorGivesTheFrequencyOfItsPointInEveryMode)
 {
-    ToolTrace w;
+    WindowTrace w;
     w.data().Append(10, 50, 0, 0.0);
     w.data().Append(12, 50, 0, 2.0);
     EXPECT_EQ(FrequencyAtCursor(w.data(), kHorF, 11.5), 11.5);

@@ -6,13 +6,13 @@
 #include <memory>
 
 // One trace in the trace list of a window reduced to its display transform,
-// so the tools read its points as that window shows them.
-struct ToolTrace {
+// so that its points read as that window shows them.
+struct WindowTrace {
     FakeView view;
     CTraces traces;
     CTrace* trace;
 
-    ToolTrace()
+    WindowTrace()
     {
         traces.Owner = &view;
         auto owned = std::make_unique<CTrace>();
