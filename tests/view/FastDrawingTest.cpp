@@ -196,11 +196,12 @@ TEST_F(FastDrawing, SmithChartsThatPaintOverThemselves)
     }
 }
 
-// Over 64 blocks of 64 pixels across, the fast plotter's record of full
-// blocks takes two machine words per row: a steep line that crosses from
-// full blocks in the first word into blocks of the second that are not full
+// Over 4096 pixels across, the fast plotter's records of full tiles (8
+// pixels) and full squares (32) take several machine words per row, the
+// next word starting at column 4096 for both: a steep line that crosses
+// from full cells in one word into cells of the next that are not full
 // must still be drawn there.
-TEST_F(FastDrawing, ALineFromFullBlocksIntoTheNextWordOfBlocks)
+TEST_F(FastDrawing, ALineFromFullCellsIntoTheNextWordOfCells)
 {
     QImage literal = BlackImage(4200, 260);
     QImage fast = literal;

@@ -4,7 +4,6 @@ namespace {
 
 constexpr int kTile = 8;
 
-
 } // namespace
 
 PaintedCover::PaintedCover(const RunWindow& window) : window_(window)
@@ -18,35 +17,23 @@ PaintedCover::PaintedCover(const RunWindow& window) : window_(window)
     for (int ty = 0; ty < tilesHigh_; ++ty) {
         for (int tx = 0; tx < tilesWide_; ++tx) tiles_[static_cast<std::size_t>(ty) * tilesWide_ + tx] = Padding(tx, ty);
     }
-    int belowWide = tilesWide_;
-    int belowHigh = tilesHigh_;
-    for (std::size_t k = 1; k < levels_.size(); ++k) {
-        Level& level = levels_[k];
-        level.wide = (belowWide + 7) / 8;
-        level.high = (belowHigh + 7) / 8;
-        level.padding.resize(static_cast<std::size_t>(level.wide) * level.high);
-        for (int cy = 0; cy < level.high; ++cy) {
-            for (int cx = 0; cx < level.wide; ++cx) {
-                const int columns = belowWide - 8 * cx;
-                const int rows = belowHigh - 8 * cy;
-                std::uint64_t padding = 0;
-                if (columns < 8) padding |= (~ColumnBits(0, columns - 1) & 0xFFu) * kColumn0;
-                if (rows < 8) padding |= RowBits(rows, 7);
-                level.padding[static_cast<std::size_t>(cy) * level.wide + cx] = padding;
-            }
+    fullTiles_.Reset(tilesWide_, tilesHigh_);
+    squaresWide_ = (tilesWide_ + kSquareTiles - 1) / kSquareTiles;
+    squaresHigh_ = (tilesHigh_ + kSquareTiles - 1) / kSquareTiles;
+    fullTilesInSquare_.assign(static_cast<std::size_t>(squaresWide_) * squaresHigh_, 0);
+    tilesInSquare_.resize(fullTilesInSquare_.size());
+    for (int sy = 0; sy < squaresHigh_; ++sy) {
+        for (int sx = 0; sx < squaresWide_; ++sx) {
+            const int columns = std::min(kSquareTiles, tilesWide_ - sx * kSquareTiles);
+            const int rows = std::min(kSquareTiles, tilesHigh_ - sy * kSquareTiles);
+            tilesInSquare_[static_cast<std::size_t>(sy) * squaresWide_ + sx] = static_cast<unsigned char>(columns * rows);
         }
-        level.full = level.padding;
-        belowWide = level.wide;
-        belowHigh = level.high;
     }
-    const Level& blocks = levels_[1];
-    blockRowWords_ = static_cast<std::size_t>(blocks.wide + 63) / 64;
-    blockColumnWords_ = static_cast<std::size_t>(blocks.high + 63) / 64;
-    fullInBlockRow_.assign(blockRowWords_ * blocks.high, 0);
-    fullInBlockColumn_.assign(blockColumnWords_ * blocks.wide, 0);
+    fullSquares_.Reset(squaresWide_, squaresHigh_);
+    fullSquareCounts_.Reset(squaresWide_, squaresHigh_);
 }
 
-std::uint64_t PaintedCover::Padding(int tx, int ty) const
+std::uint64_t PaintedCover::EdgePadding(int tx, int ty) const
 {
     std::uint64_t bits = 0;
     const int columns = width_ - tx * kTile;
@@ -56,33 +43,15 @@ std::uint64_t PaintedCover::Padding(int tx, int ty) const
     return bits;
 }
 
-void PaintedCover::Or(int tx, int ty, std::uint64_t bits)
+void PaintedCover::TileFull(int tx, int ty)
 {
-    const std::size_t i = static_cast<std::size_t>(ty) * tilesWide_ + tx;
-    const std::uint64_t old = tiles_[i];
-    const std::uint64_t now = old | bits;
-    if (now == old) return;
-    if (old == Padding(tx, ty)) touchedTiles_.push_back(i);
-    tiles_[i] = now;
-    if (now == kFull) MarkFull(1, tx, ty);
-}
-
-void PaintedCover::MarkFull(int level, int partX, int partY)
-{
-    if (level == 2) {
-        const auto bx = static_cast<std::size_t>(partX);
-        const auto by = static_cast<std::size_t>(partY);
-        fullInBlockRow_[by * blockRowWords_ + bx / 64] |= std::uint64_t{1} << (bx % 64);
-        fullInBlockColumn_[bx * blockColumnWords_ + by / 64] |= std::uint64_t{1} << (by % 64);
-        ++fullBlocks_;
-    }
-    Level& cells = levels_[static_cast<std::size_t>(level)];
-    const int cx = partX >> kShift;
-    const int cy = partY >> kShift;
-    const std::size_t cell = static_cast<std::size_t>(cy) * cells.wide + cx;
-    if (cells.full[cell] == cells.padding[cell]) cells.touched.push_back(cell);
-    cells.full[cell] |= std::uint64_t{1} << (8 * (partY & 7) + (partX & 7));
-    if (cells.full[cell] == kFull && level < kLevels) MarkFull(level + 1, cx, cy);
+    fullTiles_.Set(tx, ty);
+    const int sx = tx / kSquareTiles;
+    const int sy = ty / kSquareTiles;
+    const std::size_t square = static_cast<std::size_t>(sy) * squaresWide_ + sx;
+    if (++fullTilesInSquare_[square] < tilesInSquare_[square]) return;
+    fullSquares_.Set(sx, sy);
+    fullSquareCounts_.Add(sx, sy);
 }
 
 void PaintedCover::AddColumnRun(int x, int top, int bottom)
@@ -119,15 +88,10 @@ void PaintedCover::Clear()
         tiles_[i] = Padding(static_cast<int>(i % tilesWide_), static_cast<int>(i / tilesWide_));
     }
     touchedTiles_.clear();
-    for (Level& level : levels_) {
-        for (const std::size_t cell : level.touched) level.full[cell] = level.padding[cell];
-        level.touched.clear();
-    }
-    if (fullBlocks_ > 0) {
-        std::fill(fullInBlockRow_.begin(), fullInBlockRow_.end(), 0);
-        std::fill(fullInBlockColumn_.begin(), fullInBlockColumn_.end(), 0);
-        fullBlocks_ = 0;
-    }
+    if (fullTiles_.Any()) std::fill(fullTilesInSquare_.begin(), fullTilesInSquare_.end(), 0);
+    fullTiles_.Clear();
+    fullSquares_.Clear();
+    fullSquareCounts_.Clear();
 }
 
 bool PaintedCover::Covers(int left, int top, int right, int bottom) const
@@ -137,12 +101,11 @@ bool PaintedCover::Covers(int left, int top, int right, int bottom) const
     const int y0 = std::max(top, window_.firstRow) - window_.firstRow;
     const int y1 = std::min(bottom, window_.lastRow) - window_.firstRow;
     if (x0 > x1 || y0 > y1) return true;
-    for (int level = kLevels - 1; level > 0; --level) {
-        if (LevelCovers(level, x0, x1, y0, y1)) return true;
+    if (fullSquareCounts_.AllFull(x0 >> kSquareShift, x1 >> kSquareShift, y0 >> kSquareShift, y1 >> kSquareShift)) {
+        return true;
     }
-    // A symbol's few tiles are checked pixel by pixel, which also finds
-    // pixels painted in tiles that are not full; a big rectangle by its tiles.
-    if (x1 - x0 > 2 * kTile || y1 - y0 > 2 * kTile) return LevelCovers(0, x0, x1, y0, y1);
+    // Then pixel by pixel, a tile at a time, which also finds pixels painted
+    // in tiles that are not full.
     for (int ty = y0 / kTile; ty <= y1 / kTile; ++ty) {
         const std::uint64_t rows = RowBits(std::max(y0 - ty * kTile, 0), std::min(y1 - ty * kTile, kTile - 1));
         for (int tx = x0 / kTile; tx <= x1 / kTile; ++tx) {
@@ -191,11 +154,11 @@ void PaintedCover::AddLine(TPoint from, TPoint to, LineEnd end)
     const long long hi = std::min(std::max(major0, lastMajor), static_cast<long long>(steep ? height_ : width_) - 1);
     if (lo > hi) return;
     // The walk starts at the coarsest cells of which one is full at all.
-    const Level& blocks = levels_[1];
-    if (fullBlocks_ == blocks.wide * blocks.high) return;
-    const bool anyTileFull = !blocks.touched.empty();
-    if (fullBlocks_ > 0 && steep) WalkBlocks<true>(walk, lo, hi);
-    else if (fullBlocks_ > 0) WalkBlocks<false>(walk, lo, hi);
+    if (fullSquareCounts_.AllCellsFull()) return;
+    const bool anySquareFull = fullSquareCounts_.AnyFull();
+    const bool anyTileFull = fullTiles_.Any();
+    if (anySquareFull && steep) WalkSquares<true>(walk, lo, hi);
+    else if (anySquareFull) WalkSquares<false>(walk, lo, hi);
     else if (anyTileFull && steep) WalkTiles<true>(walk, lo, hi);
     else if (anyTileFull) WalkTiles<false>(walk, lo, hi);
     else if (steep) AddPixels<true>(walk, lo, hi);

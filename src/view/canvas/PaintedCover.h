@@ -1,10 +1,10 @@
 #pragma once
 
+#include "view/canvas/FullCells.h"
 #include "view/canvas/LineRuns.h"
 #include "view/document/PixelTypes.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
@@ -13,12 +13,12 @@
 // The path pixels a plotter has gathered in its present colour, kept so that
 // the parts of lines and the symbols that would only paint painted pixels
 // again can be passed over: on a dense chart nearly all of them. Pixels are
-// kept in tiles of 8 x 8 (a machine word each); tiles in blocks of 8 x 8
-// tiles and blocks in areas of 8 x 8 blocks count their full parts. A long
-// line over a painted area is checked a block (64 pixels) at a time, then a
-// tile at a time, and its own pixels only in tiles that are not full; a
-// symbol also by its areas. Pixels outside the window count as painted:
-// nothing of them reaches the paint area.
+// kept in tiles of 8 x 8 (a machine word each); which tiles are full, and
+// which squares of 4 x 4 tiles, is kept beside them. A long line over a
+// painted area is checked a square at a time, or by the rectangles of
+// squares around its halves, then a tile at a time, and its own pixels are
+// walked only in tiles that are not full. Pixels outside the window count as
+// painted: nothing of them reaches the paint area.
 class PaintedCover {
 public:
     explicit PaintedCover(const RunWindow& window);
@@ -42,41 +42,35 @@ public:
     void AddLine(TPoint from, TPoint to, LineEnd end);
 
 private:
-    static constexpr int kLevels = 3;
-    static constexpr int kShift = 3; // each level's cells are 8 x 8 of the one below
+    static constexpr int kShift = 3; // tiles are 8 x 8 pixels
+    static constexpr int kSquareShift = kShift + 2; // squares are 4 x 4 tiles
+    static constexpr int kSquareTiles = 1 << (kSquareShift - kShift);
     static constexpr std::uint64_t kFull = ~std::uint64_t{0};
-
-    // The cells of one level above the tiles: for each, a bit per part (the
-    // parts are 8 x 8, row by row) that is set when the part is full. Parts
-    // beyond the window's edge are set from the start, as padding.
-    struct Level {
-        int wide = 0;
-        int high = 0;
-        std::vector<std::uint64_t> full;
-        std::vector<std::uint64_t> padding;
-        std::vector<std::size_t> touched;
-    };
 
     static std::uint64_t RowBits(int r0, int r1) { return (kFull << (8 * r0)) & (kFull >> (8 * (7 - r1))); }
     static std::uint64_t ColumnBits(int c0, int c1) { return (0xFFu << c0) & (0xFFu >> (7 - c1)); }
     static constexpr std::uint64_t kColumn0 = 0x0101010101010101ULL;
 
-    std::uint64_t Padding(int tx, int ty) const;
-    void Clear();
-    void Or(int tx, int ty, std::uint64_t bits);
-    // A part of level - 1 became full: its bit in level `level`.
-    void MarkFull(int level, int partX, int partY);
-    // Whether cell (cx, cy) of a level (0: tiles) is full, from its bit in
-    // the level above.
-    bool PartFull(int level, int cx, int cy) const
+    // The bits of tile (tx, ty) set from the start: its pixels beyond the
+    // window's edge. Inline, since every tile that gains pixels asks.
+    std::uint64_t Padding(int tx, int ty) const
     {
-        const Level& above = levels_[static_cast<std::size_t>(level + 1)];
-        const std::uint64_t bits = above.full[static_cast<std::size_t>(cy >> kShift) * above.wide + (cx >> kShift)];
-        return (bits >> (8 * (cy & 7) + (cx & 7))) & 1;
+        if (tx < tilesWide_ - 1 && ty < tilesHigh_ - 1) return 0;
+        return EdgePadding(tx, ty);
     }
-    // Whether every cell of a level (0: tiles) over the window-relative pixel
-    // ranges is full, from the bits of the level above.
-    bool LevelCovers(int level, int x0, int x1, int y0, int y1) const;
+    std::uint64_t EdgePadding(int tx, int ty) const;
+    void Clear();
+    void Or(int tx, int ty, std::uint64_t bits)
+    {
+        const std::size_t i = static_cast<std::size_t>(ty) * tilesWide_ + tx;
+        const std::uint64_t old = tiles_[i];
+        const std::uint64_t now = old | bits;
+        if (now == old) return;
+        if (old == Padding(tx, ty)) touchedTiles_.push_back(i);
+        tiles_[i] = now;
+        if (now == kFull) TileFull(tx, ty);
+    }
+    void TileFull(int tx, int ty);
 
     // The state of one line's walk: window-relative major coordinates, and
     // the closed form of LineRuns.h for its minor ones.
@@ -93,31 +87,27 @@ private:
     };
     // The window-relative minor range of the pixels at major a .. b; false
     // when it lies outside the window. Computed in floating point, the
-    // bounds are widened by a pixel on each side.
+    // bounds may be a pixel wider than the line's.
     static bool MinorRange(const LineWalk& walk, long long a, long long b, long long& m0, long long& m1);
     // Sets the line's own pixels at major a .. b, a tile at a time; a tile
     // whose bits hold them all already is left alone.
     template <bool Steep>
     void AddPixels(const LineWalk& walk, long long a, long long b);
-    // The line at major a .. b a tile along the major axis at a time, and a
-    // block at a time, passing over the full ones.
+    // The line at major a .. b, cells of 2^Shift pixels along the major
+    // axis at a time, the lines of cells across it in `full`: descend(c, d)
+    // for each stretch c .. d of cells one after the other not all full.
+    // Whether a cell is full is a coin toss on a chart that fills up, so
+    // up to 64 of them are checked into bits first and only the bits
+    // branch.
+    template <int Shift, typename Descend>
+    static void WalkCells(const LineWalk& walk, long long a, long long b, const FullCellLines& full,
+                          Descend&& descend);
+    // The line at major a .. b through squares and tiles, passing over the
+    // full ones; AddPixels for the rest.
+    template <bool Steep>
+    void WalkSquares(const LineWalk& walk, long long a, long long b);
     template <bool Steep>
     void WalkTiles(const LineWalk& walk, long long a, long long b);
-    template <bool Steep>
-    void WalkBlocks(const LineWalk& walk, long long a, long long b);
-    // Whether bits lo .. hi of a row of words are all set.
-    static bool AllSet(const std::uint64_t* words, int lo, int hi)
-    {
-        if ((lo >> 6) == (hi >> 6)) {
-            const std::uint64_t mask = (kFull << (lo & 63)) & (kFull >> (63 - (hi & 63)));
-            return (words[lo >> 6] & mask) == mask;
-        }
-        for (int w = lo >> 6; w <= hi >> 6; ++w) {
-            const std::uint64_t mask = (kFull << (std::max(lo - 64 * w, 0))) & (kFull >> (63 - std::min(hi - 64 * w, 63)));
-            if ((words[w] & mask) != mask) return false;
-        }
-        return true;
-    }
 
     RunWindow window_;
     int width_ = 0;
@@ -126,33 +116,16 @@ private:
     int tilesHigh_ = 0;
     std::vector<std::uint64_t> tiles_;
     std::vector<std::size_t> touchedTiles_;
-    // [1] blocks, [2] areas, [3] the whole window; [0] unused: tiles are
-    // words of their own.
-    std::array<Level, kLevels + 1> levels_;
-    // The full blocks again, a bit per block along each row of blocks and
-    // along each column of them: a long line checks the blocks it crosses
-    // in one row (steep) or column (shallow) in a compare.
-    std::size_t blockRowWords_ = 0;
-    std::size_t blockColumnWords_ = 0;
-    std::vector<std::uint64_t> fullInBlockRow_;
-    std::vector<std::uint64_t> fullInBlockColumn_;
-    int fullBlocks_ = 0;
+    FullCellGrid fullTiles_;
+    // The squares: how many of their tiles are full and how many they have
+    // (fewer at the window's edge), and the full ones.
+    int squaresWide_ = 0;
+    int squaresHigh_ = 0;
+    std::vector<unsigned char> fullTilesInSquare_;
+    std::vector<unsigned char> tilesInSquare_;
+    FullCellGrid fullSquares_;
+    FullCellCounts fullSquareCounts_;
 };
-
-inline bool PaintedCover::LevelCovers(int level, int x0, int x1, int y0, int y1) const
-{
-    const int shift = kShift * (level + 1);
-    const int cx0 = x0 >> shift, cx1 = x1 >> shift, cy0 = y0 >> shift, cy1 = y1 >> shift;
-    const Level& above = levels_[static_cast<std::size_t>(level + 1)];
-    for (int py = cy0 >> kShift; py <= cy1 >> kShift; ++py) {
-        const std::uint64_t rows = RowBits(std::max(cy0 - 8 * py, 0), std::min(cy1 - 8 * py, 7));
-        for (int px = cx0 >> kShift; px <= cx1 >> kShift; ++px) {
-            const std::uint64_t mask = rows & (ColumnBits(std::max(cx0 - 8 * px, 0), std::min(cx1 - 8 * px, 7)) * kColumn0);
-            if ((above.full[static_cast<std::size_t>(py) * above.wide + px] & mask) != mask) return false;
-        }
-    }
-    return true;
-}
 
 template <typename Paint>
 void PaintedCover::Flush(Paint&& paint)
@@ -198,9 +171,13 @@ inline bool PaintedCover::MinorRange(const LineWalk& walk, long long a, long lon
 {
     const double na = static_cast<double>(a < walk.major0 ? walk.major0 - a : a - walk.major0);
     const double nb = static_cast<double>(b < walk.major0 ? walk.major0 - b : b - walk.major0);
-    // floor(n * slope + 0.5) of LineRuns.h, within one either way.
-    const long long c0 = static_cast<long long>(std::min(na, nb) * walk.slope + 0.5) - 1;
-    const long long c1 = static_cast<long long>(std::max(na, nb) * walk.slope + 0.5) + 1;
+    // floor(n * slope + 0.5) of LineRuns.h. In floating point it is off by
+    // far less than kSlack for lines shorter than 2^30 pixels, so it is
+    // taken on both sides of the slack: exact unless the value lies next
+    // to a whole number, one wider there.
+    constexpr double kSlack = 1e-6;
+    const long long c0 = static_cast<long long>(std::min(na, nb) * walk.slope + (0.5 - kSlack));
+    const long long c1 = static_cast<long long>(std::max(na, nb) * walk.slope + (0.5 + kSlack));
     const long long e0 = walk.minor0 + walk.minorStep * c0;
     const long long e1 = walk.minor0 + walk.minorStep * c1;
     m0 = std::max(std::min(e0, e1), 0LL);
@@ -246,6 +223,10 @@ void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
     long long minor = walk.minor0 + walk.minorStep * c;
     long long major = walk.major0 + walk.majorStep * first;
     const long long twiceMinor = 2 * walk.dMinor;
+    const long long minorStep = walk.minorStep;
+    const long long majorStep = walk.majorStep;
+    const long long carryFrom = twiceMajor - twiceMinor;
+    const long long carryStep = twiceMinor - twiceMajor;
     const int majorShift = Steep ? 3 : 0; // a step along the major axis moves the bit this far
     const int minorShift = Steep ? 0 : 3;
     for (long long n = first; n <= last;) {
@@ -259,14 +240,16 @@ void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
             const std::uint64_t bit = static_cast<std::uint64_t>(static_cast<unsigned long long>(minor) <
                                                                  static_cast<unsigned long long>(minorSize))
                                       << position;
-            if ((minor >> kShift) == tileMinor) near |= bit;
-            else next |= bit;
-            major += walk.majorStep;
-            remainder += twiceMinor;
-            if (remainder >= twiceMajor) {
-                remainder -= twiceMajor;
-                minor += walk.minorStep;
-            }
+            const std::uint64_t inNear = ~std::uint64_t{0} * static_cast<std::uint64_t>((minor >> kShift) == tileMinor);
+            near |= bit & inNear;
+            next |= bit & ~inNear;
+            // Whether the minor coordinate moves is a coin toss along a
+            // line: worked out, not branched on, and the remainder's next
+            // value picked from two made ahead.
+            major += majorStep;
+            const bool carry = remainder >= carryFrom;
+            minor += minorStep & -static_cast<long long>(carry);
+            remainder = carry ? remainder + carryStep : remainder + twiceMinor;
         }
         // The minor coordinate only ever moves one way: once out of the
         // window after being in, the line stays out.
@@ -277,52 +260,62 @@ void PaintedCover::AddPixels(const LineWalk& walk, long long a, long long b)
     }
 }
 
-template <bool Steep>
-void PaintedCover::WalkTiles(const LineWalk& walk, long long a, long long b)
+template <int Shift, typename Descend>
+void PaintedCover::WalkCells(const LineWalk& walk, long long a, long long b, const FullCellLines& full,
+                             Descend&& descend)
 {
-    long long pendingLo = 0;
-    long long pendingHi = -2;
-    for (long long p = a; p <= b;) {
-        const long long q = std::min(b, ((p >> kShift) + 1) * 8 - 1);
-        long long m0 = 0, m1 = 0;
-        // The stretch lies in one tile along the major axis; along the minor
-        // one it reaches over one or two.
-        bool covered = true;
-        if (MinorRange(walk, p, q, m0, m1)) {
-            const int major = static_cast<int>(p >> kShift);
-            for (int minor = static_cast<int>(m0 >> kShift); minor <= static_cast<int>(m1 >> kShift) && covered; ++minor) {
-                covered = Steep ? PartFull(0, minor, major) : PartFull(0, major, minor);
-            }
+    for (long long firstCell = a >> Shift; firstCell <= b >> Shift; firstCell += 64) {
+        const long long lastCell = std::min(b >> Shift, firstCell + 63);
+        std::uint64_t open = 0;
+        for (long long cell = firstCell; cell <= lastCell; ++cell) {
+            long long m0 = 0, m1 = 0;
+            const bool inside =
+                MinorRange(walk, std::max(a, cell << Shift), std::min(b, ((cell + 1) << Shift) - 1), m0, m1);
+            // A stretch outside the window is covered; it is checked at
+            // cell 0 so as to read inside the bits.
+            const long long lo = inside ? m0 >> Shift : 0;
+            const long long hi = inside ? m1 >> Shift : 0;
+            const bool covered = !inside || full.AllFull(cell, lo, hi);
+            open |= static_cast<std::uint64_t>(!covered) << (cell - firstCell);
         }
-        // Tiles not full one after the other are walked together: a walk
-        // pays for its start.
-        if (!covered && pendingHi + 1 == p) {
-            pendingHi = q;
-        } else if (!covered) {
-            if (pendingHi >= pendingLo) AddPixels<Steep>(walk, pendingLo, pendingHi);
-            pendingLo = p;
-            pendingHi = q;
+        while (open != 0) {
+            const int first = std::countr_zero(open);
+            const int count = std::countr_one(open >> first);
+            descend(std::max(a, (firstCell + first) << Shift), std::min(b, ((firstCell + first + count) << Shift) - 1));
+            open = count + first >= 64 ? 0 : open & (kFull << (first + count));
         }
-        p = q + 1;
     }
-    if (pendingHi >= pendingLo) AddPixels<Steep>(walk, pendingLo, pendingHi);
 }
 
 template <bool Steep>
-void PaintedCover::WalkBlocks(const LineWalk& walk, long long a, long long b)
+void PaintedCover::WalkTiles(const LineWalk& walk, long long a, long long b)
 {
-    constexpr int kBlockShift = 2 * kShift;
-    const std::vector<std::uint64_t>& full = Steep ? fullInBlockRow_ : fullInBlockColumn_;
-    const std::size_t words = Steep ? blockRowWords_ : blockColumnWords_;
-    for (long long p = a; p <= b;) {
-        const long long q = std::min(b, ((p >> kBlockShift) + 1) * 64 - 1);
-        long long m0 = 0, m1 = 0;
-        if (MinorRange(walk, p, q, m0, m1)) {
-            const std::uint64_t* line = full.data() + static_cast<std::size_t>(p >> kBlockShift) * words;
-            if (!AllSet(line, static_cast<int>(m0 >> kBlockShift), static_cast<int>(m1 >> kBlockShift))) {
-                WalkTiles<Steep>(walk, p, q);
-            }
-        }
-        p = q + 1;
+    WalkCells<kShift>(walk, a, b, Steep ? fullTiles_.InRows() : fullTiles_.InColumns(),
+                      [this, &walk](long long c, long long d) { AddPixels<Steep>(walk, c, d); });
+}
+
+template <bool Steep>
+void PaintedCover::WalkSquares(const LineWalk& walk, long long a, long long b)
+{
+    long long m0 = 0, m1 = 0;
+    if (!MinorRange(walk, a, b, m0, m1)) return;
+    const long long major0 = a >> kSquareShift, major1 = b >> kSquareShift;
+    const long long minor0 = m0 >> kSquareShift, minor1 = m1 >> kSquareShift;
+    if (Steep ? fullSquareCounts_.AllFull(minor0, minor1, major0, major1)
+              : fullSquareCounts_.AllFull(major0, major1, minor0, minor1)) {
+        return;
     }
+    // A short stretch goes a square at a time; a long one in halves split
+    // at a square's edge: on a chart that fills up, most of a long line
+    // lies on full squares, and the parts that do not are found in a few
+    // halvings.
+    constexpr int kShortest = 8;
+    if (major1 - major0 < kShortest) {
+        WalkCells<kSquareShift>(walk, a, b, Steep ? fullSquares_.InRows() : fullSquares_.InColumns(),
+                                [this, &walk](long long c, long long d) { WalkTiles<Steep>(walk, c, d); });
+        return;
+    }
+    const long long middle = (((a + b) / 2) >> kSquareShift) << kSquareShift;
+    WalkSquares<Steep>(walk, a, middle - 1);
+    WalkSquares<Steep>(walk, middle, b);
 }
