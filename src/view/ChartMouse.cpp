@@ -142,8 +142,10 @@ void ZoomRectangleStep(ViewState& view, const TRect& client, TPoint p, CMouseFee
 {
     if (p == view.DragLast) return;
     feedback.ToggleDragFigure();
-    if (IsSmith(view)) p = KeepWindowAspect(client, view.DragStart, p);
+    // Whether the drag is long enough to zoom is judged by the pointer
+    // itself: a short drag stretched to the window's aspect is still short.
     view.DragShape = RectangleShape(view, view.DragStart, p.x - view.DragStart.x, p.y - view.DragStart.y);
+    if (IsSmith(view)) p = KeepWindowAspect(client, view.DragStart, p);
     view.DragRect = Spanned(view.DragStart, p);
     feedback.ToggleDragFigure();
     feedback.Readout(true, p);

@@ -124,7 +124,7 @@ void TViewForm::BuildControls()
     TablePanel->setMinimumHeight(28);
     CursorTable = new CursorTableModel(*this, this);
     TableGrid = MakeGrid(TablePanel, "TableGrid", CursorTable, 64);
-    TableGrid->setColumnWidth(1, 77);
+    SizeTableColumns();
     TableGrid->setItemDelegate(new CursorTableDelegate(TableGrid));
     TableGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TableGrid->horizontalHeader()->setStyleSheet("QHeaderView::section { background-color: rgb(238, 238, 238); }");
@@ -159,10 +159,11 @@ void TViewForm::BuildControls()
     connect(PaintBox, &ChartPaintBox::Resized, this, &TViewForm::FormPaint);
     connect(TableSplitter, &QSplitter::splitterMoved, this, &TViewForm::TableSplitterMoved);
     DataGrid->Show(nullptr, 0);
-    // The space bar reaches the window from its grids and track bar too, and
-    // the cursor table keeps still under the wheel until a row is chosen.
+    // The space bar reaches the window from its grids too, which keep it to
+    // themselves (the track bar passes it on, so the window sees it once),
+    // and the cursor table keeps still under the wheel until a row is chosen.
     for (QObject* child : {static_cast<QObject*>(DataStringGrid), static_cast<QObject*>(TableGrid),
-                           static_cast<QObject*>(SmithTrackBar), static_cast<QObject*>(TableGrid->viewport())}) {
+                           static_cast<QObject*>(TableGrid->viewport())}) {
         child->installEventFilter(this);
     }
     PaintBox->installEventFilter(this);

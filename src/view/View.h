@@ -95,8 +95,13 @@ public:
     // The point list of "Data" from the selected trace, or the message why
     // there is none ("No trace selected", "More than 1 trace selected").
     void FillDataGrid();
+    // The cursor table's value columns as wide as a number needs in the
+    // table's font, for a new window.
+    void SizeTableColumns();
     // The cursor table's rows: one per trace, each as high as the table
     // font needs, without a selection. Nothing while the table is hidden.
+    // The columns keep their widths: a document stores them, and the user
+    // sizes them.
     void UpdateTableRows();
     // Each trace's R and X at the cursor, shown in the cursor table.
     void UpdateTableValues();

@@ -64,6 +64,12 @@ void TViewForm::FillDataGrid()
     for (int column = 1; column < DataGrid->columnCount(); ++column) DataStringGrid->setColumnWidth(column, width);
 }
 
+void TViewForm::SizeTableColumns()
+{
+    const int width = NumberColumnWidth(QFontMetrics(TableQFont()), Settings.TableDataDigits);
+    for (int column = 1; column < CursorTable->columnCount(); ++column) TableGrid->setColumnWidth(column, width);
+}
+
 void TViewForm::UpdateTableRows()
 {
     if (!TableVisible) return;
@@ -74,8 +80,6 @@ void TViewForm::UpdateTableRows()
     TableGrid->verticalHeader()->setMinimumSectionSize(1);
     TableGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
     TableGrid->horizontalHeader()->setFixedHeight(rowHeight);
-    const int width = NumberColumnWidth(QFontMetrics(font), Settings.TableDataDigits);
-    for (int column = 1; column < CursorTable->columnCount(); ++column) TableGrid->setColumnWidth(column, width);
     CursorTable->SetRows(Traces.Count());
     TableGrid->clearSelection();
     TableGrid->setCurrentIndex({});

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <deque>
 #include <filesystem>
@@ -96,6 +97,26 @@ TEST_F(FileCommandsTest, SavedDocumentsOpenFromTheOpenCommandAndTheRecentFiles)
     EXPECT_EQ(main->ActiveView()->Traces.Count(), 1);
     EXPECT_EQ(MRUList, std::vector<std::string>{File("antenna.csv")});
     EXPECT_TRUE(messages.boxes().empty());
+}
+
+// The widths the user gave the cursor table's columns come back with the
+// document, and showing the table again leaves them alone.
+TEST_F(FileCommandsTest, TheCursorTableOpensWithTheColumnWidthsItWasSavedWith)
+{
+    TViewForm& view = main->CreateView("Noname1");
+    view.TableVisible = true;
+    view.TableGrid->setColumnWidth(1, 150);
+    view.TableGrid->setColumnWidth(2, 130);
+    dialogAnswers.push_back(File("widths"));
+    ASSERT_TRUE(main->SaveViewAs(view));
+    dialogAnswers.push_back(File("widths.csv"));
+    files().FileOpen1Execute();
+    TViewForm* opened = main->ActiveView();
+    ASSERT_NE(opened, &view);
+    ASSERT_TRUE(opened->TableVisible);
+    opened->UpdateTableRows();
+    EXPECT_EQ(opened->TableGrid->columnWidth(1), 150);
+    EXPECT_EQ(opened->TableGrid->columnWidth(2), 130);
 }
 
 TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFiles)

@@ -134,6 +134,16 @@ TEST_F(ChartMouseTest, TheSmithRectangleKeepsTheWindowsAspectAndZoomsToIt)
     view_.SmithScale = 0.03;
     Drag({100, 100}, {108, 100}); // a rectangle 6 rows high: 0.03 * 6 / 300, raised to the floor
     EXPECT_DOUBLE_EQ(view_.SmithScale, 0.01);
+
+    // Seven rows down is too short to zoom, though the window's aspect
+    // stretches the rectangle to nine columns.
+    Press(100, 100);
+    Move(100, 107);
+    EXPECT_EQ(view_.DragShape, kXorCross);
+    EXPECT_EQ(view_.DragRect, (TRect{100, 100, 109, 107}));
+    Release(100, 107);
+    EXPECT_DOUBLE_EQ(view_.SmithScale, 0.01);
+    EXPECT_EQ(view_.ScaleUndoCount, 2);
 }
 
 TEST_F(ChartMouseTest, APanPushesAtThePressAndMovesTheScalesByThePointersStep)
