@@ -140,6 +140,8 @@ void ValidateSettings(ProgramSettings& settings)
     if (settings.HorSize > 10000) settings.HorSize = 100;
     settings.LineWidth = Repaired(settings.LineWidth, 1, 30, 1);
     settings.PointSize = Repaired(settings.PointSize, 1, 30, 6);
+    // The reference traces' width too, within the range the preferences
+    // offer: a damaged file could otherwise ask for a pen of any size.
     settings.RefWidth = Repaired(settings.RefWidth, 1, 30, 3);
     settings.GraphFont.Size = Repaired(settings.GraphFont.Size, 1, 100, 10);
     settings.TableFont.Size = Repaired(settings.TableFont.Size, 1, 200, 10);

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -388,6 +389,10 @@ TEST_F(PreferencesFormTest, TheListEditorsChangesAreSavedByTheNextApply)
         EXPECT_FALSE(editor.DownAction->isEnabled());
         editor.SelectStringGrid->selectRow(1);
         EXPECT_EQ(editor.FileEdit->text(), "ddd");
+        editor.TitleEdit->setText("typed");
+        const QRect row = editor.SelectStringGrid->visualItemRect(editor.SelectStringGrid->item(1, 0));
+        QTest::mouseClick(editor.SelectStringGrid->viewport(), Qt::LeftButton, {}, row.center());
+        EXPECT_EQ(editor.TitleEdit->text(), "ccc");
         editor.UpAction->trigger();
         editor.TitleEdit->setText("Field day");
         editor.FileEdit->setText("/home/ham/field.omt");

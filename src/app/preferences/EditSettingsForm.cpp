@@ -44,6 +44,9 @@ TEditSettingsForm::TEditSettingsForm(QWidget* parent)
     layout->addLayout(edits);
     layout->addLayout(buttons);
     connect(SelectStringGrid, &QTableWidget::itemSelectionChanged, this, &TEditSettingsForm::SelectStringGridClick);
+    // A click on the row already chosen brings back its cells over what was
+    // typed into the edits, though the selection does not change.
+    connect(SelectStringGrid, &QTableWidget::cellClicked, this, &TEditSettingsForm::SelectStringGridClick);
     connect(TitleEdit, &QLineEdit::textEdited, this, &TEditSettingsForm::EditsChanged);
     connect(FileEdit, &QLineEdit::textEdited, this, &TEditSettingsForm::EditsChanged);
     connect(OkBtn, &QPushButton::clicked, this, &TEditSettingsForm::OkBtnClick);
