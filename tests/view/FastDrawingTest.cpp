@@ -226,6 +226,29 @@ TEST_F(FastDrawing, ALineFromFullCellsIntoTheNextWordOfCells)
     EXPECT_GT(paintedBeyond, 100);
 }
 
+// A wide pen reaches into the paint area from columns left of it, so the
+// fast plotter gathers pixels there too: short lines that start at those
+// columns, and runs of gathered pixels that begin there.
+TEST_F(FastDrawing, ShortLinesOfAWidePenFromLeftOfThePaintArea)
+{
+    for (int width = 2; width <= 5; ++width) {
+        QImage literal = BlackImage(120, 60);
+        QImage fast = literal;
+        for (QImage* image : {&literal, &fast}) {
+            CCanvas canvas(*image);
+            canvas.SetPen({0xFFFFFF, width, PenStyle::Solid, PenMode::Copy});
+            const auto plotter = MakeCurvePlotter(canvas, image == &fast ? DrawingPath::Fast : DrawingPath::Literal,
+                                                  CoverTracking::On);
+            for (int x = -3; x < 2; ++x) {
+                plotter->MoveTo({x, 10 + 8 * x});
+                plotter->LineTo({x + 4, 12 + 8 * x});
+                plotter->LineTo({x + 5, 20 + 8 * x});
+            }
+        }
+        EXPECT_EQ(fast, literal) << "width " << width;
+    }
+}
+
 TEST_F(FastDrawing, AnXorPenIsHandedToTheCanvasAsItComes)
 {
     // Two passes over the same line cancel under XOR; merging them would not.

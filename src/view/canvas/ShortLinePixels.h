@@ -102,28 +102,33 @@ private:
     template <typename Run>
     void FlushRow(std::uint64_t* row, std::size_t first, std::size_t last, Run&& run) const
     {
-        int start = -1; // the column where the run being gathered began
+        // Whether a run is being gathered, and the column where it began: a
+        // wide pen's window starts left of column 0, so no column can stand
+        // for "none".
+        bool gathering = false;
+        int start = 0;
         for (std::size_t w = first; w <= last; ++w) {
             std::uint64_t word = row[w];
             row[w] = 0;
             const int base = window_.firstColumn + static_cast<int>(w * 64);
             int bit = 0;
             while (bit < 64) {
-                if (start < 0) {
+                if (!gathering) {
                     const std::uint64_t set = bit == 0 ? word : word >> bit;
                     if (set == 0) break;
                     bit += std::countr_zero(set);
                     start = base + bit;
+                    gathering = true;
                 } else {
                     const std::uint64_t clear = bit == 0 ? ~word : ~word >> bit;
                     if (clear == 0) break;
                     bit += std::countr_zero(clear);
                     run(start, base + bit - 1);
-                    start = -1;
+                    gathering = false;
                 }
             }
         }
-        if (start >= 0) run(start, window_.firstColumn + static_cast<int>((last + 1) * 64) - 1);
+        if (gathering) run(start, window_.firstColumn + static_cast<int>((last + 1) * 64) - 1);
     }
 
     RunWindow window_;
