@@ -8,6 +8,7 @@
 #include "model/Correction.h"
 #include "model/Settings.h"
 #include "view/canvas/Canvas.h"
+#include "view/canvas/ClipGuard.h"
 #include "view/chart/ChartDrawing.h"
 #include "view/canvas/CurvePlotter.h"
 #include "view/document/ViewState.h"
@@ -246,6 +247,55 @@ TEST_F(FastDrawing, ShortLinesOfAWidePenFromLeftOfThePaintArea)
             }
         }
         EXPECT_EQ(fast, literal) << "width " << width;
+    }
+}
+
+// Random strokes against the literal plotter: lines short and long, along
+// the axes and across, from inside the pane, from just outside it and from
+// far away, squares, colour changes, pens 1 to 5 wide, with the pane the
+// whole image or a part of it. Each seed's picture must be the same.
+TEST_F(FastDrawing, RandomStrokesInAndAroundThePane)
+{
+    constexpr int kWide = 97;
+    constexpr int kHigh = 71;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        std::mt19937 random(seed);
+        const auto between = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+        const int width = between(1, 5);
+        const bool clipped = seed % 2 == 0;
+        const TRect pane = clipped ? TRect{between(0, 20), between(0, 20), between(60, kWide), between(45, kHigh)}
+                                   : TRect{0, 0, kWide, kHigh};
+        const auto point = [&](TPoint from) -> TPoint {
+            switch (between(0, 4)) {
+            case 0: return {from.x + between(-3, 3), from.y + between(-3, 3)};                    // short
+            case 1: return {from.x, between(-10, kHigh + 10)};                                    // along a column
+            case 2: return {between(-10, kWide + 10), from.y};                                    // along a row
+            case 3: return {between(-100000, 100000), between(-100000, 100000)};                  // far away
+            default: return {between(pane.left - 6, pane.right + 5), between(pane.top - 6, pane.bottom + 5)};
+            }
+        };
+        QImage literal = BlackImage(kWide, kHigh);
+        QImage fast = literal;
+        for (QImage* image : {&literal, &fast}) {
+            std::mt19937 strokes(seed * 7919);
+            random = strokes;
+            CCanvas canvas(*image);
+            canvas.SetPen({0xFFFFFF, width, PenStyle::Solid, PenMode::Copy});
+            const ClipGuard confine(canvas, pane);
+            const auto plotter = MakeCurvePlotter(canvas, image == &fast ? DrawingPath::Fast : DrawingPath::Literal,
+                                                  seed % 3 == 0 ? CoverTracking::Off : CoverTracking::On);
+            TPoint at{between(0, kWide), between(0, kHigh)};
+            plotter->MoveTo(at);
+            for (int stroke = 0; stroke < 400; ++stroke) {
+                const int kind = between(0, 19);
+                if (kind == 0) plotter->SetColor(between(0, 2) == 0 ? 0x00FF00 : 0xFFFFFF);
+                if (kind == 1) plotter->Square(at, between(0, 4));
+                at = point(at);
+                if (kind == 2) plotter->MoveTo(at);
+                else plotter->LineTo(at);
+            }
+        }
+        ASSERT_EQ(fast, literal) << "seed " << seed << ", width " << width;
     }
 }
 
