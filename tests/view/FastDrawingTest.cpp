@@ -197,6 +197,43 @@ TEST_F(FastDrawing, SmithChartsThatPaintOverThemselves)
     }
 }
 
+// Random windows: every chart kind, one to three traces smooth or noisy,
+// some with gaps, each horizontal mode at any position and zoom, the Smith
+// chart zoomed and moved, pens 1 to 5 wide, symbols, the gradient and every
+// trace mode.
+TEST_F(FastDrawing, RandomChartsOfRandomTraces)
+{
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::mt19937 random(seed);
+        const auto between = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+        const auto real = [&random](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+        view_.Traces.Clear();
+        for (int t = between(1, 3); t > 0; --t) {
+            const int n = between(2, 3000);
+            std::vector<PointRecord> points = between(0, 1) ? Sweep(n) : Noise(n, seed * 31 + t, real(1, 300));
+            if (between(0, 3) == 0) points = WithGaps(points, between(2, 50));
+            AddTrace(view_, points, "t" + std::to_string(t));
+        }
+        view_.GraphKind = between(kGraphSmith, kGraphKindCount - 1);
+        view_.HorMode = between(kHorN, kHorT);
+        const double span = view_.HorMode == kHorN ? 3000 : (view_.HorMode == kHorF ? 100 : 30);
+        const double left = real(-0.2, 1.1) * span;
+        view_.HorLeft[view_.HorMode] = left;
+        view_.HorRight[view_.HorMode] = left + (between(0, 3) == 0 ? real(0.00001, 0.01) : real(0.01, 1.5)) * span;
+        view_.HorLog = view_.HorMode == kHorF && left > 0 && between(0, 2) == 0;
+        view_.TraceMode = between(0, 2);
+        view_.SmithScale = between(0, 2) == 0 ? 1 : real(0.01, 3);
+        view_.SmithX = between(0, 1) * real(-1, 1);
+        view_.SmithY = between(0, 1) * real(-1, 1);
+        Settings.LineWidth = between(1, 5);
+        Settings.PointSize = between(1, 10);
+        Settings.UseGradient = between(0, 3) == 0;
+        view_.ShowDataPoints = between(0, 1) == 1;
+        view_.ShowLine = between(0, 4) != 0;
+        ExpectSameDrawing(view_, "seed " + std::to_string(seed), false);
+    }
+}
+
 // Over 4096 pixels across, the fast plotter's records of full tiles (8
 // pixels) and full squares (32) take several machine words per row, the
 // next word starting at column 4096 for both: a steep line that crosses
