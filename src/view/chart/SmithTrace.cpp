@@ -15,6 +15,7 @@
 #include "view/chart/TraceSegments.h"
 #include "view/document/ViewState.h"
 
+#include <array>
 #include <cstdlib>
 #include <limits>
 
@@ -128,27 +129,54 @@ public:
     }
 };
 
+// A point read and placed on the chart, waiting for the pen.
+struct PlacedPoint {
+    enum class Kind : unsigned char { NothingMeasured, NoPixel, Placed };
+    Kind kind;
+    TPoint pixel;
+    double x;
+};
+
 template <typename Plotter>
 void WalkCurvePoints(const PointReader& reader, ViewState& view, Plotter& plotter, bool gradient, int measured)
 {
     SmithPen<Plotter> pen(view, plotter);
     CurveExtents extents(view);
     int k = 0;
+    // Points are placed a batch at a time and then walked by the pen. The
+    // placing loop hardly branches, so the divisions of many points overlap;
+    // the pen's turns, which the processor cannot foresee, come after.
+    constexpr std::size_t kBatch = 256;
+    std::array<PlacedPoint, kBatch> batch;
+    std::size_t count = 0;
+    const auto walk = [&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            const PlacedPoint& placed = batch[i];
+            if (placed.kind == PlacedPoint::Kind::NothingMeasured) {
+                pen.Gap();
+                continue;
+            }
+            if (gradient) plotter.SetColor(RainbowColor(k++, measured));
+            if (placed.kind == PlacedPoint::Kind::NoPixel) pen.Gap();
+            else pen.Point(placed.pixel, placed.x);
+        }
+        count = 0;
+    };
     reader.ForEach(0, [&](int, const ShownPoint& shown) {
+        PlacedPoint& placed = batch[count];
+        placed.x = shown.x;
         if (NothingMeasured(shown.point.R, shown.point.X)) {
-            pen.Gap();
-            return true;
+            placed.kind = PlacedPoint::Kind::NothingMeasured;
+        } else {
+            extents.WidenX(shown.x);
+            placed.kind = extents.Place(shown.point.R, shown.point.X, placed.pixel.x, placed.pixel.y)
+                              ? PlacedPoint::Kind::Placed
+                              : PlacedPoint::Kind::NoPixel;
         }
-        if (gradient) plotter.SetColor(RainbowColor(k++, measured));
-        extents.WidenX(shown.x);
-        int column = 0, row = 0;
-        if (!extents.Place(shown.point.R, shown.point.X, column, row)) {
-            pen.Gap();
-            return true;
-        }
-        pen.Point({column, row}, shown.x);
+        if (++count == kBatch) walk();
         return true;
     });
+    walk();
     pen.DrawHeldBack();
 }
 
