@@ -3,17 +3,18 @@
 #include "app/DocumentWindowLayout.h"
 #include "app/WaitCursor.h"
 #include "model/FileIO.h"
-#include "model/MessageBoxes.h"
+#include "model/SaveFailure.h"
 #include "model/XMLNode.h"
 #include "view/View.h"
 #include "view/document/DocumentTree.h"
 #include "view/document/VarnetExport.h"
 
+#include <cerrno>
 #include <new>
 
 namespace {
 
-bool WriteDocument(TViewForm& view, const std::string& fileName, bool keepBackup)
+WriteResult WriteDocument(TViewForm& view, const std::string& fileName, bool keepBackup)
 {
     try {
         const WaitCursor waiting;
@@ -21,17 +22,17 @@ bool WriteDocument(TViewForm& view, const std::string& fileName, bool keepBackup
         FillDocumentTree(view, CurrentLayout(view), root);
         return root.SaveToFile(fileName, keepBackup ? fileName + "~" : std::string());
     } catch (const std::bad_alloc&) {
-        return false;
+        return WriteResult::SystemError(ENOMEM);
     }
 }
 
-bool WriteExport(const TViewForm& view, const std::string& fileName)
+WriteResult WriteExport(const TViewForm& view, const std::string& fileName)
 {
     try {
         const WaitCursor waiting;
         return WriteFileReplacing(fileName, VarnetExportText(view.Traces, view.HarmonicFrequency));
     } catch (const std::bad_alloc&) {
-        return false;
+        return WriteResult::SystemError(ENOMEM);
     }
 }
 
@@ -41,8 +42,9 @@ bool SaveDocument(TViewForm& view, const std::string& name, bool keepBackup,
                   const std::function<void(const std::string&)>& addToRecentFiles)
 {
     const std::string fileName = DocumentFileName(name);
-    if (!WriteDocument(view, fileName, keepBackup)) {
-        ShowWarning("Save", "Can't save the file:\n" + fileName);
+    const WriteResult written = WriteDocument(view, fileName, keepBackup);
+    if (!written) {
+        ShowSaveFailure("Save", fileName, written);
         return false;
     }
     view.FileName = fileName;
@@ -57,8 +59,9 @@ bool ExportVarnetFile(TViewForm& view, const std::string& name,
                       const std::function<void(const std::string&)>& addToRecentFiles)
 {
     const std::string fileName = WithDefaultExtension(name, "vmd");
-    if (!WriteExport(view, fileName)) {
-        ShowWarning("Save", "Can't save the file:\n" + fileName);
+    const WriteResult written = WriteExport(view, fileName);
+    if (!written) {
+        ShowSaveFailure("Save", fileName, written);
         return false;
     }
     addToRecentFiles(fileName);

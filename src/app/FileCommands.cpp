@@ -12,24 +12,17 @@
 #include "view/document/RunInProgress.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QTabWidget>
 
 #include <filesystem>
 
 namespace {
 
-// Where Save As starts for a document without a file: the user's documents
-// folder, else the home folder (a folder that is not there would be taken
-// for a file name).
-std::string DocumentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFile::encodeName(QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
-}
+// Where Save As starts for a document without a file: the folder of the
+// program's settings files, which is the program's own folder unless the
+// program may not write there.
+std::string SettingsFilesFolder() { return (std::filesystem::path(DefaultSettingsFile).parent_path() / "").string(); }
 
 // A path as a menu caption: an "&" would make the next letter a shortcut.
 QString MenuCaption(const std::string& path) { return DisplayText(path).replace('&', "&&"); }
@@ -173,7 +166,7 @@ std::string FileCommands::AskSaveName(const TViewForm& view, const char* title, 
     request.filter = filter;
     request.defaultSuffix = suffix;
     // The document's file, in its folder.
-    request.start = view.FileName.empty() ? DocumentsFolder() : view.FileName;
+    request.start = view.FileName.empty() ? SettingsFilesFolder() : view.FileName;
     return RunFileDialog(request);
 }
 

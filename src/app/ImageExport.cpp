@@ -3,6 +3,7 @@
 #include "model/FileIO.h"
 #include "model/ImageEncoding.h"
 #include "model/MessageBoxes.h"
+#include "model/SaveFailure.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -10,8 +11,6 @@
 #include <QImage>
 
 #include <array>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -65,20 +64,14 @@ std::string ImageSaveDialogs::ChooseImageFile(int mode)
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-bool WriteImageFile(int mode, const QImage& bitmap, const std::string& fileName, std::string& reason)
+WriteResult WriteImageFile(int mode, const QImage& bitmap, const std::string& fileName)
 {
     const QImage rgb = bitmap.convertToFormat(QImage::Format_RGB32);
     const PixelImage pixels{rgb.width(), rgb.height(), reinterpret_cast<const std::uint32_t*>(rgb.constBits()),
                             static_cast<std::size_t>(rgb.bytesPerLine()) / sizeof(std::uint32_t)};
     const EncodedImage encoded = Encode(mode, pixels);
-    if (!encoded.ok) {
-        reason = encoded.error;
-        return false;
-    }
-    errno = 0;
-    if (WriteFileReplacing(fileName, encoded.bytes)) return true;
-    reason = errno != 0 ? std::strerror(errno) : "The file could not be written.";
-    return false;
+    if (!encoded.ok) return WriteResult::Refused(encoded.error);
+    return WriteFileReplacing(fileName, encoded.bytes);
 }
 
 void ExportImage(int mode, const QImage& bitmap, CImageFileChooser& chooser)
@@ -95,6 +88,6 @@ void ExportImage(int mode, const QImage& bitmap, CImageFileChooser& chooser)
     }
     const std::string fileName = chooser.ChooseImageFile(mode);
     if (fileName.empty()) return;
-    std::string reason;
-    if (!WriteImageFile(mode, bitmap, fileName, reason)) ShowWarning(caption, "Can't save the file:\n" + fileName + "\n" + reason);
+    const WriteResult written = WriteImageFile(mode, bitmap, fileName);
+    if (!written) ShowSaveFailure(caption, fileName, written);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WriteResult.h"
+
 #include <string>
 
 class QImage;
@@ -39,6 +41,6 @@ private:
 // (a chart without area) is refused with a warning.
 void ExportImage(int mode, const QImage& bitmap, CImageFileChooser& chooser);
 
-// The bytes of the file format of mode 1 to 3 written to fileName; false with
-// the reason when the image could not be encoded or the file written.
-bool WriteImageFile(int mode, const QImage& bitmap, const std::string& fileName, std::string& reason);
+// The bytes of the file format of mode 1 to 3 written to fileName; the
+// reason when the image could not be encoded or the file written.
+WriteResult WriteImageFile(int mode, const QImage& bitmap, const std::string& fileName);

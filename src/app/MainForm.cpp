@@ -11,6 +11,7 @@
 #include "app/WindowArrangement.h"
 #include "app/WindowMenu.h"
 #include "model/Correction.h"
+#include "model/SaveFailure.h"
 #include "model/Settings.h"
 #include "tools/Tools.h"
 #include "view/canvas/DrawLimits.h"
@@ -34,6 +35,14 @@
 namespace {
 
 constexpr int kStatusPanelWidths[] = {120, 120, 120, 50};
+constexpr const char* kKeptFileReason = "It could not be read at start-up and is kept as it is, not overwritten.";
+
+// The user's changes to the settings are lost when the file is not written;
+// they hear of it before the program ends.
+void ReportExitSave(const std::string& fileName, const WriteResult& saved)
+{
+    if (!saved) ShowSaveFailure("Save Settings", fileName, saved);
+}
 
 } // namespace
 
@@ -271,8 +280,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::FormClose()
 {
-    if (MayOverwrite(SettingsListFile)) ExchangeSettingsList(kSettingsSave, SettingsListFile);
-    if (MayOverwrite(CurrentSettingsFile)) ExchangeSettingsFile(kSettingsSave, CurrentSettingsFile);
+    // A file kept unwritten on purpose is left alone without a word.
+    if (MayOverwrite(SettingsListFile)) ReportExitSave(SettingsListFile, SaveSettingsList(SettingsListFile));
+    if (MayOverwrite(CurrentSettingsFile)) ReportExitSave(CurrentSettingsFile, SaveSettingsFile(CurrentSettingsFile));
 }
 
 bool TMainForm::ExchangeSettingsList(int mode, const std::string& fileName)
@@ -280,12 +290,31 @@ bool TMainForm::ExchangeSettingsList(int mode, const std::string& fileName)
     return ::ExchangeSettingsList(mode, fileName);
 }
 
-bool TMainForm::ExchangeSettingsFile(int mode, const std::string& fileName)
+SettingsFileWindows TMainForm::SettingsWindows()
 {
     SettingsFileWindows windows;
     windows.main = Placement();
     windows.desktop = VirtualDesktop();
     windows.exchangeControlWindow = [this](CXMLNode* element) { viewControlForm_->RestoreFormPosition(element); };
+    return windows;
+}
+
+WriteResult TMainForm::SaveSettingsList(const std::string& fileName)
+{
+    if (!MayOverwrite(fileName)) return WriteResult::Refused(kKeptFileReason);
+    return ::SaveSettingsList(fileName);
+}
+
+WriteResult TMainForm::SaveSettingsFile(const std::string& fileName)
+{
+    if (!MayOverwrite(fileName)) return WriteResult::Refused(kKeptFileReason);
+    SettingsFileWindows windows = SettingsWindows();
+    return ::SaveSettingsFile(fileName, windows);
+}
+
+bool TMainForm::ExchangeSettingsFile(int mode, const std::string& fileName)
+{
+    SettingsFileWindows windows = SettingsWindows();
     const WindowPlacement before = windows.main;
     const bool done = ::ExchangeSettingsFile(mode, fileName, windows);
     if (done && mode == kSettingsLoad && windows.main != before) ApplyPlacement(windows.main);

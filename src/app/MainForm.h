@@ -51,9 +51,13 @@ public:
 
     // Mode 0 loads, 1 saves; true when the file was read or written. A
     // loaded file places this window and the control window at once.
-    bool ExchangeSettingsList(int mode, const std::string& fileName) override;
+    bool ExchangeSettingsList(int mode, const std::string& fileName);
     bool ExchangeSettingsFile(int mode, const std::string& fileName) override;
-    bool MayOverwrite(const std::string& fileName) const override;
+    WriteResult SaveSettingsList(const std::string& fileName) override;
+    WriteResult SaveSettingsFile(const std::string& fileName) override;
+    // False for a settings file that could not be read at start-up and is
+    // still in place: it may be the user's only copy and is not overwritten.
+    bool MayOverwrite(const std::string& fileName) const;
     void RunSettingsToControls() override;
 
     // The preferences dialog, made at its first use.
@@ -119,8 +123,11 @@ private:
     // The idle pass of the commands besides the File commands.
     void UpdateCommands();
     void FileNew1Execute();
-    // Writes the settings list and the settings file.
+    // Writes the settings list and the settings file; a file that cannot be
+    // written is reported, and the program ends all the same.
     void FormClose();
+    // The windows whose places the settings file keeps, as they stand.
+    SettingsFileWindows SettingsWindows();
     void LoadAtStartup(bool loaded, const std::string& fileName);
     WindowPlacement Placement() const;
     void ApplyPlacement(const WindowPlacement& placement);

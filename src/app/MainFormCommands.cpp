@@ -4,7 +4,7 @@
 #include "app/CommandActions.h"
 #include "app/MainForm.h"
 #include "model/Correction.h"
-#include "model/MessageBoxes.h"
+#include "model/SaveFailure.h"
 #include "model/Settings.h"
 #include "tools/Tools.h"
 #include "view/View.h"
@@ -29,9 +29,8 @@ void TMainForm::UpdateCommands()
 void TMainForm::SaveCurrentSettings()
 {
     if (!MayOverwrite(CurrentSettingsFile)) return;
-    if (!ExchangeSettingsFile(kSettingsSave, CurrentSettingsFile)) {
-        ShowWarning("Save", "Can't save the file:\n" + CurrentSettingsFile);
-    }
+    const WriteResult saved = SaveSettingsFile(CurrentSettingsFile);
+    if (!saved) ShowSaveFailure("Save", CurrentSettingsFile, saved);
 }
 
 // There is no tools window yet: it is never shown.

@@ -66,35 +66,31 @@ bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const De
     return true;
 }
 
-bool ExchangeSettingsList(int mode, const std::string& fileName)
+namespace {
+
+// Both directions over a settings list node that is being written or was
+// read; reading appends to SettingsList.
+void ExchangeListTree(CXMLNode& root)
 {
-    CXMLNode root("OB_settings_list");
-    const bool saving = mode == kSettingsSave;
-    if (!saving) {
-        if (!root.LoadFromFile(fileName)) return false;
-        SettingsList.clear();
-    }
     StartupFromList = root.ExchangeBool("Startup", StartupFromList);
-    if (saving) {
+    if (root.IsWriting()) {
         for (const SettingsListEntry& entry : SettingsList) {
             CXMLNode* file = root.AddChild("File");
             file->SetAttributeEncoded("Title", entry.Title);
             file->SetAttributeEncoded("Name", entry.Name);
         }
-        return root.SaveToFile(fileName);
+        return;
     }
     for (CXMLNode* file = root.FindChild("", 0); file; file = root.FindNext()) {
         SettingsList.push_back({file->GetAttributeDecoded("Title", ""), file->GetAttributeDecoded("Name", "")});
     }
-    return true;
 }
 
-bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows)
+// Both directions over a settings file node that is being written or was
+// read.
+void ExchangeFileTree(CXMLNode& root, SettingsFileWindows& windows)
 {
-    CXMLNode root("OB_settings");
-    const bool saving = mode == kSettingsSave;
-    if (!saving && !root.LoadFromFile(fileName)) return false;
-
+    const bool saving = root.IsWriting();
     if (saving) {
         CXMLNode* version = root.AddChild("Version");
         version->SetAttribute("Copyright", "Copyright (C) The Ombrelix developers");
@@ -110,7 +106,41 @@ bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWin
         else LoadRecentFiles(recent);
     }
     ExchangeSettings(&root, Settings);
-    return saving ? root.SaveToFile(fileName) : true;
+}
+
+} // namespace
+
+bool ExchangeSettingsList(int mode, const std::string& fileName)
+{
+    if (mode == kSettingsSave) return static_cast<bool>(SaveSettingsList(fileName));
+    CXMLNode root("OB_settings_list");
+    if (!root.LoadFromFile(fileName)) return false;
+    SettingsList.clear();
+    ExchangeListTree(root);
+    return true;
+}
+
+WriteResult SaveSettingsList(const std::string& fileName)
+{
+    CXMLNode root("OB_settings_list");
+    ExchangeListTree(root);
+    return root.SaveToFile(fileName);
+}
+
+bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows)
+{
+    if (mode == kSettingsSave) return static_cast<bool>(SaveSettingsFile(fileName, windows));
+    CXMLNode root("OB_settings");
+    if (!root.LoadFromFile(fileName)) return false;
+    ExchangeFileTree(root, windows);
+    return true;
+}
+
+WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& windows)
+{
+    CXMLNode root("OB_settings");
+    ExchangeFileTree(root, windows);
+    return root.SaveToFile(fileName);
 }
 
 bool SetAsideUnreadableFile(const std::string& fileName)

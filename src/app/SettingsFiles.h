@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/WriteResult.h"
 #include "view/document/WindowPlacement.h"
 
 #include <functional>
@@ -56,6 +57,10 @@ bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const De
 // fails changes nothing.
 bool ExchangeSettingsList(int mode, const std::string& fileName);
 bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows);
+// The saves of the two routines above, with the reason when the file could
+// not be written.
+WriteResult SaveSettingsList(const std::string& fileName);
+WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& windows);
 
 // After a load that failed: a file that is there but could not be read may be
 // the user's only copy of their settings, so it is renamed to its name +

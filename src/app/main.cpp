@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 #include "app/QtMessageSink.h"
 #include "app/SettingsFolder.h"
+#include "model/ProcessStart.h"
 #include "model/Settings.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    PrepareProcess();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ombrelix");
     // Qt takes the locale from the environment; numbers in files and on

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WriteResult.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,12 +11,13 @@ bool ReadFileBytes(const std::string& fileName, std::string& contents);
 // Replaces a file without ever leaving it half written: the new content goes
 // to a temporary file in the same folder, is flushed to disk and then renamed
 // over the target. On failure the old file stays as it was, the temporary
-// file is removed, and the result is false.
+// file is removed, and the result carries the reason of the step that failed.
 //
-// With a backup name, the file that stood there is kept under that name (an
-// older backup is replaced). It is moved only once the new content is safely
-// on disk, so a failed write leaves the old file in place and makes no backup.
-bool WriteFileReplacing(const std::string& fileName, std::string_view contents, const std::string& backupName = {});
+// With a backup name, the file that stood there is kept under that name too
+// (an older backup is replaced), made only once the new content is safely on
+// disk, so a failed write makes no backup; the file keeps its own name until
+// the new one takes its place (see CFileReplacement).
+WriteResult WriteFileReplacing(const std::string& fileName, std::string_view contents, const std::string& backupName = {});
 
 // Brings every line break (CR, LF or CR LF) to CR LF and ends the last line
 // with CR LF too, as the program's text files are read line by line.

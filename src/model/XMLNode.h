@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Color.h"
+#include "model/WriteResult.h"
 
 #include <memory>
 #include <string>
@@ -94,8 +95,9 @@ public:
     void WriteToString(std::string& out) const;
     // Writes the declaration and the tree. The file is replaced only once the
     // new content is safely on disk; on failure the old file stays and the
-    // result is false. With a backup name the old file is kept under it.
-    bool SaveToFile(const std::string& fileName, const std::string& backupName = {}) const;
+    // result gives the reason. With a backup name the old file is kept under
+    // it.
+    WriteResult SaveToFile(const std::string& fileName, const std::string& backupName = {}) const;
 
     // Position of the first "<name>" in the text, else of the first
     // "<name ", else npos.

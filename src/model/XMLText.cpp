@@ -70,7 +70,7 @@ void CXMLNode::WriteToString(std::string& out) const
     }
 }
 
-bool CXMLNode::SaveToFile(const std::string& fileName, const std::string& backupName) const
+WriteResult CXMLNode::SaveToFile(const std::string& fileName, const std::string& backupName) const
 {
     std::string text = kDeclaration;
     text += kLineBreak;

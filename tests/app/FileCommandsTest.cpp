@@ -72,8 +72,8 @@ TEST_F(FileCommandsTest, SavedDocumentsOpenFromTheOpenCommandAndTheRecentFiles)
     EXPECT_EQ(requests[0].title, "Save Noname1 As");
     EXPECT_TRUE(requests[0].save);
     EXPECT_EQ(requests[0].defaultSuffix, "csv");
-    // A document without a file starts in a folder that is there.
-    EXPECT_TRUE(std::filesystem::is_directory(requests[0].start)) << requests[0].start;
+    // A document without a file starts beside the program's settings files.
+    EXPECT_EQ(requests[0].start, Folder());
     EXPECT_EQ(MenuCaptions(), std::vector<std::string>{File("antenna.csv")});
     EXPECT_TRUE(files().MRUSeparator->isVisible());
 
@@ -166,8 +166,9 @@ TEST_F(FileCommandsTest, AFailedSaveChangesNothingAndKeepsTheWindowOpen)
         EXPECT_FALSE(main->SaveViewAs(view));
         files().FileSave1Execute();
     }
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Save|Can't save the file:\n" + File("other.csv"),
-                                                 "Save|Can't save the file:\n" + File("antenna.csv")}));
+    const std::string tooLarge = "\nFile too large";
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Save|Can't save the file:\n" + File("other.csv") + tooLarge,
+                                                 "Save|Can't save the file:\n" + File("antenna.csv") + tooLarge}));
     EXPECT_EQ(Read(File("antenna.csv")), before);
     EXPECT_FALSE(std::filesystem::exists(File("other.csv")));
     EXPECT_EQ(view.FileName, File("antenna.csv"));
@@ -227,7 +228,7 @@ TEST_F(FileCommandsTest, TheVarnetExportLeavesTheDocumentAsItWas)
         dialogAnswers.push_back(File("failed.vmd"));
         EXPECT_FALSE(files().SaveViewAsVarnet(view));
     }
-    EXPECT_EQ(Boxes().back(), "Save|Can't save the file:\n" + File("failed.vmd"));
+    EXPECT_EQ(Boxes().back(), "Save|Can't save the file:\n" + File("failed.vmd") + "\nFile too large");
     EXPECT_EQ(MRUList.front(), File("export.vmd"));
 }
 

@@ -129,7 +129,7 @@ TEST_F(MainCommands, TheSchemeIsSavedOnlyWhenItChanges)
         FileSizeLimit limit(10);
         Trigger("BWScheme");
     }
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save|Can't save the file:\n" + File("ombrelix.omt")});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save|Can't save the file:\n" + File("ombrelix.omt") + "\nFile too large"});
 }
 
 TEST_F(MainCommands, TheSchemeNeverOverwritesASettingsFileThatFailedToLoad)

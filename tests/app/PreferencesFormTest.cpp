@@ -232,7 +232,7 @@ TEST_F(PreferencesFormTest, AFailedSaveIsReportedAndLeavesTheTargetAlone)
     std::filesystem::create_directories(File("in-the-way.omt/occupied"));
     chosen = File("in-the-way.omt");
     form().SaveLabelClick();
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save Settings|Can't save the file:\n" + chosen});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save Settings|Can't save the file:\n" + chosen + "\nIs a directory"});
     EXPECT_TRUE(std::filesystem::is_directory(File("in-the-way.omt/occupied")));
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_TRUE(requests[0].save);
@@ -258,7 +258,8 @@ TEST_F(SettingsDialogsAtStartup, ApplyDoesNotOverwriteASettingsFileKeptAtStartup
     TPreferencesForm& form = main->PreferencesForm();
     form.FormShow();
     form.ApplyBtnClick();
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save Settings|Can't save the file:\n" + File("ombrelix.omt")});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save Settings|Can't save the file:\n" + File("ombrelix.omt") +
+                                                "\nIt could not be read at start-up and is kept as it is, not overwritten."});
     EXPECT_EQ(Read(File("ombrelix.omt")), "garbage");
     EXPECT_TRUE(std::filesystem::exists(File("ombrelix.oml")));
 }

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "MainFormFixture.h"
 #include "SimulatorProcess.h"
 #include "model/Trace.h"
@@ -242,10 +243,22 @@ TEST_F(RunMeasurement, AFailedAutoSaveLeavesTheDocumentModified)
     view.FileName = File("gone/antenna.csv");
 
     Run();
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save|Can't save the file:\n" + File("gone/antenna.csv")});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save|Can't save the file:\n" + File("gone/antenna.csv") +
+                                                "\nNo such file or directory"});
     EXPECT_TRUE(view.Modified);
     EXPECT_EQ(view.DocumentName, "Noname1");
     EXPECT_TRUE(MRUList.empty());
+
+    // A write cut short keeps the previous file under its name and makes no backup.
+    ASSERT_TRUE(WriteFileReplacing(File("antenna.csv"), "the previous measurement"));
+    view.FileName = File("antenna.csv");
+    {
+        const FileSizeLimit limit(200);
+        Run();
+    }
+    EXPECT_EQ(Boxes().back(), "Save|Can't save the file:\n" + File("antenna.csv") + "\nFile too large");
+    EXPECT_EQ(Read(File("antenna.csv")), "the previous measurement");
+    EXPECT_FALSE(std::filesystem::exists(File("antenna.csv~")));
 }
 
 TEST_F(RunMeasurement, WithoutAutoSaveOrAFileNameNothingIsWritten)

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "MainFormFixture.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -112,8 +113,25 @@ TEST_F(StartupShutdown, AnUnreadableFileThatCannotBeMovedIsNeverOverwritten)
     EXPECT_EQ(messages.boxes()[0].text, "Can't read the file, or wrong file format:\n" + File("ombrelix.omt") +
                                             "\nIt is left as it is and not overwritten.");
     EXPECT_TRUE(main->close());
+    // Kept on purpose: the exit says nothing more about it.
+    EXPECT_EQ(messages.boxes().size(), 1u);
     EXPECT_EQ(Read(File("ombrelix.omt")), "garbage");
     EXPECT_TRUE(Exists(File("ombrelix.oml")));
+}
+
+TEST_F(StartupShutdown, SettingsThatCannotBeWrittenAtExitAreReportedAndTheProgramStillEnds)
+{
+    main->FormShow();
+    {
+        const FileSizeLimit limit(64);
+        EXPECT_TRUE(main->close());
+    }
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Save Settings|Can't save the file:\n" + File("ombrelix.oml") + "\nFile too large",
+                           "Save Settings|Can't save the file:\n" + File("ombrelix.omt") + "\nFile too large",
+                       }));
+    EXPECT_FALSE(Exists(File("ombrelix.oml")));
+    EXPECT_FALSE(Exists(File("ombrelix.omt")));
 }
 
 TEST_F(StartupShutdown, ABusyWindowStopsTheShutDownAndNothingIsWritten)

@@ -1,6 +1,7 @@
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "model/FileIO.h"
+#include "model/FileReplacement.h"
 
 #include <gtest/gtest.h>
 
@@ -31,17 +32,26 @@ TEST(FileIO, ReplacesAFileWithItsNewContent)
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
-TEST(FileIO, AWriteThatFailsPartWayKeepsTheOldFile)
+TEST(FileIO, AWriteThatFailsKeepsTheOldFileAndGivesTheReasonOfTheStepThatFailed)
 {
     TempDir dir;
     const std::string file = dir.File("document.csv");
     ASSERT_TRUE(WriteFileReplacing(file, "the user's measurements"));
     {
         FileSizeLimit limit(1000);
-        EXPECT_FALSE(WriteFileReplacing(file, std::string(100000, 'x')));
+        const WriteResult written = WriteFileReplacing(file, std::string(100000, 'x'), file + "~");
+        EXPECT_FALSE(written);
+        EXPECT_EQ(written.Error(), EFBIG);
+        EXPECT_EQ(written.Reason(), "File too large");
     }
     EXPECT_EQ(ReadAll(file), "the user's measurements");
+    // No backup either: there was no new file to make room for.
     EXPECT_EQ(FilesIn(dir.path()), 1u);
+
+    EXPECT_EQ(WriteFileReplacing(dir.File("gone/document.csv"), "x").Reason(), "No such file or directory");
+    std::filesystem::create_directory(dir.File("folder.csv"));
+    EXPECT_EQ(WriteFileReplacing(dir.File("folder.csv"), "x").Reason(), "Is a directory");
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
 }
 
 TEST(FileIO, KeepsTheOldFileAsBackupOnlyOnceTheNewOneIsWritten)
@@ -64,6 +74,62 @@ TEST(FileIO, KeepsTheOldFileAsBackupOnlyOnceTheNewOneIsWritten)
     EXPECT_EQ(ReadAll(file), "third");
     EXPECT_EQ(ReadAll(backup), "second");
     EXPECT_EQ(FilesIn(dir.path()), 2u);
+}
+
+// Between the backup and the renaming the old file stands under both names;
+// where the file system allows it the backup is the same file, not a copy.
+TEST(FileIO, ABackupNeverTakesTheFileFromItsName)
+{
+    TempDir dir;
+    const std::string file = dir.File("document.csv");
+    const std::string backup = file + "~";
+    ASSERT_TRUE(WriteFileReplacing(file, "old"));
+    ASSERT_TRUE(WriteFileReplacing(backup, "older"));
+
+    CFileReplacement replacement(file);
+    ASSERT_TRUE(replacement.Write("new"));
+    ASSERT_TRUE(replacement.KeepBackup(backup));
+    EXPECT_EQ(ReadAll(file), "old");
+    EXPECT_EQ(ReadAll(backup), "old");
+    EXPECT_EQ(ReadAll(replacement.TemporaryPath()), "new");
+    struct stat named {}, kept {};
+    ASSERT_EQ(::stat(file.c_str(), &named), 0);
+    ASSERT_EQ(::stat(backup.c_str(), &kept), 0);
+    EXPECT_EQ(named.st_ino, kept.st_ino);
+
+    ASSERT_TRUE(replacement.Commit());
+    EXPECT_EQ(ReadAll(file), "new");
+    EXPECT_EQ(ReadAll(backup), "old");
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
+}
+
+// A link to a file on another file system: the backup beside the link can
+// only be a copy, and the file it points to is replaced in place.
+TEST(FileIO, ABackupAcrossFileSystemsIsACopyBesideTheLink)
+{
+    TempDir dir;
+    std::string pattern = "/dev/shm/ombrelix-test-XXXXXX";
+    struct stat here {}, there {};
+    if (::stat("/dev/shm", &there) != 0 || ::stat(dir.path().c_str(), &here) != 0 || here.st_dev == there.st_dev ||
+        !::mkdtemp(pattern.data())) {
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    }
+    const std::filesystem::path elsewhere = pattern;
+    const struct Removal {
+        std::filesystem::path folder;
+        ~Removal() { std::filesystem::remove_all(folder); }
+    } removal{elsewhere};
+    const std::string real = (elsewhere / "document.csv").string();
+    const std::string link = dir.File("document.csv");
+    ASSERT_TRUE(WriteFileReplacing(real, "old"));
+    std::filesystem::create_symlink(real, link);
+
+    EXPECT_TRUE(WriteFileReplacing(link, "new", link + "~"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadAll(real), "new");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(link + "~")));
+    EXPECT_EQ(ReadAll(link + "~"), "old");
+    EXPECT_EQ(FilesIn(elsewhere), 1u);
 }
 
 TEST(FileIO, KeepsTheFileModeAndWritesThroughALink)

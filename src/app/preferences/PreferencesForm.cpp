@@ -7,6 +7,7 @@
 #include "link/ConnectionCheck.h"
 #include "model/Correction.h"
 #include "model/MessageBoxes.h"
+#include "model/SaveFailure.h"
 #include "model/Settings.h"
 #include "view/document/RunInProgress.h"
 
@@ -169,15 +170,15 @@ void TPreferencesForm::StoreControls()
 
 bool TPreferencesForm::SaveSettingsFile(const std::string& fileName)
 {
-    if (host_.MayOverwrite(fileName) && host_.ExchangeSettingsFile(kSettingsSave, fileName)) return true;
-    ShowWarning("Save Settings", "Can't save the file:\n" + fileName);
-    return false;
+    const WriteResult saved = host_.SaveSettingsFile(fileName);
+    if (!saved) ShowSaveFailure("Save Settings", fileName, saved);
+    return static_cast<bool>(saved);
 }
 
 void TPreferencesForm::SaveSettingsList()
 {
-    if (host_.MayOverwrite(SettingsListFile) && host_.ExchangeSettingsList(kSettingsSave, SettingsListFile)) return;
-    ShowWarning("Save Settings", "Can't save the file:\n" + SettingsListFile);
+    const WriteResult saved = host_.SaveSettingsList(SettingsListFile);
+    if (!saved) ShowSaveFailure("Save Settings", SettingsListFile, saved);
 }
 
 void TPreferencesForm::Changed() { ApplyBtn->setEnabled(true); }

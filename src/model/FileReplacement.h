@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/WriteResult.h"
+
+#include <string>
+#include <string_view>
+
+// The steps of replacing a file, in the order WriteFileReplacing takes them:
+// the new content goes to a temporary file beside the target, the file that
+// stands there may be kept under a backup name as well, then the temporary
+// file is renamed over the target. The target's name holds a whole file at
+// every moment. A replacement given up before Commit removes its temporary
+// file.
+class CFileReplacement {
+public:
+    // A symbolic link is replaced by writing the file it points to, so the
+    // link itself survives.
+    explicit CFileReplacement(const std::string& fileName);
+    ~CFileReplacement();
+    CFileReplacement(const CFileReplacement&) = delete;
+    CFileReplacement& operator=(const CFileReplacement&) = delete;
+
+    // The new content in the temporary file, with the target's mode (or the
+    // default one for a new file), flushed to disk and closed.
+    WriteResult Write(std::string_view contents);
+    // Gives the file now at the target the backup name too (an older backup
+    // is replaced) without taking it from its own name: a second hard link
+    // where the file system allows one, otherwise a copy (the backup may lie
+    // on another file system than a linked target). Nothing to keep when
+    // there is no file yet.
+    WriteResult KeepBackup(const std::string& backupName) const;
+    // Renames the temporary file over the target.
+    WriteResult Commit();
+
+    const std::string& Target() const { return target_; }
+    // Empty before Write and after Commit.
+    const std::string& TemporaryPath() const { return temporary_; }
+
+private:
+    std::string target_;
+    std::string temporary_;
+};

@@ -1,0 +1,5 @@
+#include "model/ProcessStart.h"
+
+#include <csignal>
+
+void PrepareProcess() { std::signal(SIGXFSZ, SIG_IGN); }
