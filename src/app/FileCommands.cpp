@@ -10,6 +10,7 @@
 #include "view/DisplayText.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
+#include "view/document/VarnetExport.h"
 
 #include <QAction>
 #include <QMenu>
@@ -178,6 +179,16 @@ bool FileCommands::SaveViewAs(TViewForm& view)
 
 bool FileCommands::SaveViewAsVarnet(TViewForm& view)
 {
+    const int withoutVip = TracesWithoutVip(view.Traces);
+    if (withoutVip > 0 && withoutVip == view.Traces.Count()) {
+        ShowWarning("Save", "A Varnet file holds V, I and phase; no trace of this document has them.");
+        return false;
+    }
     const std::string name = AskSaveName(view, " As vmd", "Varnet files (*.vmd);;All files (*)", "vmd");
-    return !name.empty() && ExportVarnetFile(view, name, [this](const std::string& file) { AddToMRU(file); });
+    const auto addToRecentFiles = [this](const std::string& file) { AddToMRU(file); };
+    if (name.empty() || !ExportVarnetFile(view, name, addToRecentFiles)) return false;
+    if (withoutVip > 0) {
+        ShowWarning("Save", std::to_string(withoutVip) + " trace(s) without V, I and phase were written as zeros.");
+    }
+    return true;
 }

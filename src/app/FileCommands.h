@@ -37,7 +37,9 @@ public:
     // The Save As dialog for the window, then the save. True only when a
     // name was chosen and the document was written.
     bool SaveViewAs(TViewForm& view);
-    // The same for the Varnet export.
+    // The same for the Varnet export, which holds V, I and phase only: a
+    // document whose traces all lack them is refused before the dialog, and
+    // the user learns how many traces went out as zeros.
     bool SaveViewAsVarnet(TViewForm& view);
 
     void FileOpen1Execute();

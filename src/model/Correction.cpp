@@ -85,6 +85,44 @@ void CopyPoints(CData& from, CData& to)
     }
 }
 
+// Puts a trace of the correction file into the standard its name gives it;
+// false for a name that gives none.
+bool TakeStandard(CTrace& trace)
+{
+    double resistance = 0;
+    if (trace.Name == Settings.ShortTraceName) {
+        CopyPoints(trace.Data, ShortStandard);
+        CurrentRunSettings.useShort = true;
+    } else if (trace.Name == Settings.OpenTraceName) {
+        CopyPoints(trace.Data, OpenStandard);
+        CurrentRunSettings.useOpen = true;
+    } else if (LoadStandardResistance(trace.Name, &resistance)) {
+        LoadStandardValue = resistance;
+        CopyPoints(trace.Data, LoadStandard);
+        CurrentRunSettings.useZ = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Replaces the standards and their flags by the traces of a read file;
+// false when no trace is one of them.
+bool ReadStandards(CXMLNode& root)
+{
+    ShortStandard.Clear();
+    OpenStandard.Clear();
+    LoadStandard.Clear();
+    CurrentRunSettings.useShort = CurrentRunSettings.useOpen = CurrentRunSettings.useZ = false;
+    bool found = false;
+    for (CXMLNode* element = root.FindChild("", 0); element; element = root.FindNext()) {
+        CTrace trace;
+        trace.Exchange(element);
+        found = TakeStandard(trace) || found;
+    }
+    return found;
+}
+
 } // namespace
 
 bool LoadStandardResistance(const std::string& name, double* resistance)
@@ -117,40 +155,17 @@ std::string CorrectionNameForFile(const std::string& path, const std::string& pr
 
 void LoadCorrection(bool interactive)
 {
-    if (!Settings.CorrectionFileName.empty()) {
-        const std::string path = CorrectionFilePath(Settings.CorrectionFileName);
-        CXMLNode root("Traces");
-        if (!root.LoadFromFile(path)) {
-            if (interactive || !Settings.CorrectionAlarmOff) ShowWarning("", "Can't load correction file:\n" + path);
-        } else {
-            ShortStandard.Clear();
-            OpenStandard.Clear();
-            LoadStandard.Clear();
-            CurrentRunSettings.useShort = CurrentRunSettings.useOpen = CurrentRunSettings.useZ = false;
-
-            CTraces traces;
-            for (CXMLNode* element = root.FindChild("", 0); element; element = root.FindNext()) {
-                auto trace = std::make_unique<CTrace>();
-                trace->Exchange(element);
-                traces.Add(std::move(trace));
-            }
-            for (int i = 0; i < traces.Count(); ++i) {
-                CTrace& trace = *traces.Get(i);
-                double resistance = 0;
-                if (trace.Name == Settings.ShortTraceName) {
-                    CopyPoints(trace.Data, ShortStandard);
-                    CurrentRunSettings.useShort = true;
-                } else if (trace.Name == Settings.OpenTraceName) {
-                    CopyPoints(trace.Data, OpenStandard);
-                    CurrentRunSettings.useOpen = true;
-                } else if (LoadStandardResistance(trace.Name, &resistance)) {
-                    LoadStandardValue = resistance;
-                    CopyPoints(trace.Data, LoadStandard);
-                    CurrentRunSettings.useZ = true;
-                }
-            }
-        }
+    if (Settings.CorrectionFileName.empty()) return;
+    const std::string path = CorrectionFilePath(Settings.CorrectionFileName);
+    const bool alarm = interactive || !Settings.CorrectionAlarmOff;
+    CXMLNode root("Traces");
+    if (!root.LoadFromFile(path)) {
+        if (alarm) ShowWarning("", "Can't load correction file:\n" + path);
+        return;
     }
+    // The standards are gone now; a file that names none of them leaves the
+    // next run uncorrected, which the user must not learn from the results.
+    if (!ReadStandards(root) && alarm) ShowWarning("", "No short, open or load trace in the correction file:\n" + path);
 }
 
 void ApplyCorrection(double& correctedR, double& correctedX, double f, double R, double X)

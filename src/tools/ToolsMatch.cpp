@@ -11,6 +11,7 @@
 #include "tools/ToolNumber.h"
 #include "tools/Tools.h"
 #include "view/View.h"
+#include "view/chart/SmithMatches.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -279,11 +280,14 @@ void TToolsForm::ShowTransitions()
     ResetTransitionGrid();
     const CData* data = CurrentTraceData(true);
     if (!data) return;
-    for (int j = 0; j < kTransitionCount && data->Transitions[j].from >= 0; ++j) {
-        const MatchTransition& tr = data->Transitions[j];
-        SetCell(MatchTimeStringGrid, j, 0, QString::number(tr.from + 1));
-        SetCell(MatchTimeStringGrid, j, 1, QString::number(tr.to + 1));
-        SetCell(MatchTimeStringGrid, j, 2, TableNumber(tr.t));
+    // The slots come from the document as they were stored: only those the
+    // Smith chart draws name real match points, and a second end that is
+    // none shows as 0.
+    for (const ShownTransition& shown : ShownTransitions(*data)) {
+        const MatchTransition& tr = data->Transitions[shown.slot];
+        SetCell(MatchTimeStringGrid, shown.slot, 0, QString::number(tr.from + 1));
+        SetCell(MatchTimeStringGrid, shown.slot, 1, QString::number(shown.bothEnds ? tr.to + 1 : 0));
+        SetCell(MatchTimeStringGrid, shown.slot, 2, TableNumber(tr.t));
     }
 }
 

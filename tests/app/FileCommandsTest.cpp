@@ -154,6 +154,27 @@ TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFile
     EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("damaged.csv"));
 }
 
+// Bytes that are no measurement open as an empty window that says so; an
+// empty file is simply an empty document. Both go to the recent files.
+TEST_F(FileCommandsTest, AFileWithoutAnyPointIsToldAndStillOpens)
+{
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + i / 13) % 256);
+    std::ofstream(File("garbage.bin"), std::ios::binary) << garbage;
+    std::ofstream(File("empty.csv")).flush();
+    dialogAnswers.push_back(File("garbage.bin"));
+    files().FileOpen1Execute();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Open|No points could be read from the file:\n" + File("garbage.bin")});
+    EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
+    EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("garbage.bin"));
+
+    dialogAnswers.push_back(File("empty.csv"));
+    files().FileOpen1Execute();
+    EXPECT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("empty.csv"));
+    EXPECT_EQ(MRUList, (std::vector<std::string>{File("empty.csv"), File("garbage.bin")}));
+}
+
 TEST_F(FileCommandsTest, AFailedSaveChangesNothingAndKeepsTheWindowOpen)
 {
     TViewForm& view = SavedView("antenna.csv");
@@ -208,6 +229,7 @@ TEST_F(FileCommandsTest, TheVarnetExportLeavesTheDocumentAsItWas)
     EXPECT_TRUE(view.Modified);
     EXPECT_EQ(MRUList.front(), File("export.vmd"));
     EXPECT_NE(Read(File("export.vmd")).find("\r\n500,1,1.356e+07,0.02,0,30,0\r\n"), std::string::npos);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Save|1 trace(s) without V, I and phase were written as zeros."});
 
     // The export opens as a Varnet import at the chosen frequency.
     files().FileMRUItemClick(0);
@@ -230,6 +252,27 @@ TEST_F(FileCommandsTest, TheVarnetExportLeavesTheDocumentAsItWas)
     }
     EXPECT_EQ(Boxes().back(), "Save|Can't save the file:\n" + File("failed.vmd") + "\nFile too large");
     EXPECT_EQ(MRUList.front(), File("export.vmd"));
+}
+
+// A Varnet file has no place for R and X: a document of measured sweeps
+// alone would go out as zeros, so it is refused before anything is asked.
+TEST_F(FileCommandsTest, TheVarnetExportRefusesDocumentsWithoutVIAndPhase)
+{
+    TViewForm& view = SavedView("sweeps.csv");
+    view.Traces.Add(std::make_unique<CTrace>());
+    const size_t asked = requests.size();
+    dialogAnswers.push_back(File("sweeps.vmd"));
+    EXPECT_FALSE(files().SaveViewAsVarnet(view));
+    EXPECT_EQ(Boxes(), std::vector<std::string>{
+                           "Save|A Varnet file holds V, I and phase; no trace of this document has them."});
+    EXPECT_EQ(requests.size(), asked);
+    EXPECT_FALSE(std::filesystem::exists(File("sweeps.vmd")));
+
+    // Without traces there is nothing to lose: the export runs as ever.
+    TViewForm& empty = main->CreateView("Noname2");
+    EXPECT_TRUE(files().SaveViewAsVarnet(empty));
+    EXPECT_TRUE(std::filesystem::exists(File("sweeps.vmd")));
+    EXPECT_EQ(Boxes().size(), 1u);
 }
 
 TEST_F(FileCommandsTest, CommandsWaitWhileARunFillsTheActiveWindow)

@@ -215,6 +215,38 @@ TEST_F(Correction, AFileThatCannotBeReadChangesNothing)
     EXPECT_EQ(recorder.boxes().size(), 2u);
 }
 
+// Reading a file clears the standards; one that names none of them must not
+// leave the user believing the next run is corrected.
+TEST_F(Correction, AFileWithoutAnyStandardIsToldWhenTheAlarmIsOn)
+{
+    TempDir dir;
+    ProgramFolder = dir.path().string() + "/";
+    WriteCorrectionFile(dir, {{"Short", 0.1}, {"load", 7}, {"OPEN", 900}});
+    ShortStandard.Append(1, 2, 3);
+    CurrentRunSettings.useShort = true;
+    ScopedMessageRecorder recorder;
+    const std::string told = "No short, open or load trace in the correction file:\n" + dir.File("correction.csv");
+
+    Settings.CorrectionAlarmOff = true;
+    LoadCorrection(false);
+    EXPECT_TRUE(recorder.boxes().empty());
+    EXPECT_EQ(ShortStandard.Count(), 0);
+    EXPECT_FALSE(CurrentRunSettings.useShort);
+    LoadCorrection(true);
+    ASSERT_EQ(recorder.boxes().size(), 1u);
+    EXPECT_EQ(recorder.boxes()[0].caption, "");
+    EXPECT_EQ(recorder.boxes()[0].text, told);
+    Settings.CorrectionAlarmOff = false;
+    LoadCorrection(false);
+    EXPECT_EQ(recorder.boxes().size(), 2u);
+
+    // One standard is enough to say nothing.
+    WriteCorrectionFile(dir, {{"Short", 0.1}, {"open", 900}});
+    LoadCorrection(true);
+    EXPECT_EQ(recorder.boxes().size(), 2u);
+    EXPECT_TRUE(CurrentRunSettings.useOpen);
+}
+
 TEST_F(Correction, AFileChosenOutsideTheProgramFolderIsKeptByItsFullPath)
 {
     TempDir program, elsewhere;

@@ -8,6 +8,7 @@
 #include "view/DataGridModel.h"
 #include "view/View.h"
 #include "view/canvas/Canvas.h"
+#include "view/document/DocumentReader.h"
 #include "view/document/RunInProgress.h"
 
 #include <QAction>
@@ -303,6 +304,46 @@ TEST_F(ToolsWindow, TransitionsNeedATimeRecordedTrace)
     EXPECT_EQ(row(1), (QStringList{"3", "4", "0"}));
     EXPECT_EQ(row(2), (QStringList{"4", "2", "4.75"}));
     EXPECT_EQ(row(3), (QStringList{"2", "1", "0"}));
+}
+
+// Transition slots as a damaged or hostile document stores them: only the
+// slots the Smith chart draws reach the grid, and neither the grid nor the
+// chart does arithmetic on the numbers as read.
+TEST_F(ToolsWindow, TransitionSlotsFromADocumentShowOnlyWhatNamesMatchPoints)
+{
+    struct Case {
+        const char* attributes;
+        std::vector<QStringList> rows;
+    };
+    const std::vector<Case> cases = {
+        {R"(mfrom1="2147483647" mto1="1" mfrom2="0" mto2="1" mfromp2="2147483647" mtop2="-2147483648")",
+         {{"", ""}, {"1", "2"}, {"", ""}, {"", ""}}},
+        {R"(mfrom1="0" mto1="2147483647" mfrom2="-2" mto2="1" mfrom3="0" mto3="1")",
+         {{"", ""}, {"", ""}, {"", ""}, {"", ""}}},
+        {R"(mfrom1="1" mto1="-2147483648" mfrom2="0" mto2="1")", {{"2", "0"}, {"", ""}, {"", ""}, {"", ""}}},
+        {R"(mfrom1="5" mto1="0" mfrom2="4" mto2="5" mfrom3="3" mto3="4" mfrom4="99999999999" mto4="-2")",
+         {{"", ""}, {"", ""}, {"4", "5"}, {"1", "0"}}},
+        {R"(mfrom1="-2147483648" mto1="0" mfrom2="0" mto2="1")", {{"", ""}, {"", ""}, {"", ""}, {"", ""}}},
+    };
+    tools->show();
+    view->ShowMatchTime = true;
+    for (const Case& c : cases) {
+        const std::string text = std::string("<Ombrelix><Traces><Trace name=\"run\" selected=\"true\" time=\"true\" ") +
+                                 c.attributes + ">1,50,0,0\n2,60,10,0.5\n3,70,20,1</Trace></Traces></Ombrelix>";
+        DocumentContent content = ReadDocumentText(text, {});
+        ASSERT_EQ(content.Format, DocumentFormat::Own);
+        view->Traces.Clear();
+        WindowLayout layout;
+        ReadIntoDocument(content, *view, layout);
+        ASSERT_EQ(view->Traces.Count(), 1);
+        tools->RefreshForView();
+        for (int r = 0; r < 4; ++r) {
+            const QStringList cells{tools->MatchTimeStringGrid->item(r, 0)->text(),
+                                    tools->MatchTimeStringGrid->item(r, 1)->text()};
+            EXPECT_EQ(cells, c.rows[static_cast<size_t>(r)]) << c.attributes << " row " << r;
+        }
+        ChartDrawLimit(*view->Traces.Get(0));
+    }
 }
 
 } // namespace

@@ -27,6 +27,14 @@ ImportedTraces Import(DocumentFormat format, std::string_view text, const Freque
     }
 }
 
+// CSV text is what any file that is not recognised turns out to be; one
+// that gave no point at all is most likely not a measurement, and an empty
+// window alone would not say so.
+bool YieldedNothing(const DocumentContent& content)
+{
+    return content.Format == DocumentFormat::Csv && content.Imported.Traces.empty();
+}
+
 } // namespace
 
 std::string_view WithoutByteOrderMark(std::string_view text)
@@ -74,6 +82,8 @@ DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyCho
         DocumentContent content = ReadDocumentText(std::move(text), chooser);
         if (content.Format == DocumentFormat::Damaged) {
             ShowWarning("Open", "The document is damaged and cannot be read:\n" + fileName);
+        } else if (YieldedNothing(content)) {
+            ShowWarning("Open", "No points could be read from the file:\n" + fileName);
         }
         return content;
     } catch (const std::bad_alloc&) {

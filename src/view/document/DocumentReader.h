@@ -34,8 +34,9 @@ struct DocumentContent {
 DocumentContent ReadDocumentText(std::string text, const FrequencyChooser& chooser);
 
 // The same from a file. A file that cannot be read ("Can't read the file:"),
-// that does not fit in memory, or that is a damaged document is reported
-// under the caption "Open".
+// that does not fit in memory, that is a damaged document, or whose CSV
+// import read no point ("No points could be read from the file:") is
+// reported under the caption "Open"; an empty file is not.
 DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyChooser& chooser);
 
 // Puts what was read into a document (normally a new, empty one): an own

@@ -43,3 +43,10 @@ std::string VarnetExportText(const CTraces& traces, double harmonicFrequency)
     for (int i = 0; i < traces.Count(); ++i) AppendPoints(text, traces.Get(i)->Data);
     return text;
 }
+
+int TracesWithoutVip(const CTraces& traces)
+{
+    int count = 0;
+    for (int i = 0; i < traces.Count(); ++i) count += traces.Get(i)->Vip ? 0 : 1;
+    return count;
+}

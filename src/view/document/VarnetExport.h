@@ -10,3 +10,7 @@ class CTraces;
 // out in whole milliseconds and the harmonic frequency in whole kHz, both
 // rounded; R and X are not written.
 std::string VarnetExportText(const CTraces& traces, double harmonicFrequency);
+
+// How many of the traces do not carry V, I and phase. The export has no
+// place for R and X, so such a trace goes out as points of zeros.
+int TracesWithoutVip(const CTraces& traces);

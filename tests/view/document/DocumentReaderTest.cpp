@@ -43,15 +43,25 @@ TEST(DocumentReader, OpensOwnDocumentsWhateverTheirNameAndImportsTheRest)
     EXPECT_EQ(content.Root->Child("Traces")->ChildCount(), 1);
     EXPECT_TRUE(content.Imported.Traces.empty());
 
+    // Text that gives no point is most likely not a measurement: the user is told.
+    ScopedMessageRecorder messages;
     Write(dir.File("settings.xml"), Lines({"<?xml version=\"1.0\"?>", "<OB_settings Version=\"1\" />"}));
     content = ReadDocumentFile(dir.File("settings.xml"), dialog.Chooser());
     EXPECT_EQ(content.Format, DocumentFormat::Csv);
     EXPECT_TRUE(content.Imported.Traces.empty());
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].caption, "Open");
+    EXPECT_EQ(messages.boxes()[0].text, "No points could be read from the file:\n" + dir.File("settings.xml"));
 
     Write(dir.File("bom.txt"), "\xEF\xBB\xBF#%first\n1,50,0\n");
     content = ReadDocumentFile(dir.File("bom.txt"), dialog.Chooser());
     ASSERT_EQ(content.Imported.Traces.size(), 1u);
     EXPECT_EQ(content.Imported.Traces[0]->Name, "first");
+    // A Varnet file that yields nothing has told its own reason already.
+    Write(dir.File("none.vmd"), Lines({";Tolvi", ";Freqs=0"}));
+    ReadDocumentFile(dir.File("none.vmd"), dialog.Chooser());
+    ASSERT_EQ(messages.boxes().size(), 2u);
+    EXPECT_EQ(messages.boxes()[1].text, "No frequencies");
 }
 
 TEST(DocumentReader, DamagedAndUnreadableFilesAreReported)

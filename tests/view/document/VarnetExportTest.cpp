@@ -40,6 +40,12 @@ TEST(VarnetExport, WritesTheFixedHeadTheChannelsAndOneLinePerPoint)
     EXPECT_EQ(lines[20], "1001,2.5,1.356e+07,1e-07,0,-45,0");
     EXPECT_EQ(lines[21], ";Data=0,1,2,2022,1,1,0,0,0");
     EXPECT_EQ(lines[22], "4007,1.23457e+06,1.356e+07,0,0,0,0");
+
+    // Each trace's own flag counts, not its points.
+    EXPECT_EQ(TracesWithoutVip(traces), 0);
+    traces.Add(std::make_unique<CTrace>());
+    traces.Insert(0, std::make_unique<CTrace>());
+    EXPECT_EQ(TracesWithoutVip(traces), 2);
 }
 
 TEST(VarnetExport, HarmonicFrequencyIsRoundedAndBounded)
