@@ -37,6 +37,54 @@ std::string PrintGeneral(int precision, double value)
     return std::string(buffer, result.ptr);
 }
 
+// Brings the magnitude into [1, 1000) by steps of three decades.
+void ScaleIntoGroup(double& value, int& exponent)
+{
+    while (std::fabs(value) < 1) {
+        value *= 1000;
+        exponent -= 3;
+    }
+    while (std::fabs(value) >= 1000) {
+        value *= 0.001;
+        exponent += 3;
+    }
+}
+
+// Rounding to the precision can print the mantissa as "1000" (four
+// characters without a point, not counting the sign).
+bool ReachedThousand(std::string_view mantissa)
+{
+    if (!mantissa.empty() && mantissa.front() == '-') mantissa.remove_prefix(1);
+    return mantissa.size() == 4 && mantissa.find('.') == std::string_view::npos;
+}
+
+bool IsExponentForm(std::string_view mantissa) { return mantissa.find('e') != std::string_view::npos; }
+
+// At one to three digits the conversion prints a mantissa of 10, 100 or 1000
+// and more in exponent form ("4e+02"). An engineering exponent behind that
+// would give a text with two exponents, which reads back as the first one
+// alone. Such a mantissa is a whole number: 1000 moves into the next group
+// of three as 1, anything else is written out in plain digits.
+void WriteOutExponentForm(std::string& mantissa, int& exponent)
+{
+    double rounded = 0;
+    std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), rounded);
+    if (std::fabs(rounded) >= 1000) {
+        exponent += 3;
+        mantissa = rounded < 0 ? "-1" : "1";
+        return;
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
+    mantissa.assign(buffer, result.ptr);
+}
+
+void AppendExponent(std::string& mantissa, int exponent)
+{
+    mantissa += exponent > 0 ? "e+" : "e-";
+    mantissa += std::to_string(exponent > 0 ? exponent : -exponent);
+}
+
 // Decimal prefix letters: the power of ten each one stands for.
 bool PrefixExponent(char c, long long& exponent)
 {
@@ -71,32 +119,16 @@ std::string FormatEng(int precision, double value)
     if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
 
     int exponent = 0;
-    if (value != 0 && !std::isnan(value)) {
-        while (std::fabs(value) < 1) {
-            value *= 1000;
-            exponent -= 3;
-        }
-        while (std::fabs(value) >= 1000) {
-            value *= 0.001;
-            exponent += 3;
-        }
-    }
+    if (value != 0 && !std::isnan(value)) ScaleIntoGroup(value, exponent);
 
     std::string mantissa = PrintGeneral(precision, value);
-    std::string_view unsignedPart = mantissa;
-    if (!unsignedPart.empty() && unsignedPart.front() == '-') unsignedPart.remove_prefix(1);
-    // Rounding to the precision can print the mantissa as "1000": move it
-    // into the next group of three.
-    if (unsignedPart.size() == 4 && unsignedPart.find('.') == std::string_view::npos) {
+    if (ReachedThousand(mantissa)) {
         value *= 0.001;
         exponent += 3;
         mantissa = PrintGeneral(precision, value);
     }
-
-    if (exponent != 0) {
-        mantissa += exponent > 0 ? "e+" : "e-";
-        mantissa += std::to_string(exponent > 0 ? exponent : -exponent);
-    }
+    if (exponent != 0 && IsExponentForm(mantissa)) WriteOutExponentForm(mantissa, exponent);
+    if (exponent != 0) AppendExponent(mantissa, exponent);
     return mantissa;
 }
 

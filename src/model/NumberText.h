@@ -9,7 +9,10 @@
 
 // Engineering notation: the mantissa in [1, 1000) printed with `precision`
 // significant digits, then an exponent that is a multiple of three
-// ("1.2345e+3", "50e-3"). Infinity is written "inf" or "-inf".
+// ("1.2345e+3", "50e-3"). At one to three digits a mantissa that rounds to
+// 10 or more is written in whole digits ("400e-6", not "4e+02e-6"), and one
+// that rounds to 1000 moves into the next group ("1e+6"). Infinity is
+// written "inf" or "-inf".
 std::string FormatEng(int precision, double value);
 
 // Reads a typed value such as "4k7", "2.2u", "50ohm", "-3dB" or "10j".

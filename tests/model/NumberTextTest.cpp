@@ -1,8 +1,10 @@
 #include "model/Exception.h"
 #include "model/NumberText.h"
+#include "model/TraceNumber.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -49,6 +51,105 @@ TEST(FormatEng, WritesEngineeringNotation)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatEng(c.precision, c.value), c.text) << c.value << " at precision " << c.precision;
+    }
+}
+
+TEST(FormatEng, WritesFewDigitsWithASingleExponent)
+{
+    const struct {
+        double value;
+        int precision;
+        const char* text;
+    } cases[] = {
+        {0.0004, 1, "400e-6"},
+        {-0.0004, 1, "-400e-6"},
+        {0.0004, 0, "400e-6"},
+        {46000, 1, "50e+3"},
+        {-46000, 1, "-50e+3"},
+        {0.0097, 1, "10e-3"},
+        {0.000123, 2, "120e-6"},
+        {999999.9, 3, "1e+6"},
+        {-999999.9, 3, "-1e+6"},
+        {0.0009999, 2, "1e-3"},
+        {-0.0009999, 1, "-1e-3"},
+        {0.9999, 2, "1"},
+        {-0.9999, 2, "-1"},
+        {999.9999999999999, 3, "1e+03"},
+        {50, 1, "5e+01"},
+        {0.00123, 3, "1.23e-3"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatEng(c.precision, c.value), c.text) << c.value << " at precision " << c.precision;
+    }
+}
+
+// Texts at four digits and more are written into documents and settings (at
+// 12) and shown in tables: values at the edges of rounding keep their text.
+TEST(FormatEng, KeepsItsTextsAtFourDigitsAndMore)
+{
+    const struct {
+        double value;
+        int precision;
+        const char* text;
+    } cases[] = {
+        {999.96, 4, "1e+3"},
+        {0.00099996, 4, "1e-3"},
+        {9999.6, 4, "10e+3"},
+        {99999.6, 4, "100e+3"},
+        {0.0004, 4, "400e-6"},
+        {-999999.9, 4, "-1e+6"},
+        {-0.00012345678, 4, "-123.5e-6"},
+        {-0.9999, 4, "-999.9e-3"},
+        {0.99999, 4, "1"},
+        {123.45678, 5, "123.46"},
+        {999999.9, 6, "1e+6"},
+        {9.99999e-15, 5, "10e-15"},
+        {9.87654321e-13, 8, "987.65432e-15"},
+        {999999.9, 12, "999.9999e+3"},
+        {0.0004, 12, "400e-6"},
+        {0.0009999, 12, "999.9e-6"},
+        {123456789.123, 12, "123.456789123e+6"},
+        {-0.000999999999999, 12, "-999.999999999e-6"},
+        {999999999999.9, 12, "1e+12"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatEng(c.precision, c.value), c.text) << c.value << " at precision " << c.precision;
+    }
+}
+
+// Half a unit of the last significant digit that `precision` digits give the
+// value, with room for the rounding of the scaling by thousands.
+double HalfUnitOfLastDigit(int precision, double value)
+{
+    const double decade = std::floor(std::log10(std::fabs(value)));
+    const int digits = std::max(precision, 1);
+    return 0.5 * std::pow(10.0, decade - digits + 1) * (1 + 1e-9) + std::fabs(value) * 1e-15;
+}
+
+double ReadByDataCell(const std::string& text)
+{
+    double value = 0;
+    const char* end = ReadScanfDouble(text.data(), text.data() + text.size(), value);
+    return end == text.data() + text.size() ? value : std::nan("");
+}
+
+TEST(FormatEng, EveryTextReadsBackAtEveryPrecision)
+{
+    const double mantissas[] = {1, 1.0004, 1.5, 4.6, 9.5, 9.96, 9.9999, 46, 99.5, 99.96, 123.456789, 999.4, 999.5, 999.96, 999.9999999};
+    for (int precision = 0; precision <= 12; ++precision) {
+        for (int decade = -15; decade <= 15; ++decade) {
+            for (const double mantissa : mantissas) {
+                for (const double sign : {1.0, -1.0}) {
+                    const double value = sign * mantissa * std::pow(10.0, decade);
+                    const std::string text = FormatEng(precision, value);
+                    const double tolerance = HalfUnitOfLastDigit(precision, value);
+                    ASSERT_LE(std::count(text.begin(), text.end(), 'e'), 1) << value << " at " << precision << ": " << text;
+                    ASSERT_NEAR(ParseValue(text), value, tolerance) << value << " at " << precision << ": " << text;
+                    ASSERT_NEAR(TextToDouble(text), value, tolerance) << value << " at " << precision << ": " << text;
+                    ASSERT_NEAR(ReadByDataCell(text), value, tolerance) << value << " at " << precision << ": " << text;
+                }
+            }
+        }
     }
 }
 
