@@ -1,5 +1,6 @@
 #include "app/SettingsFiles.h"
 
+#include "model/FilePath.h"
 #include "model/MessageBoxes.h"
 #include "model/RunSettings.h"
 #include "model/Settings.h"
@@ -14,6 +15,7 @@ std::vector<std::string> MRUList;
 std::string CurrentSettingsFile;
 std::string DefaultSettingsFile;
 std::string SettingsListFile;
+std::string SettingsFilesFolder;
 
 namespace {
 
@@ -57,6 +59,8 @@ void LoadRecentFiles(CXMLNode* element)
 
 } // namespace
 
+std::string SettingsFilePath(const std::string& name) { return PathInFolder(SettingsFilesFolder, name); }
+
 bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const DesktopArea& desktop)
 {
     if (!element) return false;
@@ -71,7 +75,7 @@ bool ExchangeSettingsList(int mode, const std::string& fileName)
     CXMLNode root("OB_settings_list");
     const bool saving = mode == kSettingsSave;
     if (!saving) {
-        if (!root.LoadFromFile(fileName)) return false;
+        if (!root.LoadFromFile(SettingsFilePath(fileName))) return false;
         SettingsList.clear();
     }
     StartupFromList = root.ExchangeBool("Startup", StartupFromList);
@@ -81,7 +85,7 @@ bool ExchangeSettingsList(int mode, const std::string& fileName)
             file->SetAttributeEncoded("Title", entry.Title);
             file->SetAttributeEncoded("Name", entry.Name);
         }
-        return root.SaveToFile(fileName);
+        return root.SaveToFile(SettingsFilePath(fileName));
     }
     for (CXMLNode* file = root.FindChild("", 0); file; file = root.FindNext()) {
         SettingsList.push_back({file->GetAttributeDecoded("Title", ""), file->GetAttributeDecoded("Name", "")});
@@ -93,7 +97,8 @@ bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWin
 {
     CXMLNode root("OB_settings");
     const bool saving = mode == kSettingsSave;
-    if (!saving && !root.LoadFromFile(fileName)) return false;
+    const std::string path = SettingsFilePath(fileName);
+    if (!saving && !root.LoadFromFile(path)) return false;
 
     if (saving) {
         CXMLNode* version = root.AddChild("Version");
@@ -110,19 +115,26 @@ bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWin
         else LoadRecentFiles(recent);
     }
     ExchangeSettings(&root, Settings);
-    return saving ? root.SaveToFile(fileName) : true;
+    return saving ? root.SaveToFile(path) : true;
 }
 
 bool SetAsideUnreadableFile(const std::string& fileName)
 {
+    const std::string path = SettingsFilePath(fileName);
     std::error_code error;
-    if (!std::filesystem::exists(fileName, error)) return !error;
-    const std::string aside = fileName + ".bad";
-    if (std::rename(fileName.c_str(), aside.c_str()) == 0) {
-        ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + fileName + "\nIt is kept as:\n" + aside);
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (error) return false;
+    if (!std::filesystem::is_regular_file(status)) {
+        ShowWarning("Load Settings", "Can't read the file:\n" + path + "\nIt is left as it is and not overwritten.");
+        return false;
+    }
+    const std::string aside = path + ".bad";
+    if (std::rename(path.c_str(), aside.c_str()) == 0) {
+        ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + path + "\nIt is kept as:\n" + aside);
         return true;
     }
     ShowWarning("Load Settings",
-                "Can't read the file, or wrong file format:\n" + fileName + "\nIt is left as it is and not overwritten.");
+                "Can't read the file, or wrong file format:\n" + path + "\nIt is left as it is and not overwritten.");
     return false;
 }
