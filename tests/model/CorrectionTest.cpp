@@ -293,7 +293,6 @@ TEST_F(Correction, ARelativeNameOfEitherFileIsFoundInTheProgramFolder)
     EXPECT_TRUE(CurrentRunSettings.useShort);
     ASSERT_TRUE(ReferenceTraces);
     EXPECT_EQ(ReferenceTraces->Get(0)->Name, "beside the program");
-    EXPECT_EQ(ReferenceFilePath("reference.csv"), CorrectionFilePath("reference.csv"));
 
     Settings.ReferenceFileName = started.File("reference.csv");
     LoadReference(false);
