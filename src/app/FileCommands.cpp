@@ -20,11 +20,6 @@
 
 namespace {
 
-// Where Save As starts for a document without a file: the folder of the
-// program's settings files, which is the program's own folder unless the
-// program may not write there.
-std::string SettingsFilesFolder() { return (std::filesystem::path(DefaultSettingsFile).parent_path() / "").string(); }
-
 // A path as a menu caption: an "&" would make the next letter a shortcut.
 QString MenuCaption(const std::string& path) { return DisplayText(path).replace('&', "&&"); }
 
@@ -166,8 +161,10 @@ std::string FileCommands::AskSaveName(const TViewForm& view, const char* title, 
     request.title = std::string("Save ") + view.DocumentName + title;
     request.filter = filter;
     request.defaultSuffix = suffix;
-    // The document's file, in its folder.
-    request.start = view.FileName.empty() ? SettingsFilesFolder() : view.FileName;
+    // The document's file, in its folder; a new document starts beside the
+    // program's settings files, where correction and reference files are
+    // looked for.
+    request.start = view.FileName.empty() ? SettingsFilesFolder : view.FileName;
     return RunFileDialog(request);
 }
 

@@ -41,7 +41,7 @@ constexpr const char* kKeptFileReason = "It could not be read at start-up and is
 // they hear of it before the program ends.
 void ReportExitSave(const std::string& fileName, const WriteResult& saved)
 {
-    if (!saved) ShowSaveFailure("Save Settings", fileName, saved);
+    if (!saved) ShowSaveFailure("Save Settings", SettingsFilePath(fileName), saved);
 }
 
 } // namespace
@@ -51,6 +51,7 @@ TMainForm::TMainForm(const std::string& settingsFolder)
     setObjectName("MainForm");
     setWindowIcon(ProgramIcon());
     resize(1024, 700);
+    SettingsFilesFolder = settingsFolder;
     CurrentSettingsFile = settingsFolder + "ombrelix.omt";
     DefaultSettingsFile = settingsFolder + "ombrelix.omt";
     SettingsListFile = settingsFolder + "ombrelix.oml";
@@ -159,12 +160,14 @@ void TMainForm::FormShow()
 
 void TMainForm::LoadAtStartup(bool loaded, const std::string& fileName)
 {
-    if (!loaded && !SetAsideUnreadableFile(fileName)) keptFiles_.push_back(fileName);
+    if (!loaded && !SetAsideUnreadableFile(fileName)) keptFiles_.push_back(SettingsFilePath(fileName));
 }
 
+// Compared as files, so that a name as written and the same file chosen by
+// its full path are one.
 bool TMainForm::MayOverwrite(const std::string& fileName) const
 {
-    return std::find(keptFiles_.begin(), keptFiles_.end(), fileName) == keptFiles_.end();
+    return std::find(keptFiles_.begin(), keptFiles_.end(), SettingsFilePath(fileName)) == keptFiles_.end();
 }
 
 void TMainForm::RefreshToolsWindow()

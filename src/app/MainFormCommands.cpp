@@ -30,7 +30,7 @@ void TMainForm::SaveCurrentSettings()
 {
     if (!MayOverwrite(CurrentSettingsFile)) return;
     const WriteResult saved = SaveSettingsFile(CurrentSettingsFile);
-    if (!saved) ShowSaveFailure("Save", CurrentSettingsFile, saved);
+    if (!saved) ShowSaveFailure("Save", SettingsFilePath(CurrentSettingsFile), saved);
 }
 
 // There is no tools window yet: it is never shown.

@@ -1,5 +1,6 @@
 #include "app/SettingsFiles.h"
 
+#include "model/FilePath.h"
 #include "model/MessageBoxes.h"
 #include "model/RunSettings.h"
 #include "model/Settings.h"
@@ -14,6 +15,7 @@ std::vector<std::string> MRUList;
 std::string CurrentSettingsFile;
 std::string DefaultSettingsFile;
 std::string SettingsListFile;
+std::string SettingsFilesFolder;
 
 namespace {
 
@@ -56,6 +58,8 @@ void LoadRecentFiles(CXMLNode* element)
 }
 
 } // namespace
+
+std::string SettingsFilePath(const std::string& name) { return PathInFolder(SettingsFilesFolder, name); }
 
 bool ExchangeWindowPosition(CXMLNode* element, WindowPlacement& window, const DesktopArea& desktop)
 {
@@ -114,7 +118,7 @@ bool ExchangeSettingsList(int mode, const std::string& fileName)
 {
     if (mode == kSettingsSave) return static_cast<bool>(SaveSettingsList(fileName));
     CXMLNode root("OB_settings_list");
-    if (!root.LoadFromFile(fileName)) return false;
+    if (!root.LoadFromFile(SettingsFilePath(fileName))) return false;
     SettingsList.clear();
     ExchangeListTree(root);
     return true;
@@ -124,14 +128,14 @@ WriteResult SaveSettingsList(const std::string& fileName)
 {
     CXMLNode root("OB_settings_list");
     ExchangeListTree(root);
-    return root.SaveToFile(fileName);
+    return root.SaveToFile(SettingsFilePath(fileName));
 }
 
 bool ExchangeSettingsFile(int mode, const std::string& fileName, SettingsFileWindows& windows)
 {
     if (mode == kSettingsSave) return static_cast<bool>(SaveSettingsFile(fileName, windows));
     CXMLNode root("OB_settings");
-    if (!root.LoadFromFile(fileName)) return false;
+    if (!root.LoadFromFile(SettingsFilePath(fileName))) return false;
     ExchangeFileTree(root, windows);
     return true;
 }
@@ -140,19 +144,26 @@ WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& w
 {
     CXMLNode root("OB_settings");
     ExchangeFileTree(root, windows);
-    return root.SaveToFile(fileName);
+    return root.SaveToFile(SettingsFilePath(fileName));
 }
 
 bool SetAsideUnreadableFile(const std::string& fileName)
 {
+    const std::string path = SettingsFilePath(fileName);
     std::error_code error;
-    if (!std::filesystem::exists(fileName, error)) return !error;
-    const std::string aside = fileName + ".bad";
-    if (std::rename(fileName.c_str(), aside.c_str()) == 0) {
-        ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + fileName + "\nIt is kept as:\n" + aside);
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (error) return false;
+    if (!std::filesystem::is_regular_file(status)) {
+        ShowWarning("Load Settings", "Can't read the file:\n" + path + "\nIt is left as it is and not overwritten.");
+        return false;
+    }
+    const std::string aside = path + ".bad";
+    if (std::rename(path.c_str(), aside.c_str()) == 0) {
+        ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + path + "\nIt is kept as:\n" + aside);
         return true;
     }
     ShowWarning("Load Settings",
-                "Can't read the file, or wrong file format:\n" + fileName + "\nIt is left as it is and not overwritten.");
+                "Can't read the file, or wrong file format:\n" + path + "\nIt is left as it is and not overwritten.");
     return false;
 }

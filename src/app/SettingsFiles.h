@@ -23,9 +23,17 @@ extern std::vector<SettingsListEntry> SettingsList;
 extern bool StartupFromList;
 // Recent document paths, newest first, at most 10.
 extern std::vector<std::string> MRUList;
+// Settings file names are kept as written (the list's entries, and
+// CurrentSettingsFile once one of them is chosen); the routines below find
+// a relative name in SettingsFilesFolder, where "ombrelix.omt" lives.
 extern std::string CurrentSettingsFile;
 extern std::string DefaultSettingsFile;
 extern std::string SettingsListFile;
+extern std::string SettingsFilesFolder; // ends in a separator
+
+// The file a settings file name stands for (PathInFolder in
+// SettingsFilesFolder).
+std::string SettingsFilePath(const std::string& name);
 
 enum SettingsExchangeMode { kSettingsLoad = 0, kSettingsSave = 1 };
 
@@ -65,6 +73,8 @@ WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& w
 // After a load that failed: a file that is there but could not be read may be
 // the user's only copy of their settings, so it is renamed to its name +
 // ".bad" before the save at exit could overwrite it, and the user is told.
-// False when the file is still in place (it could not be renamed) and must
-// not be written; true when the name is free.
+// Something there that is not a regular file (a named pipe, a device, a
+// folder) is no one's settings: it is left where it is, and the user told.
+// False when the name is still taken and must not be written; true when the
+// name is free.
 bool SetAsideUnreadableFile(const std::string& fileName);

@@ -17,9 +17,12 @@ int main(int argc, char* argv[])
     // screen are always written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");
     InstallMessageSink(std::make_unique<QtMessageSink>());
-    ProgramFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+    // The settings files, the correction and reference files and a new
+    // document's first save share one folder: beside the executable, or the
+    // user's configuration folder when the program may not write there.
+    ProgramFolder = SettingsFolder(QCoreApplication::applicationDirPath().toStdString() + "/");
 
-    TMainForm mainForm(SettingsFolder(ProgramFolder));
+    TMainForm mainForm(ProgramFolder);
     mainForm.show();
     // The start-up may ask questions; it runs once the window is up.
     QTimer::singleShot(0, &mainForm, &TMainForm::FormShow);

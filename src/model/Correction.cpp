@@ -1,5 +1,6 @@
 #include "model/Correction.h"
 
+#include "model/FilePath.h"
 #include "model/MessageBoxes.h"
 #include "model/RunSettings.h"
 #include "model/Settings.h"
@@ -140,10 +141,9 @@ bool LoadStandardResistance(const std::string& name, double* resistance)
     return true;
 }
 
-std::string CorrectionFilePath(const std::string& name)
-{
-    return !name.empty() && name.front() == '/' ? name : ProgramFolder + name;
-}
+std::string CorrectionFilePath(const std::string& name) { return PathInFolder(ProgramFolder, name); }
+
+std::string ReferenceFilePath(const std::string& name) { return PathInFolder(ProgramFolder, name); }
 
 std::string CorrectionNameForFile(const std::string& path, const std::string& programFolder)
 {
@@ -185,7 +185,7 @@ void LoadReference(bool interactive)
     if (Settings.ReferenceFileName.empty()) return;
 
     CXMLNode root("Ombrelix");
-    if (!root.LoadFromFile(Settings.ReferenceFileName)) {
+    if (!root.LoadFromFile(ReferenceFilePath(Settings.ReferenceFileName))) {
         if (interactive || !Settings.ReferenceAlarmOff) ShowWarning("Open reference", "Cannot open reference file");
         return;
     }

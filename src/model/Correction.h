@@ -26,9 +26,11 @@ extern std::unique_ptr<CTraces> ReferenceTraces;
 // changes and a warning is shown when interactive or when the alarm is on.
 void LoadCorrection(bool interactive);
 
-// The correction file a name of the settings stands for: an absolute path
-// as it stands, any other name in the program's folder.
+// The correction and reference files a name of the settings stands for: an
+// absolute path as it stands, any other name in the program's folder, for
+// both alike (not the folder the program happened to be started from).
 std::string CorrectionFilePath(const std::string& name);
+std::string ReferenceFilePath(const std::string& name);
 // What the settings keep of a chosen correction file: its bare name when it
 // lies in the program's folder (as stored names have always been), else its
 // full path, so that a file chosen elsewhere is found again at the next start.
@@ -38,7 +40,8 @@ std::string CorrectionNameForFile(const std::string& path, const std::string& pr
 // run settings choose.
 void ApplyCorrection(double& correctedR, double& correctedX, double f, double R, double X);
 
-// Replaces the reference traces by those of the reference file.
+// Replaces the reference traces by those of the reference file (found as
+// ReferenceFilePath says).
 void LoadReference(bool interactive);
 
 // (x2 - x1)^2 + (y2 - y1)^2, or 0 when that is not a number.

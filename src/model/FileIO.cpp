@@ -2,39 +2,6 @@
 
 #include "model/FileReplacement.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-} // namespace
-
-bool ReadFileBytes(const std::string& fileName, std::string& contents)
-{
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file) return false;
-    std::string data;
-    struct stat info {};
-    if (::fstat(::fileno(file.get()), &info) == 0 && info.st_size > 0) data.reserve(static_cast<size_t>(info.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        data.append(buffer, n);
-        if (n < sizeof buffer) break;
-    }
-    if (std::ferror(file.get())) return false;
-    contents = std::move(data);
-    return true;
-}
 
 WriteResult WriteFileReplacing(const std::string& fileName, std::string_view contents, const std::string& backupName)
 {

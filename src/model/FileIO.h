@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-// Reads a whole file as bytes. False when it cannot be opened or read.
+// Reads a whole regular file as bytes. False when it cannot be opened or
+// read, and for anything that is not a regular file (a named pipe, a device,
+// a folder), which is refused before anything could wait on it.
 bool ReadFileBytes(const std::string& fileName, std::string& contents);
 
 // Replaces a file without ever leaving it half written: the new content goes

@@ -53,7 +53,7 @@ struct ProgramSettings {
     bool CorrectionAlarmOff = true;
 
     // "Reference"
-    std::string ReferenceFileName = "reference.csv"; // used as written
+    std::string ReferenceFileName = "reference.csv"; // relative to ProgramFolder
     int ReferenceTraceIndex = -1;
     bool ShowReference = true;
     bool ReferenceAlarmOff = true;

@@ -15,6 +15,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -144,6 +145,13 @@ TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFile
     dialogAnswers.push_back(Folder());
     files().FileOpen1Execute();
     EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + Folder());
+    // A named pipe would wait for a writer for ever, a device may never end.
+    ASSERT_EQ(::mkfifo(File("pipe.csv").c_str(), 0600), 0);
+    for (const std::string& name : {File("pipe.csv"), std::string("/dev/null")}) {
+        dialogAnswers.push_back(name);
+        files().FileOpen1Execute();
+        EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + name);
+    }
     EXPECT_EQ(MRUList.size(), 2u);
 
     std::ofstream(File("damaged.csv")) << "<?xml version=\"1.0\"?>\r\n<Ombrelix>\r\n<Traces>\r\n";

@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 #include "SimulatorProcess.h"
+#include "WorkingFolder.h"
 #include "app/preferences/EditSettingsForm.h"
 #include "app/preferences/PreferenceTabs.h"
 #include "app/preferences/PreferenceWidgets.h"
@@ -49,6 +50,13 @@ void WriteShortStandard(const std::string& file)
     ASSERT_TRUE(root.SaveToFile(file));
 }
 
+std::string SavedAttribute(const std::string& file, const char* element, const char* key)
+{
+    CXMLNode root("OB_settings");
+    if (!root.LoadFromFile(file) || !root.Child(element)) return "(none)";
+    return root.Child(element)->GetAttributeDecoded(key, "(none)");
+}
+
 // The main window after its start-up, with the preferences shown and
 // every file dialog answered with `chosen`.
 class PreferencesFormTest : public MainFormFixture {
@@ -64,13 +72,6 @@ protected:
     }
 
     TPreferencesForm& form() const { return main->PreferencesForm(); }
-
-    std::string SavedAttribute(const std::string& file, const char* element, const char* key) const
-    {
-        CXMLNode root("OB_settings");
-        if (!root.LoadFromFile(file) || !root.Child(element)) return "(none)";
-        return root.Child(element)->GetAttributeDecoded(key, "(none)");
-    }
 
     std::string chosen;
     std::vector<FileDialogRequest> requests;
@@ -305,6 +306,62 @@ TEST_F(SettingsDialogsAtStartup, TheDefaultRowOrAnEmptyListKeepsTheDefaultFile)
     });
     main->FormShow();
     EXPECT_EQ(CurrentSettingsFile, File("ombrelix.omt"));
+}
+
+// Starts the program from a folder of its own with the list's one entry
+// "aaa" / "bbb" chosen at start-up.
+class RelativeSettingsName : public MainFormFixture {
+protected:
+    void StartWithEntryBbb()
+    {
+        WriteSettingsList(File("ombrelix.oml"), {{"aaa", "bbb"}});
+        WhenShown<TSelectSettingsForm>([](TSelectSettingsForm& selection) {
+            selection.SelectStringGrid->selectRow(1);
+            selection.OpenBtn->click();
+        });
+        main->FormShow();
+    }
+    bool NothingWhereItWasStarted() const { return std::filesystem::is_empty(started.path()); }
+
+    TempDir started;
+    WorkingFolder from{started.path()};
+};
+
+// The name stays as written; start-up, Apply, the scheme command and the
+// exit all read and write the one file beside "ombrelix.omt".
+TEST_F(RelativeSettingsName, IsReadAndWrittenBesideTheProgramsSettings)
+{
+    CXMLNode bbb("OB_settings");
+    bbb.AddChild("Graph")->SetAttributeInt("VertSize", 300);
+    ASSERT_TRUE(bbb.SaveToFile(File("bbb")));
+    StartWithEntryBbb();
+    EXPECT_EQ(CurrentSettingsFile, "bbb");
+    EXPECT_EQ(Settings.VertSize, 300);
+
+    main->PreferencesForm().FormShow();
+    main->PreferencesForm().ApplyBtnClick();
+    EXPECT_EQ(SavedAttribute(File("bbb"), "Version", "Ver"), "1");
+    Settings.VertSize = 310;
+    main->SaveCurrentSettings();
+    EXPECT_EQ(SavedAttribute(File("bbb"), "Graph", "VertSize"), "310");
+    Settings.VertSize = 320;
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(SavedAttribute(File("bbb"), "Graph", "VertSize"), "320");
+    EXPECT_NE(Read(File("ombrelix.oml")).find("Name=\"bbb\""), std::string::npos);
+    EXPECT_TRUE(NothingWhereItWasStarted());
+    EXPECT_TRUE(messages.boxes().empty());
+}
+
+TEST_F(RelativeSettingsName, IsSetAsideBesideTheProgramsSettingsWhenUnreadable)
+{
+    ASSERT_TRUE(WriteFileReplacing(File("bbb"), "garbage"));
+    StartWithEntryBbb();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Load Settings|Can't read the file, or wrong file format:\n" + File("bbb") +
+                                                "\nIt is kept as:\n" + File("bbb.bad")});
+    EXPECT_EQ(Read(File("bbb.bad")), "garbage");
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(std::filesystem::exists(File("bbb")));
+    EXPECT_TRUE(NothingWhereItWasStarted());
 }
 
 TEST_F(PreferencesFormTest, ReloadsOpenSettingsAndTheConnectionCheckWaitForTheRunToEnd)

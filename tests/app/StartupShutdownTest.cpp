@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,6 +133,28 @@ TEST_F(StartupShutdown, SettingsThatCannotBeWrittenAtExitAreReportedAndTheProgra
                        }));
     EXPECT_FALSE(Exists(File("ombrelix.oml")));
     EXPECT_FALSE(Exists(File("ombrelix.omt")));
+}
+
+bool IsPipe(const std::string& file)
+{
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+// Named pipes in place of both files would keep the start-up waiting for a
+// writer: they are not read, not moved aside and not replaced at exit.
+TEST_F(StartupShutdown, SettingsFilesThatAreNotFilesAreLeftAlone)
+{
+    for (const char* name : {"ombrelix.oml", "ombrelix.omt"}) ASSERT_EQ(::mkfifo(File(name).c_str(), 0600), 0);
+    main->FormShow();
+    const std::string kept = "\nIt is left as it is and not overwritten.";
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Load Settings|Can't read the file:\n" + File("ombrelix.oml") + kept,
+                                                 "Load Settings|Can't read the file:\n" + File("ombrelix.omt") + kept}));
+    EXPECT_EQ(SettingsList.size(), 2u);
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(IsPipe(File("ombrelix.oml")));
+    EXPECT_TRUE(IsPipe(File("ombrelix.omt")));
+    EXPECT_FALSE(Exists(File("ombrelix.omt.bad")));
 }
 
 TEST_F(StartupShutdown, ABusyWindowStopsTheShutDownAndNothingIsWritten)

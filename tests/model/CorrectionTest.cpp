@@ -1,6 +1,7 @@
 #include "RecordingMessageSink.h"
 #include "SettingsSnapshot.h"
 #include "TempDir.h"
+#include "WorkingFolder.h"
 #include "model/Correction.h"
 #include "model/RunSettings.h"
 #include "model/Trace.h"
@@ -293,6 +294,42 @@ TEST_F(Correction, LoadsTheReferenceTraces)
     ASSERT_EQ(recorder.boxes().size(), 1u);
     EXPECT_EQ(recorder.boxes()[0].caption, "Open reference");
     EXPECT_EQ(recorder.boxes()[0].text, "Cannot open reference file");
+}
+
+void WriteReferenceFile(const std::string& file, const char* traceName)
+{
+    CXMLNode document("Ombrelix");
+    CTrace trace;
+    trace.Name = traceName;
+    trace.Data.Append(1, 2, 3);
+    trace.Exchange(document.AddChild("Traces")->AddChild("Trace"));
+    ASSERT_TRUE(document.SaveToFile(file));
+}
+
+// Both files are named alike in the settings, so both are found alike: a
+// bare name in the program folder, never in the folder the program was
+// started from; a full path where it points.
+TEST_F(Correction, ARelativeNameOfEitherFileIsFoundInTheProgramFolder)
+{
+    TempDir program, started;
+    ProgramFolder = program.path().string() + "/";
+    WriteCorrectionFile(program, {{"short", 0.1}});
+    WriteReferenceFile(program.File("reference.csv"), "beside the program");
+    WriteReferenceFile(started.File("reference.csv"), "where it was started");
+    const WorkingFolder from(started.path());
+    Settings.CorrectionFileName = "correction.csv";
+    Settings.ReferenceFileName = "reference.csv";
+
+    LoadCorrection(false);
+    LoadReference(false);
+    EXPECT_TRUE(CurrentRunSettings.useShort);
+    ASSERT_TRUE(ReferenceTraces);
+    EXPECT_EQ(ReferenceTraces->Get(0)->Name, "beside the program");
+
+    Settings.ReferenceFileName = started.File("reference.csv");
+    LoadReference(false);
+    ASSERT_TRUE(ReferenceTraces);
+    EXPECT_EQ(ReferenceTraces->Get(0)->Name, "where it was started");
 }
 
 TEST(RainbowColor, RunsFromBlueToMagenta)

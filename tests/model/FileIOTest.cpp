@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <fstream>
+#include <future>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,6 +158,32 @@ TEST(FileIO, ReadingAMissingFileFails)
     std::string text = "unchanged";
     EXPECT_FALSE(ReadFileBytes(dir.File("missing"), text));
     EXPECT_EQ(text, "unchanged");
+}
+
+// A named pipe would wait for a writer and a device never ends (/dev/zero
+// would fill memory): only regular files are read, and nothing waits. Were
+// a read ever to wait on the pipe, a writer that opens and closes it ends
+// the wait, so the test fails instead of hanging.
+TEST(FileIO, OnlyRegularFilesAreReadAndNothingWaits)
+{
+    TempDir dir;
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink(pipe, dir.File("pipe-link"));
+    ASSERT_TRUE(WriteFileReplacing(dir.File("plain"), "text"));
+    std::filesystem::create_symlink(dir.File("plain"), dir.File("plain-link"));
+
+    for (const std::string& name : {pipe, dir.File("pipe-link"), std::string("/dev/null"), dir.path().string()}) {
+        std::string text = "unchanged";
+        auto read = std::async(std::launch::async, [&name, &text] { return ReadFileBytes(name, text); });
+        if (read.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            ADD_FAILURE() << name << " kept the read waiting";
+            ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        EXPECT_FALSE(read.get()) << name;
+        EXPECT_EQ(text, "unchanged") << name;
+    }
+    EXPECT_EQ(ReadAll(dir.File("plain-link")), "text");
 }
 
 TEST(FileIO, NormalizesLineBreaksToCrLf)

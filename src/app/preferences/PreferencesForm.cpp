@@ -171,7 +171,7 @@ void TPreferencesForm::StoreControls()
 bool TPreferencesForm::SaveSettingsFile(const std::string& fileName)
 {
     const WriteResult saved = host_.SaveSettingsFile(fileName);
-    if (!saved) ShowSaveFailure("Save Settings", fileName, saved);
+    if (!saved) ShowSaveFailure("Save Settings", SettingsFilePath(fileName), saved);
     return static_cast<bool>(saved);
 }
 
@@ -203,14 +203,15 @@ void TPreferencesForm::ResetLabelClick()
 
 void TPreferencesForm::SaveLabelClick()
 {
-    const std::string name = RunFileDialog({true, "Save Settings", kSettingsFileFilter, "omt", CurrentSettingsFile});
+    const std::string name = RunFileDialog({true, "Save Settings", kSettingsFileFilter, "omt", SettingsFilePath(CurrentSettingsFile)});
     if (!name.empty()) SaveSettingsFile(name);
 }
 
 void TPreferencesForm::LoadLabelClick()
 {
     if (RunInProgress()) return;
-    const std::string name = RunFileDialog({false, "Open SettingsPreferences", kSettingsFileFilter, "omt", CurrentSettingsFile});
+    const std::string name =
+        RunFileDialog({false, "Open SettingsPreferences", kSettingsFileFilter, "omt", SettingsFilePath(CurrentSettingsFile)});
     if (name.empty()) return;
     if (!host_.ExchangeSettingsFile(kSettingsLoad, name)) {
         ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + name);
@@ -261,7 +262,7 @@ void TPreferencesForm::CorrectionReloadBtnClick()
 
 void TPreferencesForm::ReferenceBrowsBtnClick()
 {
-    const std::string start = Settings.ReferenceFileName.empty() ? ProgramFolder : Settings.ReferenceFileName;
+    const std::string start = Settings.ReferenceFileName.empty() ? ProgramFolder : ReferenceFilePath(Settings.ReferenceFileName);
     const std::string name = RunFileDialog(
         {false, "Open reference", "CSV files (*.csv);;Varnet files (*.vmd);;All files (*)", "csv", start});
     if (name.empty()) return;
