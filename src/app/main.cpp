@@ -2,6 +2,7 @@
 #include "app/QtMessageSink.h"
 #include "app/SettingsFolder.h"
 #include "model/Settings.h"
+#include "view/DialogFrame.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     // screen are always written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");
     InstallMessageSink(std::make_unique<QtMessageSink>());
+    LetToolWindowsStepBackForModalWindows();
     ProgramFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
 
     TMainForm mainForm(SettingsFolder(ProgramFolder));

@@ -8,6 +8,7 @@
 #include "model/Correction.h"
 #include "model/MessageBoxes.h"
 #include "model/Settings.h"
+#include "view/DialogFrame.h"
 #include "view/document/RunInProgress.h"
 
 #include <QAbstractEventDispatcher>
@@ -57,6 +58,7 @@ TPreferencesForm::TPreferencesForm(CPreferencesHost& host, QWidget* parent)
     layout->addWidget(PageControl);
     layout->addLayout(BuildButtons());
     ConnectTabs();
+    SetDialogFrame(*this);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TPreferencesForm::UpdateRunCommands);
 }
