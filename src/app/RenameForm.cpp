@@ -18,9 +18,10 @@ namespace {
 constexpr int kClientWidth = 238;
 constexpr int kClientHeight = 90;
 constexpr int kLongestNameShown = 40;
-// Beside its caption a title bar holds the window icon, the close box and
-// their margins: about four lines of its text high.
-constexpr int kTitleBarLinesBesideCaption = 4;
+// Beside its caption a title bar holds the window icon, the close box (and
+// on some desktops a minimise and a maximise box whatever the dialog asks
+// for) and their margins: about seven lines of its text high.
+constexpr int kTitleBarLinesBesideCaption = 7;
 
 // The caption as wide as it is in the title bar's bold type.
 int CaptionWidth(const QDialog& dialog, const QString& caption)
