@@ -35,6 +35,7 @@ struct SeenDialog {
     Qt::WindowFlags flags;
     bool fixedSize = false;
     bool toolWindowsOnTop = true;
+    bool parented = false;
 };
 
 class DialogFrames : public MainFormFixture {
@@ -50,12 +51,16 @@ protected:
     // Opens a dialog by `open` and closes it as soon as it is up.
     SeenDialog Look(const std::function<void()>& open)
     {
+        // Message boxes and the file and colour dialogs belong to the active
+        // window; offscreen no window becomes active again by itself.
+        main->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
         SeenDialog seen;
         QTimer::singleShot(0, main.get(), [this, &seen] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             seen = {dialog->windowFlags(), dialog->minimumSize() == dialog->maximumSize(),
-                    OnTop(control()) || OnTop(main->ToolsForm())};
+                    OnTop(control()) || OnTop(main->ToolsForm()), dialog->parentWidget() != nullptr};
             dialog->done(QDialog::Rejected);
         });
         open();
@@ -114,6 +119,7 @@ TEST_F(DialogFrames, EveryDialogIsFramedAboveTheToolWindowsWhichStepBackMeanwhil
         EXPECT_EQ(bool(seen.flags & Qt::WindowCloseButtonHint), dialog.closeBox) << dialog.name;
         EXPECT_EQ(seen.fixedSize, dialog.fixed) << dialog.name;
         EXPECT_FALSE(seen.toolWindowsOnTop) << dialog.name;
+        EXPECT_TRUE(seen.parented) << dialog.name;
         EXPECT_TRUE(OnTop(control()) && OnTop(main->ToolsForm())) << dialog.name;
     }
     // The tool windows keep their own flags throughout.
