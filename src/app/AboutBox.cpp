@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "view/ProgramIcons.h"
+#include "view/DialogFrame.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -30,7 +31,6 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName("AboutBox");
     setWindowTitle("About");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -53,6 +53,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     OKButton->setDefault(true);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    SetDialogFrame(*this, DialogBorder::Fixed);
 }
 
 void TAboutBox::FormShow()

@@ -1,5 +1,7 @@
 #include "app/OpenVmdForm.h"
 
+#include "view/DialogFrame.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -50,6 +52,7 @@ TOpenVmdForm::TOpenVmdForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(FreqListView, 1);
     layout->addLayout(side);
+    SetDialogFrame(*this, DialogBorder::Fixed);
 }
 
 FrequencyAnswer TOpenVmdForm::Ask(const FrequencyQuestion& question)
@@ -72,6 +75,9 @@ void TOpenVmdForm::Fill(const FrequencyQuestion& question)
             {QString::number(row + 1), QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
              QString::fromStdString(texts[2])}));
     }
+    // The list would make its first row current when it takes the focus,
+    // and a current row looks chosen; no row is until the user picks one.
+    FreqListView->setCurrentIndex(QModelIndex());
 }
 
 FrequencyAnswer TOpenVmdForm::Answer(bool ok) const

@@ -2,6 +2,7 @@
 
 #include "model/Settings.h"
 #include "view/document/BurstSplit.h"
+#include "view/DialogFrame.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -13,8 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TParseTraceForm::TParseTraceForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TParseTraceForm::TParseTraceForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ParseTraceForm");
     setWindowTitle("Parse traces");
@@ -50,6 +50,7 @@ TParseTraceForm::TParseTraceForm(QWidget* parent)
     layout->addWidget(ThrKeepCheckBox);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    SetDialogFrame(*this, DialogBorder::FixedWithoutCloseBox);
 
     connect(ThrPowerRadioButton, &QRadioButton::clicked, this, &TParseTraceForm::ThrRadioGroupClick);
     connect(ThrVoltageRadioButton, &QRadioButton::clicked, this, &TParseTraceForm::ThrRadioGroupClick);

@@ -1,5 +1,7 @@
 #include "app/QtMessageSink.h"
 
+#include "view/DialogFrame.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -78,5 +80,6 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const std::string
         break;
     }
     KeepMinimumWidth(*box);
+    SetDialogFrame(*box);
     return box;
 }

@@ -1,20 +1,58 @@
 #include "app/RenameForm.h"
 
 #include "model/Trace.h"
+#include "view/DialogFrame.h"
 #include "view/document/TraceCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
-TRenameForm::TRenameForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+#include <algorithm>
+
+namespace {
+
+constexpr int kClientWidth = 238;
+constexpr int kClientHeight = 90;
+constexpr int kLongestNameShown = 40;
+// Beside its caption a title bar holds the window icon, the close box (and
+// on some desktops a minimise and a maximise box whatever the dialog asks
+// for) and their margins: about seven lines of its text high.
+constexpr int kTitleBarLinesBesideCaption = 7;
+
+// The caption as wide as it is in the title bar's bold type.
+int CaptionWidth(const QDialog& dialog, const QString& caption)
+{
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(caption) + kTitleBarLinesBesideCaption * metrics.height();
+}
+
+// Wide enough for the caption and centred on the screen.
+void FitToCaption(QDialog& dialog, const QString& caption)
+{
+    const QRect screen = dialog.screen()->availableGeometry();
+    const QSize size(RenameFormWidth(CaptionWidth(dialog, caption), screen.width()), dialog.height());
+    dialog.resize(size);
+    dialog.move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+} // namespace
+
+int RenameFormWidth(int captionWidth, int screenWidth)
+{
+    return std::min(std::max(kClientWidth, captionWidth), screenWidth / 2);
+}
+
+TRenameForm::TRenameForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName("RenameForm");
     setWindowTitle("Rename");
-    setMinimumSize(238, 90);
+    resize(kClientWidth, kClientHeight);
     Label = new QLabel("Enter new name:", this);
     Label->setObjectName("Label");
     Edit = new QLineEdit(this);
@@ -34,6 +72,7 @@ TRenameForm::TRenameForm(QWidget* parent)
     layout->addLayout(buttons);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    SetDialogFrame(*this, DialogBorder::Fixed);
 }
 
 void TRenameForm::showEvent(QShowEvent* event)
@@ -54,6 +93,7 @@ void SetupRenameDialog(TRenameForm& dialog, const std::string& caption, const st
 bool RenameDialog(TRenameForm& dialog, CTrace& trace)
 {
     SetupRenameDialog(dialog, "Rename " + trace.Name, "Enter new name:", trace.Name);
+    FitToCaption(dialog, "Rename " + QString::fromStdString(trace.Name).left(kLongestNameShown));
     if (dialog.exec() != QDialog::Accepted) return false;
     return RenameTrace(trace, dialog.Edit->text().toStdString());
 }

@@ -33,6 +33,11 @@ protected:
 void SetupRenameDialog(TRenameForm& dialog, const std::string& caption, const std::string& label,
                        const std::string& text);
 
+// The dialog's width for a caption of the given width in pixels: the
+// dialog's own width at least, half the screen at most.
+int RenameFormWidth(int captionWidth, int screenWidth);
+
 // Asks for the trace's new name ("Rename " + its name); true when the trace
-// got one. Cancelling, or a name of nothing but blanks, keeps the old name.
+// got one. The dialog is wide enough for its caption with the first 40
+// characters of the name. Cancelling, or a name of nothing but blanks, keeps the old name.
 bool RenameDialog(TRenameForm& dialog, CTrace& trace);

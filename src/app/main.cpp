@@ -3,6 +3,7 @@
 #include "app/SettingsFolder.h"
 #include "model/ProcessStart.h"
 #include "model/Settings.h"
+#include "view/DialogFrame.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     // screen are always written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");
     InstallMessageSink(std::make_unique<QtMessageSink>());
+    LetToolWindowsStepBackForModalWindows();
     // The settings files, the correction and reference files and a new
     // document's first save share one folder: beside the executable, or the
     // user's configuration folder when the program may not write there.

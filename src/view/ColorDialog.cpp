@@ -1,6 +1,7 @@
 #include "view/ColorDialog.h"
 
 #include "view/canvas/ColorConversion.h"
+#include "view/DialogFrame.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -83,6 +84,9 @@ std::unique_ptr<QColorDialog> BuildColorDialog(TColor initial, const std::string
         QColorDialog::setCustomColor(i, colors[i] ? ToQColor(*colors[i]) : QColor(Qt::white));
     }
     auto dialog = std::make_unique<QColorDialog>(ToQColor(initial), QApplication::activeWindow());
+    // A desktop's own colour dialog would not take the program's frame.
+    dialog->setOption(QColorDialog::DontUseNativeDialog);
+    SetDialogFrame(*dialog, DialogBorder::Fixed);
     return dialog;
 }
 

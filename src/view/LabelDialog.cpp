@@ -1,6 +1,7 @@
 #include "view/LabelDialog.h"
 
 #include "view/LabelCommands.h"
+#include "view/DialogFrame.h"
 #include "view/document/Label.h"
 
 #include <QCheckBox>
@@ -54,8 +55,7 @@ public:
     TEditLabelForm(QWidget* parent, const LabelEdit& edit) : QDialog(parent)
     {
         setWindowTitle("Edit label");
-        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        setFixedSize(302, 269);
+        resize(302, 269);
         auto* layout = new QVBoxLayout(this);
         auto* boxes = new QGridLayout;
         for (std::size_t i = 0; i < kFormatBoxes.size(); ++i) {
@@ -74,6 +74,7 @@ public:
         applyToAll_->setObjectName("ApplyToAllCheckBox");
         layout->addWidget(applyToAll_);
         layout->addLayout(Buttons());
+        SetDialogFrame(*this, DialogBorder::FixedWithoutCloseBox);
     }
 
     void Read(LabelEdit& edit) const

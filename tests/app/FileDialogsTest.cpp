@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -30,6 +31,13 @@ TEST(FrequencyDialog, AsksAgainWithoutARowAndKeepsTheTypedTimes)
     std::vector<std::string> shownTitles;
     WhenShown(dialog, [&] {
         shownTitles.push_back(dialog.windowTitle().toStdString());
+        // No row looks chosen, also once the list has the keys.
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.FreqListView->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(dialog.FreqListView->hasFocus());
+        EXPECT_EQ(dialog.FreqListView->currentItem(), nullptr);
+        EXPECT_TRUE(dialog.FreqListView->selectedItems().isEmpty());
         dialog.StartEdit->setText("0.5");
         dialog.OkBtn->click();
         WhenShown(dialog, [&] {

@@ -2,6 +2,7 @@
 
 #include "app/preferences/SelectSettingsForm.h"
 #include "model/MessageBoxes.h"
+#include "view/DialogFrame.h"
 
 #include <QAction>
 #include <algorithm>
@@ -43,6 +44,7 @@ TEditSettingsForm::TEditSettingsForm(QWidget* parent)
     layout->addWidget(SelectStringGrid);
     layout->addLayout(edits);
     layout->addLayout(buttons);
+    SetDialogFrame(*this, DialogBorder::Fixed);
     connect(SelectStringGrid, &QTableWidget::itemSelectionChanged, this, &TEditSettingsForm::SelectStringGridClick);
     // A click on the row already chosen brings back its cells over what was
     // typed into the edits, though the selection does not change.

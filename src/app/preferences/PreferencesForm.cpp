@@ -9,6 +9,7 @@
 #include "model/MessageBoxes.h"
 #include "model/SaveFailure.h"
 #include "model/Settings.h"
+#include "view/DialogFrame.h"
 #include "view/document/RunInProgress.h"
 
 #include <QAbstractEventDispatcher>
@@ -58,6 +59,7 @@ TPreferencesForm::TPreferencesForm(CPreferencesHost& host, QWidget* parent)
     layout->addWidget(PageControl);
     layout->addLayout(BuildButtons());
     ConnectTabs();
+    SetDialogFrame(*this);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TPreferencesForm::UpdateRunCommands);
 }

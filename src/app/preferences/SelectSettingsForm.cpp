@@ -1,12 +1,15 @@
 #include "app/preferences/SelectSettingsForm.h"
 
 #include "app/SettingsFiles.h"
+#include "view/DialogFrame.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 QTableWidget* SettingsGrid(QWidget* parent)
 {
@@ -45,6 +48,7 @@ TSelectSettingsForm::TSelectSettingsForm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SelectStringGrid);
     layout->addLayout(buttons);
+    SetDialogFrame(*this, DialogBorder::Fixed);
     connect(OpenBtn, &QPushButton::clicked, this, &TSelectSettingsForm::OpenBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(SelectStringGrid, &QTableWidget::cellDoubleClicked, this, &TSelectSettingsForm::OpenBtnClick);
@@ -54,6 +58,15 @@ void TSelectSettingsForm::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
+    CentreOnMainWindow();
+}
+
+void TSelectSettingsForm::CentreOnMainWindow()
+{
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    const bool placed = main && main->windowHandle() && main->windowHandle()->isExposed();
+    const QRect area = placed ? main->frameGeometry() : screen()->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TSelectSettingsForm::FormShow()

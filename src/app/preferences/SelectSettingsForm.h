@@ -24,6 +24,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // On the main window once the window system has placed it; before that
+    // its position is not yet known, and the dialog goes to the screen's
+    // centre.
+    void CentreOnMainWindow();
 };
 
 // Builds a grid with the header "Title", "File name", whole rows selected.
