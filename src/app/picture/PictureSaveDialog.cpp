@@ -8,6 +8,13 @@
 #include <QSplitter>
 #include <QStandardPaths>
 
+namespace {
+
+// Room for the file list and a preview that shows something.
+constexpr QSize kOpeningSize(900, 560);
+
+} // namespace
+
 PictureSaveDialog::PictureSaveDialog(QWidget* parent, const QString& filter, const QString& suffix, const QString& folder)
     : QFileDialog(parent, QString(), folder, filter), Preview(new PicturePane(this))
 {
@@ -26,6 +33,8 @@ PictureSaveDialog::PictureSaveDialog(QWidget* parent, const QString& filter, con
     split->setStretchFactor(pane - 1, 2);
     split->setStretchFactor(pane, 1);
     connect(this, &QFileDialog::currentChanged, Preview, &PicturePane::ShowFile);
+    connect(this, &QFileDialog::directoryEntered, Preview, [this] { Preview->ShowFile({}); });
+    resize(sizeHint().expandedTo(kOpeningSize));
     SetDialogFrame(*this);
 }
 
