@@ -73,7 +73,9 @@ void RadioGroup::SetItemIndex(int index)
 
 FontChoice::FontChoice(QFormLayout& layout, QWidget* page)
     : QObject(page), FontBtn(new QPushButton("  Font  ", page)), SizeComboBox(NumberComboBox(8, 9, 2, true, page)),
-      RunFontDialog([page](const FontRecord& font, const FontApply& apply) { return ExecFontDialog(font, apply, page->window()); })
+      RunFontDialog([page](const FontRecord& font, const FontApply& apply) {
+          return ExecFontDialog(font, apply, page->window());
+      })
 {
     layout.addRow(FontBtn);
     layout.setAlignment(FontBtn, Qt::AlignLeft);
