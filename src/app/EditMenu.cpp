@@ -12,6 +12,9 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include <memory>
+#include <string>
+
 namespace {
 
 constexpr Command kImageCommands[] = {Command::ImageCopy, Command::SaveAsBmp, Command::SaveAsJpg, Command::SaveAsPng};
@@ -41,11 +44,13 @@ QMenu* BuildEditMenu(QMenuBar& bar, const CommandActions& actions, CCommandHost&
     menu->setObjectName("EditMenu");
     QMenu* image = menu->addMenu("Image");
     image->setObjectName("ImageMenu");
+    // The folder of the last image export, while the program runs.
+    const auto lastFolder = std::make_shared<std::string>();
     for (const Command command : kImageCommands) {
         image->addAction(actions[command]);
         const int mode = CommandTag(command);
-        QObject::connect(actions[command], &QAction::triggered, menu, [&host, mode, dialogParent] {
-            ImageSaveDialogs dialogs(dialogParent);
+        QObject::connect(actions[command], &QAction::triggered, menu, [&host, mode, dialogParent, lastFolder] {
+            ImageSaveDialogs dialogs(dialogParent, *lastFolder);
             ExportActiveChart(host, mode, dialogs);
         });
     }

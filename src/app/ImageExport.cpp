@@ -1,12 +1,13 @@
 #include "app/ImageExport.h"
 
+#include "app/picture/PictureSaveDialog.h"
 #include "model/FileIO.h"
 #include "model/ImageEncoding.h"
 #include "model/MessageBoxes.h"
 #include "model/SaveFailure.h"
 
 #include <QClipboard>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -52,16 +53,13 @@ void CopyToClipboard(const QImage& bitmap)
 std::string ImageSaveDialogs::ChooseImageFile(int mode)
 {
     if (!ValidMode(mode) || mode == kImageClipboard) return {};
-    QFileDialog dialog(parent_);
     // Qt's own dialog asks about overwriting after the default suffix is
     // added, so the question is about the file that will be written.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(kFormats[mode].filter);
-    dialog.setDefaultSuffix(kFormats[mode].suffix);
+    PictureSaveDialog dialog(parent_, kFormats[mode].filter, kFormats[mode].suffix, PictureStartFolder(lastFolder_));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath().toStdString();
+    return chosen.toStdString();
 }
 
 WriteResult WriteImageFile(int mode, const QImage& bitmap, const std::string& fileName)

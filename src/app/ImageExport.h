@@ -21,16 +21,19 @@ protected:
     ~CImageFileChooser() = default;
 };
 
-// The program's save dialogs, one per format, each opened with an empty file
-// name. A name typed without an extension gets the format's one, and the
-// question about overwriting is asked for the name that will be written.
+// The program's picture save dialogs, one per format, each opened with an
+// empty file name in the folder of the last export (lastFolder, which the
+// three share and which a choice updates). A name typed without an
+// extension gets the format's one, and the question about overwriting is
+// asked for the name that will be written.
 class ImageSaveDialogs final : public CImageFileChooser {
 public:
-    explicit ImageSaveDialogs(QWidget* parent) : parent_(parent) {}
+    ImageSaveDialogs(QWidget* parent, std::string& lastFolder) : parent_(parent), lastFolder_(lastFolder) {}
     std::string ChooseImageFile(int mode) override;
 
 private:
     QWidget* parent_;
+    std::string& lastFolder_;
 };
 
 // Sends a rendered chart to the clipboard (mode 0, followed by a note that it

@@ -2,6 +2,7 @@
 #include "SimulatorProcess.h"
 #include "WorkingFolder.h"
 #include "app/preferences/EditSettingsForm.h"
+#include "app/preferences/FontDialog.h"
 #include "app/preferences/PreferenceTabs.h"
 #include "app/preferences/PreferenceWidgets.h"
 #include "app/preferences/PreferencesForm.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -129,7 +131,7 @@ TEST_F(PreferencesFormTest, CancelDropsPendingValuesAndResetKeepsTheFilesAsTheyA
 TEST_F(PreferencesFormTest, AChosenFontAppliesWithItsSizeBox)
 {
     FontChoice& font = *form().Graphs->TranFont;
-    font.RunFontDialog = [](const FontRecord& working) {
+    font.RunFontDialog = [](const FontRecord& working, const FontApply&) {
         EXPECT_EQ(working.Name, "Tahoma");
         return std::optional<FontRecord>(FontRecord{"DejaVu Sans", 14, true, false, 0});
     };
@@ -146,6 +148,67 @@ TEST_F(PreferencesFormTest, AChosenFontAppliesWithItsSizeBox)
     form().ApplyBtnClick();
     EXPECT_EQ(Settings.GraphFont.Size, 10); // no number: 0, repaired
     EXPECT_EQ(Settings.GraphFont.Name, "DejaVu Sans");
+}
+
+// The font dialog's Apply stores and saves everything pending while the
+// dialog stays up; a Cancel afterwards takes nothing back, and the size box
+// still wins when it is changed later.
+TEST_F(PreferencesFormTest, TheFontDialogsApplyStoresEverythingPendingAndStaysOpen)
+{
+    const auto savedFont = [this](const char* key) {
+        CXMLNode root("OB_settings");
+        if (!root.LoadFromFile(File("ombrelix.omt"))) return std::string("(none)");
+        CXMLNode* font = root.Child("Graph") ? root.Child("Graph")->Child("Font") : nullptr;
+        return font ? font->GetAttributeDecoded(key, "(none)") : std::string("(none)");
+    };
+    form().Connection->TimeOutEdit->setText("1234");
+    form().Changed();
+    FontChoice& font = *form().Graphs->TranFont;
+    bool stayedOpen = false;
+    WhenShown<FontDialog>([&](FontDialog& dialog) {
+        EXPECT_EQ(dialog.Font().Size, 10);
+        dialog.Chooser->setCurrentFont(QFont("DejaVu Sans", 16));
+        dialog.ApplyBtn->click();
+        stayedOpen = dialog.isVisible();
+        EXPECT_FALSE(form().ApplyBtn->isEnabled());
+        EXPECT_EQ(ComboText(*font.SizeComboBox), "16");
+        EXPECT_EQ(savedFont("Name"), "DejaVu Sans");
+        EXPECT_EQ(savedFont("Size"), "16");
+        EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Comunication", "TimeOut"), "1234");
+        dialog.Chooser->setCurrentFont(QFont("DejaVu Serif", 20));
+        dialog.CancelBtn->click();
+    });
+    font.FontBtn->click();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Settings.GraphFont.Name, "DejaVu Sans");
+    EXPECT_EQ(Settings.GraphFont.Size, 16);
+    EXPECT_EQ(font.Read().font.Name, "DejaVu Sans");
+    EXPECT_EQ(ComboText(*font.SizeComboBox), "16");
+    EXPECT_FALSE(form().ApplyBtn->isEnabled());
+    EXPECT_TRUE(messages.boxes().empty());
+
+    font.SizeComboBox->setEditText("22");
+    form().ApplyBtnClick();
+    EXPECT_EQ(Settings.GraphFont.Size, 22);
+    EXPECT_EQ(savedFont("Size"), "22");
+}
+
+// Escape in the chooser's lists closes the whole dialog as Cancel, and the
+// next showing has its chooser again.
+TEST(FontDialogWindow, EscapeInTheChooserCancelsTheDialog)
+{
+    FontDialog dialog(FontRecord{"DejaVu Sans", 12, false, false, 0}, nullptr);
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            EXPECT_TRUE(dialog.Chooser->isVisible());
+            QTest::keyClick(dialog.Chooser, Qt::Key_Escape);
+            // Still up with an empty frame: fail rather than wait for a person.
+            if (dialog.isVisible()) dialog.done(-1);
+        });
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected) << round;
+    }
+    EXPECT_EQ(dialog.Font().Name, "DejaVu Sans");
+    EXPECT_EQ(dialog.Font().Size, 12);
 }
 
 TEST_F(PreferencesFormTest, APendingColourGoesToTheOldSchemeBeforeTheSwitch)

@@ -2,10 +2,8 @@
 
 #include "model/NumberText.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,22 +13,6 @@
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-std::optional<FontRecord> QtFontDialog(const FontRecord& font)
-{
-    QFont initial(Text(font.Name), font.Size);
-    initial.setBold(font.Bold);
-    initial.setItalic(font.Italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), "Font");
-    if (!ok) return std::nullopt;
-    FontRecord result = font;
-    result.Name = chosen.family().toStdString();
-    result.Size = chosen.pointSize() > 0 ? chosen.pointSize() : font.Size;
-    result.Bold = chosen.bold();
-    result.Italic = chosen.italic();
-    return result;
-}
 
 } // namespace
 
@@ -91,7 +73,9 @@ void RadioGroup::SetItemIndex(int index)
 
 FontChoice::FontChoice(QFormLayout& layout, QWidget* page)
     : QObject(page), FontBtn(new QPushButton("  Font  ", page)), SizeComboBox(NumberComboBox(8, 9, 2, true, page)),
-      RunFontDialog(QtFontDialog)
+      RunFontDialog([page](const FontRecord& font, const FontApply& apply) {
+          return ExecFontDialog(font, apply, page->window());
+      })
 {
     layout.addRow(FontBtn);
     layout.setAlignment(FontBtn, Qt::AlignLeft);
@@ -110,9 +94,16 @@ FontControls FontChoice::Read() const { return {font_, ComboText(*SizeComboBox)}
 
 void FontChoice::FontBtnClick()
 {
-    const std::optional<FontRecord> chosen = RunFontDialog(font_);
-    if (!chosen) return;
-    font_ = *chosen;
+    const auto apply = [this](const FontRecord& font) {
+        TakeFont(font);
+        emit Applied();
+    };
+    if (const std::optional<FontRecord> chosen = RunFontDialog(font_, apply)) TakeFont(*chosen);
+}
+
+void FontChoice::TakeFont(const FontRecord& font)
+{
+    font_ = font;
     SetComboText(*SizeComboBox, std::to_string(font_.Size));
     emit Changed();
 }

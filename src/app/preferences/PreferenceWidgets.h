@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/preferences/FontDialog.h"
 #include "app/preferences/PreferencePages.h"
 
 #include <QGroupBox>
@@ -42,10 +43,13 @@ private:
 };
 
 // A font button ("  Font  ") with its size box. The button edits a working
-// copy in the font dialog, which applies when the dialog closes with OK
-// (Qt's dialog has no Apply button); the size box's text sets the copy's
-// size. A font this system lacks is shown as the substitute Qt picks, and
-// OK keeps the substitute.
+// copy in the font dialog: OK keeps the chosen font in the copy for the
+// preferences' Apply or OK; the dialog's own Apply puts it in the copy and
+// asks for everything pending to be applied at once (Applied), and a Cancel
+// afterwards leaves the copy as applied. Either way the size box shows the
+// font's size, and a later change of the size box sets the copy's size. A
+// font this system lacks is shown as the substitute Qt picks, and OK keeps
+// the substitute.
 class FontChoice final : public QObject {
     Q_OBJECT
 
@@ -58,14 +62,18 @@ public:
 
     QPushButton* FontBtn;
     QComboBox* SizeComboBox;
-    // The font dialog: the chosen font, none when cancelled. Qt's by default.
-    std::function<std::optional<FontRecord>(const FontRecord&)> RunFontDialog;
+    // The font dialog: the chosen font, none when cancelled; it calls the
+    // apply function at each Apply. The program's font dialog by default.
+    std::function<std::optional<FontRecord>(const FontRecord&, const FontApply&)> RunFontDialog;
 
 signals:
     void Changed();
+    // The font dialog's Apply: the working copy holds its font.
+    void Applied();
 
 private:
     void FontBtnClick();
+    void TakeFont(const FontRecord& font);
     void SizeComboBoxChange();
 
     FontRecord font_;

@@ -3,6 +3,7 @@
 #include "app/SettingsFiles.h"
 #include "app/preferences/EditSettingsForm.h"
 #include "app/preferences/PreferenceTabs.h"
+#include "app/preferences/PreferenceWidgets.h"
 #include "app/preferences/PreferencesHost.h"
 #include "link/ConnectionCheck.h"
 #include "model/Correction.h"
@@ -108,6 +109,9 @@ void TPreferencesForm::ConnectTabs()
     connect(Correction, &CorrectionTab::Changed, this, &TPreferencesForm::Changed);
     connect(Reference, &ReferenceTab::Changed, this, &TPreferencesForm::Changed);
     connect(Graphs, &GraphsTab::SchemeClick, this, &TPreferencesForm::SchemeClick);
+    for (FontChoice* font : {Graphs->TranFont, Table->TableFont, Label->LabelFont}) {
+        connect(font, &FontChoice::Applied, this, &TPreferencesForm::FontDialogApply);
+    }
     connect(Reference, &ReferenceTab::TraceClicked, this, &TPreferencesForm::ApplyBtnClick);
     connect(General->StartupEditBtn, &QPushButton::clicked, this, &TPreferencesForm::StartupEditBtnClick);
     connect(Connection->CheckConnectionBtn, &QPushButton::clicked, this, &TPreferencesForm::CheckConnectionBtnClick);
@@ -236,6 +240,8 @@ void TPreferencesForm::SchemeClick(int tag)
     host_.RepaintAllViews();
     SaveSettingsFile(CurrentSettingsFile);
 }
+
+void TPreferencesForm::FontDialogApply() { StoreControls(); }
 
 void TPreferencesForm::CheckConnectionBtnClick()
 {

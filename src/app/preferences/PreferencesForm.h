@@ -39,6 +39,9 @@ public:
     void SaveLabelClick();
     void LoadLabelClick();
     void SchemeClick(int tag);
+    // Apply in one of the font dialogs: its font is in the working copy and
+    // its size in the size box; everything pending is applied and saved.
+    void FontDialogApply();
     void CheckConnectionBtnClick();
     void CorrectionBrowseBtnClick();
     void CorrectionReloadBtnClick();
