@@ -8,5 +8,6 @@ class TViewForm;
 // its cursor table, as a document file keeps them.
 WindowLayout CurrentLayout(const TViewForm& view);
 
-// Places the window as a document file says, made fit for the desktop first.
+// Places the window as a document file says, made fit for the main window's
+// document area first, and gives it the cursor table's height kept there.
 void ApplyLayout(TViewForm& view, WindowLayout layout);
