@@ -52,10 +52,18 @@ void ApplyLayout(TViewForm& view, WindowLayout layout)
     if (layout.State == 2) {
         frame.showMaximized();
     } else {
-        frame.setGeometry(layout.Left, layout.Top, layout.Width, layout.Height);
+        PlaceFrame(frame, QRect(layout.Left, layout.Top, layout.Width, layout.Height));
         if (layout.State == 1) frame.showMinimized();
     }
     view.TableHeight = layout.TableHeight;
     if (layout.Col1 > 0) view.TableGrid->setColumnWidth(1, layout.Col1);
     if (layout.Col2 > 0) view.TableGrid->setColumnWidth(2, layout.Col2);
+}
+
+void PlaceFrame(QWidget& frame, const QRect& place)
+{
+    const bool maximized = frame.isMaximized();
+    if (maximized) frame.showNormal();
+    frame.setGeometry(place);
+    if (maximized) frame.showMaximized();
 }

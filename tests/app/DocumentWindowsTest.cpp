@@ -128,6 +128,21 @@ TEST_F(DocumentWindows, CascadePutsTheActiveWindowInFrontAtTheEndOfTheStaircase)
     }
 }
 
+// While the area shows its windows maximised, a new window is maximised over
+// the whole area too, and comes back to its own place when shown normally.
+TEST_F(DocumentWindows, ANewWindowBesideAMaximisedOneFillsTheArea)
+{
+    FrameOf(ChartView("first"))->showMaximized();
+    QMdiSubWindow* frame = FrameOf(ChartView("second"));
+    QApplication::processEvents();
+    const QRect area = main->MdiArea->viewport()->rect();
+    ASSERT_TRUE(frame->isMaximized());
+    EXPECT_EQ(frame->geometry(), area);
+    frame->showNormal();
+    EXPECT_LT(frame->width(), area.width());
+    EXPECT_TRUE(area.contains(frame->geometry()));
+}
+
 TEST_F(DocumentWindows, ClosingADocumentEmptiesTheStatusBarReadout)
 {
     TViewForm& view = ChartView("chart");
