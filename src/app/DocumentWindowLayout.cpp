@@ -3,8 +3,8 @@
 #include "app/Desktop.h"
 #include "view/View.h"
 
-#include <QFrame>
-#include <QSplitter>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTableView>
 
 namespace {
@@ -14,6 +14,16 @@ namespace {
 QWidget& Frame(const TViewForm& view)
 {
     return view.parentWidget() ? *view.parentWidget() : const_cast<TViewForm&>(view);
+}
+
+// Where the frame may stand: the document area it lives in, or the desktop
+// for a window of its own.
+TRect PlaceFor(const QWidget& frame)
+{
+    const auto* sub = qobject_cast<const QMdiSubWindow*>(&frame);
+    if (!sub || !sub->mdiArea()) return VirtualDesktop().Rect();
+    const QRect area = sub->mdiArea()->viewport()->rect();
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 
 } // namespace
@@ -28,7 +38,7 @@ WindowLayout CurrentLayout(const TViewForm& view)
     layout.Left = place.left();
     layout.Width = place.width();
     layout.Height = place.height();
-    layout.TableHeight = view.TablePanel->height();
+    layout.TableHeight = view.TableHeight;
     layout.Col1 = view.TableGrid->columnWidth(1);
     layout.Col2 = view.TableGrid->columnWidth(2);
     return layout;
@@ -38,18 +48,22 @@ void ApplyLayout(TViewForm& view, WindowLayout layout)
 {
     QWidget& frame = Frame(view);
     const QSize minimum = frame.minimumSizeHint().expandedTo(frame.minimumSize());
-    FitWindowLayout(layout, VirtualDesktop().Rect(), minimum.width(), minimum.height());
+    FitWindowLayout(layout, PlaceFor(frame), minimum.width(), minimum.height());
     if (layout.State == 2) {
         frame.showMaximized();
     } else {
-        frame.setGeometry(layout.Left, layout.Top, layout.Width, layout.Height);
+        PlaceFrame(frame, QRect(layout.Left, layout.Top, layout.Width, layout.Height));
         if (layout.State == 1) frame.showMinimized();
     }
-    if (layout.TableHeight > 0) {
-        const QList<int> sizes = view.TableSplitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        view.TableSplitter->setSizes({std::max(0, total - layout.TableHeight), layout.TableHeight});
-    }
+    view.TableHeight = layout.TableHeight;
     if (layout.Col1 > 0) view.TableGrid->setColumnWidth(1, layout.Col1);
     if (layout.Col2 > 0) view.TableGrid->setColumnWidth(2, layout.Col2);
+}
+
+void PlaceFrame(QWidget& frame, const QRect& place)
+{
+    const bool maximized = frame.isMaximized();
+    if (maximized) frame.showNormal();
+    frame.setGeometry(place);
+    if (maximized) frame.showMaximized();
 }

@@ -3,6 +3,7 @@
 #include "app/ChartCommands.h"
 #include "app/CommandActions.h"
 #include "app/Desktop.h"
+#include "app/DocumentWindowLayout.h"
 #include "app/EditMenu.h"
 #include "app/FileCommands.h"
 #include "app/HelpMenu.h"
@@ -192,7 +193,7 @@ TViewForm& TMainForm::CreateView(const std::string& name)
     // The frame starts at its smallest; the window keeps its own size in it,
     // as far as the frame's area lets it be seen whole.
     const QSize wanted = frame->size() - view->size() + size;
-    frame->setGeometry(KeptInside(QRect(frame->pos(), wanted), MdiArea->viewport()->rect()));
+    PlaceFrame(*frame, KeptInside(QRect(frame->pos(), wanted), MdiArea->viewport()->rect()));
     frame->setWindowIcon(ProgramIcon());
     SetActiveView(true, view);
     view->UpdateCaption();

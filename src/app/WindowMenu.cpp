@@ -6,6 +6,7 @@
 #include "view/View.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -60,14 +61,33 @@ void FillWindowList(QMenu& menu, CCommandHost& host)
     }
 }
 
+// The windows to arrange, not minimised, in creation order; `last` (when it
+// is one of them) is moved to the end.
+QList<QMdiSubWindow*> FramesToArrange(QMdiArea& area, QMdiSubWindow* last)
+{
+    QList<QMdiSubWindow*> frames;
+    for (QMdiSubWindow* frame : area.subWindowList(QMdiArea::CreationOrder)) {
+        if (frame != last && !frame->isMinimized() && frame->isVisible()) frames.append(frame);
+    }
+    if (last && !last->isMinimized() && last->isVisible()) frames.append(last);
+    return frames;
+}
+
+// The window that was active stays so and keeps the keys, whatever showing
+// the others normally and raising them did.
+void KeepActive(QMdiArea& area, QMdiSubWindow* active)
+{
+    if (!active) return;
+    area.setActiveSubWindow(active);
+    if (!active->isAncestorOf(QApplication::focusWidget())) active->widget()->setFocus();
+}
+
 } // namespace
 
 void ArrangeWindows(QMdiArea& area, Arrangement arrangement)
 {
-    QList<QMdiSubWindow*> frames;
-    for (QMdiSubWindow* frame : area.subWindowList(QMdiArea::CreationOrder)) {
-        if (!frame->isMinimized() && frame->isVisible()) frames.append(frame);
-    }
+    QMdiSubWindow* const active = area.activeSubWindow();
+    const QList<QMdiSubWindow*> frames = FramesToArrange(area, arrangement == Arrangement::Cascade ? active : nullptr);
     const int step = area.style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const std::vector<QRect> places = Places(arrangement, area.viewport()->rect(), frames.size(), step);
     for (int i = 0; i < frames.size(); ++i) {
@@ -75,6 +95,7 @@ void ArrangeWindows(QMdiArea& area, Arrangement arrangement)
         frames[i]->setGeometry(places[static_cast<size_t>(i)]);
         if (arrangement == Arrangement::Cascade) frames[i]->raise();
     }
+    KeepActive(area, active);
 }
 
 QMenu* BuildWindowMenu(QMenuBar& bar, const CommandActions& actions, CCommandHost& host)

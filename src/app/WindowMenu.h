@@ -15,5 +15,7 @@ QMenu* BuildWindowMenu(QMenuBar& bar, const CommandActions& actions, CCommandHos
 
 enum class Arrangement { Rows, Columns, Cascade };
 // Arranges the document windows of the area that are not minimised, in the
-// order they were created.
+// order they were created; the cascade takes the active window last, so that
+// it stands in front at the end of the staircase and every title bar shows.
+// The active window stays active and keeps the keys.
 void ArrangeWindows(QMdiArea& area, Arrangement arrangement);

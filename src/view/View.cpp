@@ -24,11 +24,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
 
 constexpr int kRowHeight = 16;
+constexpr int kChartMinimumHeight = 50;
 
 QVBoxLayout* StackedLayout(QWidget* widget)
 {
@@ -60,6 +62,10 @@ QTableView* MakeGrid(QWidget* parent, const char* name, QAbstractItemModel* mode
 TViewForm::TViewForm(CViewHost& host, QWidget* parent) : QWidget(parent), host_(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A click on the chart, on the tabs or on the title gives the window the
+    // keys: nothing else in it takes the focus while a chart is shown, and
+    // the space bar must reach FormKeyDown.
+    setFocusPolicy(Qt::ClickFocus);
     resize(818, 723);
     setMinimumSize(150, 150);
     BuildControls();
@@ -98,6 +104,8 @@ void TViewForm::BuildControls()
     layout->addWidget(TableSplitter, 1);
 
     auto* chartArea = new QWidget(TableSplitter);
+    // The cursor table leaves the chart this much of the window.
+    chartArea->setMinimumHeight(kChartMinimumHeight);
     QVBoxLayout* chartLayout = StackedLayout(chartArea);
     PaintBox = new ChartPaintBox(chartArea);
     PaintBox->setObjectName("PaintBox");
@@ -131,7 +139,7 @@ void TViewForm::BuildControls()
     StackedLayout(TablePanel)->addWidget(TableGrid);
     TableSplitter->setStretchFactor(0, 1);
     TableSplitter->setStretchFactor(1, 0);
-    TableSplitter->setSizes({height() - 200, 200});
+    TableSplitter->setSizes({height() - TableHeight, TableHeight});
 
     GraphTabSet = new QTabBar(this);
     GraphTabSet->setObjectName("GraphTabSet");
@@ -177,7 +185,12 @@ bool TViewForm::FormCloseQuery()
     return MayCloseDocument(*this, [this] { return host_.SaveViewAs(*this); });
 }
 
-void TViewForm::FormClose() { host_.SetActiveView(false, this); }
+// The readout belongs to the window's chart: it goes with the window.
+void TViewForm::FormClose()
+{
+    ClearPointInfo();
+    host_.SetActiveView(false, this);
+}
 
 void TViewForm::FormActivate()
 {
@@ -237,6 +250,15 @@ void TViewForm::ArrangeControls()
     TablePanel->setVisible(chart && TableVisible);
     DataInfoPanel->setVisible(!chart && !DataInfoPanel->text().isEmpty());
     layout()->activate();
+    ShowTableHeight();
+}
+
+// The splitter keeps the table at this height as the window grows and
+// shrinks, lower only while the chart needs the room for its minimum.
+void TViewForm::ShowTableHeight()
+{
+    if (TablePanel->isHidden()) return;
+    TableSplitter->setSizes({std::max(1, TableSplitter->height() - TableHeight), TableHeight});
 }
 
 void TViewForm::ClearPointInfo() { host_.ShowPointerReadout({}); }

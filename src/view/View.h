@@ -47,7 +47,8 @@ public:
     // whether to save when it is modified. Asked when the window is closed
     // and, for every document window, when the main window closes.
     bool FormCloseQuery();
-    // The window stops being the active one; it is freed once closed.
+    // The window stops being the active one and the status bar's readout is
+    // emptied; it is freed once closed.
     void FormClose();
     // The window becomes the active one and is brought up to date. Runs each
     // time the multiple-document area activates it.
@@ -65,7 +66,8 @@ public:
 
     // Shows and hides the controls for the kind shown and the cursor table.
     void ArrangeControls();
-    // The cursor table was resized: the chart fills the rest.
+    // The user moved the divider above the cursor table: the window keeps
+    // the table's new height, and the chart fills the rest.
     void TableSplitterMoved();
     // Paints the chart into a fresh off-screen bitmap and shows it; nothing
     // for "Data". An error while drawing leaves what was drawn so far.
@@ -176,6 +178,7 @@ private:
     friend class PaintBoxFeedback;
 
     void BuildControls();
+    void ShowTableHeight();
     void ConnectLabelMenu();
     void FollowSubWindowActivation();
     void ActivateFromPress();

@@ -39,7 +39,9 @@ void TViewForm::keyPressEvent(QKeyEvent* event)
 
 bool TViewForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == PaintBox && PaintBoxEvent(event)) return true;
+    // A key the chart gets goes on to the window, which switches the tool.
+    if (watched == PaintBox) return PaintBoxEvent(event) || QWidget::eventFilter(watched, event);
+    // The grids keep their keys: the space bar is looked at on its way in.
     if (event->type() == QEvent::KeyPress) FormKeyDown(static_cast<QKeyEvent*>(event)->key());
     // Without a chosen row the cursor table does not scroll under the wheel.
     if (event->type() == QEvent::Wheel && watched == TableGrid->viewport() &&

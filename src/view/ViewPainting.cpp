@@ -10,7 +10,9 @@
 #include "view/DataGridModel.h"
 #include "view/View.h"
 
+#include <QFrame>
 #include <QPainter>
+#include <QSplitter>
 #include <QTableView>
 
 #include <array>
@@ -18,6 +20,7 @@
 
 void TViewForm::TableSplitterMoved()
 {
+    if (!TablePanel->isHidden()) TableHeight = TableSplitter->sizes().value(1, TableHeight);
     ArrangeControls();
     FormPaint();
 }

@@ -3,12 +3,18 @@
 #include "app/DocumentOpen.h"
 #include "app/DocumentSave.h"
 #include "app/FileCommands.h"
+#include "view/ChartPaintBox.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -118,6 +124,83 @@ TEST_F(FileCommandsTest, TheCursorTableOpensWithTheColumnWidthsItWasSavedWith)
     opened->UpdateTableRows();
     EXPECT_EQ(opened->TableGrid->columnWidth(1), 150);
     EXPECT_EQ(opened->TableGrid->columnWidth(2), 130);
+}
+
+// The cursor table's height is the window's: what the user gave it by the
+// divider comes back with the document, also when the table was hidden or
+// the "Data" tab shown at the save, and a new window writes its 200.
+TEST_F(FileCommandsTest, TheCursorTableOpensAtTheHeightItWasSavedWith)
+{
+    main->resize(1000, 800);
+    main->show();
+    TViewForm& view = main->CreateView("Noname1");
+    dialogAnswers.push_back(File("new"));
+    ASSERT_TRUE(main->SaveViewAs(view));
+    EXPECT_NE(Read(File("new.csv")).find("<Table visible=\"false\" height=\"200\""), std::string::npos);
+
+    view.GraphTabSet->setCurrentIndex(kGraphRX);
+    view.TableVisible = true;
+    view.ArrangeControls();
+    const QList<int> sizes = view.TableSplitter->sizes();
+    view.TableSplitter->setSizes({sizes[0] + sizes[1] - 160, 160});
+    emit view.TableSplitter->splitterMoved(sizes[0] + sizes[1] - 160, 1); // as a drag of the divider reports
+    ASSERT_EQ(view.TablePanel->height(), 160);
+    view.TableVisible = false;
+    view.ArrangeControls();
+    dialogAnswers.push_back(File("hidden"));
+    ASSERT_TRUE(main->SaveViewAs(view));
+    view.TableVisible = true;
+    view.GraphTabSet->setCurrentIndex(kGraphData);
+    dialogAnswers.push_back(File("data"));
+    ASSERT_TRUE(main->SaveViewAs(view));
+
+    for (const char* name : {"hidden.csv", "data.csv"}) {
+        dialogAnswers.push_back(File(name));
+        files().FileOpen1Execute();
+        TViewForm* opened = main->ActiveView();
+        ASSERT_NE(opened, &view);
+        EXPECT_EQ(opened->TableHeight, 160) << name;
+        opened->TableVisible = true;
+        opened->GraphTabSet->setCurrentIndex(kGraphSmith);
+        QApplication::processEvents();
+        EXPECT_EQ(opened->TablePanel->height(), 160) << name;
+    }
+}
+
+// A window saved maximised, with its table shown, opens maximised with the
+// table as high as it was, not shrunk to a row.
+TEST_F(FileCommandsTest, AMaximisedWindowOpensWithItsTableHeight)
+{
+    main->resize(1000, 800);
+    main->show();
+    std::ofstream(File("max.csv")) << "<?xml version=\"1.0\"?>\n<Ombrelix><Window state=\"2\" />"
+                                      "<Screen graph=\"2\" /><Table visible=\"true\" height=\"180\" /></Ombrelix>\n";
+    dialogAnswers.push_back(File("max.csv"));
+    files().FileOpen1Execute();
+    TViewForm* opened = main->ActiveView();
+    ASSERT_NE(opened, nullptr);
+    QApplication::processEvents();
+    ASSERT_TRUE(opened->parentWidget()->isMaximized());
+    EXPECT_EQ(opened->TablePanel->height(), 180);
+    EXPECT_GE(opened->PaintBox->height(), 50);
+}
+
+// A document saved in a larger main window opens wholly inside this one's
+// document area, where its tabs can be reached.
+TEST_F(FileCommandsTest, AWindowLargerThanTheAreaOpensInsideIt)
+{
+    main->resize(1000, 700);
+    main->show();
+    std::ofstream(File("large.csv")) << "<?xml version=\"1.0\"?>\n<Ombrelix><Window state=\"0\" top=\"120\" "
+                                        "left=\"300\" width=\"1900\" height=\"1150\" /></Ombrelix>\n";
+    dialogAnswers.push_back(File("large.csv"));
+    files().FileOpen1Execute();
+    TViewForm* opened = main->ActiveView();
+    ASSERT_NE(opened, nullptr);
+    QApplication::processEvents();
+    const QRect area = main->MdiArea->viewport()->rect();
+    EXPECT_EQ(opened->parentWidget()->geometry(), area);
+    EXPECT_TRUE(area.contains(opened->GraphTabSet->mapTo(main->MdiArea->viewport(), opened->GraphTabSet->rect().bottomRight())));
 }
 
 TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFiles)

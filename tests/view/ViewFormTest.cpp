@@ -190,10 +190,14 @@ TEST_F(ViewForm, PaintsTheChartOffScreenAtTheSizeOfThePaintBox)
 
 TEST_F(ViewForm, AnUnchangedWindowClosesWithoutAQuestionAndIsFreed)
 {
+    host_.readouts.clear();
     EXPECT_TRUE(view_->close());
     EXPECT_TRUE(boxes_.boxes().empty());
     ASSERT_FALSE(host_.activations.empty());
     EXPECT_EQ(host_.activations.back(), std::make_pair(false, view_.data()));
+    // The status bar keeps no readout of a chart that is gone.
+    ASSERT_FALSE(host_.readouts.empty());
+    EXPECT_EQ(host_.readouts.back(), (std::array<std::string, 3>{}));
     DeleteClosedWindows();
     EXPECT_TRUE(view_.isNull());
 }
@@ -239,9 +243,11 @@ TEST_F(ViewForm, ABusyWindowRefusesToClose)
 {
     view_->Busy = true;
     view_->Modified = true;
+    host_.readouts.clear();
     EXPECT_FALSE(view_->close());
     EXPECT_TRUE(boxes_.boxes().empty());
     EXPECT_TRUE(host_.activations.empty());
+    EXPECT_TRUE(host_.readouts.empty());
     DeleteClosedWindows();
     EXPECT_FALSE(view_.isNull());
 }

@@ -2,6 +2,7 @@
 
 #include "model/XMLNode.h"
 #include "view/document/DocumentState.h"
+#include "view/document/TableHeight.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,7 +114,7 @@ void ExchangeTable(DocumentState& document, WindowLayout& layout, CXMLNode* tabl
 {
     if (!table) return;
     document.TableVisible = table->ExchangeBool("visible", document.TableVisible);
-    layout.TableHeight = table->ExchangeInt("height", layout.TableHeight);
+    layout.TableHeight = StoredTableHeight(table->ExchangeInt("height", layout.TableHeight), layout.TableHeight);
     layout.Col1 = table->ExchangeInt("col1", layout.Col1);
     layout.Col2 = table->ExchangeInt("col2", layout.Col2);
 }
@@ -186,13 +187,14 @@ void FillDocumentTree(DocumentState& document, WindowLayout layout, CXMLNode& ro
     ExchangeViewState(document, layout, &root);
 }
 
-void FitWindowLayout(WindowLayout& layout, const TRect& desktop, int minimumWidth, int minimumHeight)
+void FitWindowLayout(WindowLayout& layout, const TRect& area, int minimumWidth, int minimumHeight)
 {
     if (layout.State < 0 || layout.State > 2) layout.State = 0;
-    layout.Width = std::clamp(layout.Width, minimumWidth, std::max(minimumWidth, desktop.Width()));
-    layout.Height = std::clamp(layout.Height, minimumHeight, std::max(minimumHeight, desktop.Height()));
-    PullOntoDesktop(layout, desktop);
-    layout.TableHeight = std::clamp(layout.TableHeight, 0, layout.Height);
+    layout.Width = std::clamp(layout.Width, minimumWidth, std::max(minimumWidth, area.Width()));
+    layout.Height = std::clamp(layout.Height, minimumHeight, std::max(minimumHeight, area.Height()));
+    layout.Left = std::clamp(layout.Left, area.left, std::max(area.left, area.right - layout.Width));
+    layout.Top = std::clamp(layout.Top, area.top, std::max(area.top, area.bottom - layout.Height));
+    layout.TableHeight = std::min(layout.TableHeight, layout.Height);
     layout.Col1 = std::clamp(layout.Col1, 0, layout.Width);
     layout.Col2 = std::clamp(layout.Col2, 0, layout.Width);
 }

@@ -19,6 +19,7 @@ std::string DocumentFileName(const std::string& name);
 
 // What a document file keeps of its window rather than of the document: the
 // placement in the main window's area and the sizes of the cursor table.
+// Reading a height follows StoredTableHeight (TableHeight.h).
 struct WindowLayout : WindowPlacement {
     int TableHeight = 0;
     int Col1 = 0; // the R and X columns of the cursor table
@@ -42,7 +43,10 @@ bool ExchangeViewState(DocumentState& document, WindowLayout& layout, CXMLNode* 
 // leaves the state as it is when writing).
 void FillDocumentTree(DocumentState& document, WindowLayout layout, CXMLNode& root);
 
-// A placement read from a file made fit to show: the state 0..2, the size
-// between the window's minimum and the desktop, at least 100 pixels of it on
-// the desktop, the cursor table and its columns within the window.
-void FitWindowLayout(WindowLayout& layout, const TRect& desktop, int minimumWidth, int minimumHeight);
+// A placement read from a file made fit to show in the area the window lives
+// in (the main window's document area, in its own coordinates), as a new
+// window is placed: the state 0..2, the size between the window's minimum
+// and the area's, wholly inside the area (the area has no scroll bars, so a
+// window reaching out of it cannot be reached whole), the cursor table and
+// its columns within the window.
+void FitWindowLayout(WindowLayout& layout, const TRect& area, int minimumWidth, int minimumHeight);

@@ -4,6 +4,7 @@
 #include "view/document/DocumentState.h"
 #include "view/document/MarkerRects.h"
 #include "view/document/PixelTypes.h"
+#include "view/document/TableHeight.h"
 
 #include <array>
 
@@ -53,6 +54,7 @@ struct ViewState : public DocumentState {
     int RowHeight = 0;
     int PlotHeight = 0;
     int DividerY = 0;
+    int TableHeight = kDefaultTableHeight; // the cursor table's, as the user left it
     int HandTool = 0;     // 0 selection, 1 scrolling hand
     bool IgnoreNextPress = false;
     int DragMode = 0;

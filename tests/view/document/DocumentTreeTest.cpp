@@ -1,6 +1,7 @@
 #include "model/XMLNode.h"
 #include "view/document/DocumentState.h"
 #include "view/document/DocumentTree.h"
+#include "view/document/TableHeight.h"
 
 #include <gtest/gtest.h>
 
@@ -231,27 +232,64 @@ TEST(DocumentTree, ValuesTheWindowCannotShowKeepTheirDefaults)
     EXPECT_EQ(grid.SmithGrid, 0);
 }
 
-TEST(DocumentTree, APlacementIsFittedToTheDesktop)
+// A window saved in a larger main window (or maximised there) comes back
+// wholly inside the area it lives in: smaller, and moved in.
+TEST(DocumentTree, APlacementIsFittedInsideItsArea)
 {
-    const TRect desktop{0, 0, 1920, 1080};
-    WindowLayout far{0, 50, 5000, 400, 300, 900, 2000, -4};
-    FitWindowLayout(far, desktop, 150, 150);
-    EXPECT_EQ(far.Left, 1820);
-    EXPECT_EQ(far.Top, 50);
-    EXPECT_EQ(far.TableHeight, 300);
-    EXPECT_EQ(far.Col1, 400);
-    EXPECT_EQ(far.Col2, 0);
+    const TRect area{0, 0, 1200, 700};
+    WindowLayout tall{0, 50, 5000, 400, 1500, 900, 2000, -4};
+    FitWindowLayout(tall, area, 150, 150);
+    EXPECT_EQ(tall.Height, 700);
+    EXPECT_EQ(tall.Top, 0);
+    EXPECT_EQ(tall.Left, 800);
+    EXPECT_EQ(tall.Width, 400);
+    EXPECT_EQ(tall.TableHeight, 700); // no higher than the window
+    EXPECT_EQ(tall.Col1, 400);
+    EXPECT_EQ(tall.Col2, 0);
 
     WindowLayout extreme{1, INT_MIN, INT_MIN, INT_MAX, 10, 0, 0, 0};
-    FitWindowLayout(extreme, desktop, 150, 150);
-    EXPECT_EQ(extreme.Width, 1920);
-    EXPECT_EQ(extreme.Height, 150);
-    EXPECT_EQ(extreme.Top, 100 - 150);
-    EXPECT_EQ(extreme.Left, 100 - 1920);
+    FitWindowLayout(extreme, area, 150, 150);
+    EXPECT_EQ(extreme, (WindowLayout{1, 0, 0, 1200, 150, 0, 0, 0}));
 
     WindowLayout below{0, INT_MAX, 10, 300, 300, 0, 0, 0};
-    FitWindowLayout(below, desktop, 150, 150);
-    EXPECT_EQ(below.Top, 980);
+    FitWindowLayout(below, area, 150, 150);
+    EXPECT_EQ(below.Top, 400);
+    EXPECT_EQ(below.Left, 10);
+
+    // An area smaller than the window's minimum: the minimum, at its corner.
+    WindowLayout cramped{0, 30, 30, 400, 400, 0, 0, 0};
+    FitWindowLayout(cramped, TRect{0, 0, 100, 120}, 150, 150);
+    EXPECT_EQ(cramped, (WindowLayout{0, 0, 0, 150, 150, 0, 0, 0}));
+}
+
+// The "Table" element's height: none or 0 or less keeps the window's, a
+// height below a row becomes a row, and a written height reads back.
+TEST(DocumentTree, TheTableHeightFollowsItsRules)
+{
+    DocumentState d;
+    const auto heightRead = [&d](const std::string& table, int current) {
+        WindowLayout layout;
+        layout.TableHeight = current;
+        ReadXml("<Ombrelix>" + table + "</Ombrelix>", d, layout);
+        return layout.TableHeight;
+    };
+    EXPECT_EQ(heightRead("<Table height=\"160\" />", 200), 160);
+    EXPECT_EQ(heightRead("<Table height=\"0\" />", 200), 200);
+    EXPECT_EQ(heightRead("<Table height=\"-7\" />", 200), 200);
+    EXPECT_EQ(heightRead("<Table height=\"\" />", 200), 200);
+    EXPECT_EQ(heightRead("<Table visible=\"true\" />", 200), 200);
+    EXPECT_EQ(heightRead("<Table height=\"27\" />", 200), 28);
+    EXPECT_EQ(heightRead("<Table height=\"1\" />", 200), 28);
+
+    DocumentState hidden;
+    DocumentState read;
+    WindowLayout written{0, 0, 0, 500, 400, 160, 0, 0};
+    WindowLayout readLayout;
+    readLayout.TableHeight = kDefaultTableHeight;
+    std::string text;
+    RoundTrip(hidden, written, read, readLayout, &text);
+    EXPECT_EQ(readLayout.TableHeight, 160);
+    EXPECT_NE(text.find("<Table visible=\"false\" height=\"160\""), std::string::npos);
 }
 
 } // namespace
