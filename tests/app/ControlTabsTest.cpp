@@ -14,7 +14,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -64,9 +65,9 @@ protected:
 
     void SelectItems(std::initializer_list<int> rows)
     {
-        QListWidget* list = control().TracesListBox;
+        QListView* list = control().TracesListBox;
         list->clearSelection();
-        for (const int row : rows) list->item(row)->setSelected(true);
+        for (const int row : rows) list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
     }
 };
 
@@ -131,7 +132,7 @@ TEST_F(ControlTabs, TracesGoThroughTheClipboardAndTheListFollowsTheSelection)
     EXPECT_EQ(target.Traces.Get(1)->Name, "Copy of t2");
     EXPECT_EQ(target.Traces.Get(1)->Data.GetRecord(3)->X, 2 - 3);
     EXPECT_TRUE(target.Modified);
-    EXPECT_EQ(control().TracesListBox->count(), 2);
+    EXPECT_EQ(control().TracesListBox->model()->rowCount(), 2);
 
     // A paste that cannot be read adds nothing and changes nothing.
     target.Modified = false;
@@ -209,7 +210,7 @@ TEST_F(ControlTabs, RenameTakesTheTrimmedNameAndOnlyThenMarksTheDocument)
     });
     control().RenameTrace->trigger();
     EXPECT_EQ(view.Traces.Get(1)->Name, "feed point");
-    EXPECT_EQ(control().TracesListBox->item(1)->text(), "feed point");
+    EXPECT_EQ(control().TracesListBox->model()->index(1, 0).data().toString(), "feed point");
     EXPECT_TRUE(view.Modified);
 }
 
