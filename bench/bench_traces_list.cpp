@@ -11,17 +11,17 @@
 #include "model/MessageBoxes.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
-#include "view/TraceListModel.h"
 #include "view/View.h"
 #include "view/document/DocumentState.h"
 #include "view/document/DocumentTree.h"
 
-#include <QListView>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -68,7 +68,8 @@ void OpenFile(TMainForm& main, const std::string& file)
     main.Files->FileOpen1Execute();
 }
 
-// The program's windows, shown, with nothing asking a person.
+// The program's windows, shown, with nothing asking a person, and an empty
+// document whose Traces tab is on show: the list is laid out and drawn too.
 std::unique_ptr<TMainForm> ShownMainWindow(const std::string& folder)
 {
     auto main = std::make_unique<TMainForm>(folder);
@@ -76,6 +77,8 @@ std::unique_ptr<TMainForm> ShownMainWindow(const std::string& folder)
     main->resize(1400, 1000);
     main->show();
     main->FormShow();
+    main->FileNew1->trigger();
+    main->ViewControlForm().PageControl->setCurrentWidget(main->ViewControlForm().TracesTabSheet);
     QCoreApplication::processEvents();
     return main;
 }
@@ -90,13 +93,13 @@ void CloseMainWindow(std::unique_ptr<TMainForm>& main)
 // Whether the list shows every other row selected, the first one included.
 bool ListShowsEveryOther(const TMainForm& main, int count)
 {
-    const std::vector<RowRun> runs = RunsOfSelection(main.ViewControlForm().TracesListBox->selectionModel()->selection());
+    const QListView* list = main.ViewControlForm().TracesListBox;
     int row = 0;
-    for (const RowRun& run : runs) {
-        if (run.first != row || run.last != row) return false;
+    for (const QItemSelectionRange& range : list->selectionModel()->selection()) {
+        if (range.top() != row || range.bottom() != row) return false;
         row += 2;
     }
-    return row >= count;
+    return row >= count && list->isVisible();
 }
 
 void BM_OpenManyTraces(benchmark::State& state)
@@ -124,17 +127,16 @@ void BM_OpenManyTraces(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * count);
 }
 
-// Each pass makes a small document active, then the big one again; only the
-// second activation is timed.
+// Each pass makes the empty document active, then the big one again; only
+// the second activation is timed.
 void BM_ActivateManyTraces(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     const std::string folder = FreshFolder();
     auto main = ShownMainWindow(folder);
+    QMdiSubWindow* const small = main->MdiArea->activeSubWindow();
     OpenFile(*main, DocumentOfTraces(count));
     QMdiSubWindow* const big = main->MdiArea->activeSubWindow();
-    main->FileNew1->trigger();
-    QMdiSubWindow* const small = main->MdiArea->activeSubWindow();
     QCoreApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
@@ -153,7 +155,7 @@ void BM_ActivateManyTraces(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_OpenManyTraces)->Arg(8000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_OpenManyTraces)->Arg(8000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ActivateManyTraces)->Arg(8000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }
