@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+class CTraces;
 class CXMLNode;
 class QAction;
 class QCheckBox;
@@ -16,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
@@ -30,6 +32,7 @@ class RunInProgressScope;
 class TMainForm;
 class TParseTraceForm;
 class TRenameForm;
+class TraceListModel;
 class TViewForm;
 
 // The tool window captioned "Control". It shows and edits the active
@@ -149,7 +152,7 @@ public:
     QLineEdit* Z0REdit = nullptr;
 
     QToolBar* TracesToolBar = nullptr;
-    QListWidget* TracesListBox = nullptr;
+    QListView* TracesListBox = nullptr;
     QAction* CopyTraces = nullptr;
     QAction* PasteTraces = nullptr;
     QAction* RenameTrace = nullptr;
@@ -215,6 +218,9 @@ private:
     // After the list of traces changed: the list, the point list, the chart
     // and the cursor table; the document is modified.
     void TracesChanged(TViewForm& view);
+    // The list's rows and selection from the traces, without running the
+    // selection handler.
+    void ShowTraces(const CTraces& traces);
     void WatchClipboard();
     // The top and bottom rows of the point list's selection; none: -1.
     std::pair<int, int> SelectedDataRows(const TViewForm& view) const;
@@ -237,6 +243,7 @@ private:
     // Whether the clipboard holds traces, asked once per change of the
     // clipboard rather than at every refresh of the Paste command.
     bool clipboardHoldsTraces_ = false;
+    TraceListModel* tracesModel_ = nullptr;
     // The Screen tab's tool bar buttons: the Smith chart's, the axes', and
     // the ones every chart kind has.
     struct ScreenToolButton {

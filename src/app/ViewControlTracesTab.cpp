@@ -9,16 +9,19 @@
 #include "model/Settings.h"
 #include "view/ColorItems.h"
 #include "view/ProgramIcons.h"
+#include "view/TraceListModel.h"
 #include "view/document/BurstSplit.h"
 #include "view/document/RunInProgress.h"
 #include "view/document/TraceClipboard.h"
 #include "view/document/TraceCommands.h"
+#include "view/document/TraceListRows.h"
 #include "view/View.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -60,9 +63,14 @@ void TViewControlForm::BuildTracesTab()
     TracesToolBar->addSeparator();
     ParseData = AddTraceAction(TracesToolBar, "ParseData", "trace-parse", "Parse data");
 
-    TracesListBox = new QListWidget(TracesTabSheet);
+    tracesModel_ = new TraceListModel(this);
+    TracesListBox = new QListView(TracesTabSheet);
     TracesListBox->setObjectName("TracesListBox");
+    TracesListBox->setModel(tracesModel_);
     TracesListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row has the same height, so a list of many traces is laid out
+    // without measuring each row.
+    TracesListBox->setUniformItemSizes(true);
     TracesListBox->setItemDelegate(new ColorItemDelegate(TracesListBox));
     auto* layout = new QVBoxLayout(TracesTabSheet);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,7 +81,8 @@ void TViewControlForm::BuildTracesTab()
     ParseTraceForm = new TParseTraceForm(this);
 
     // Keyboard selection (arrows, Shift, Ctrl+A) counts like clicks.
-    connect(TracesListBox, &QListWidget::itemSelectionChanged, this, &TViewControlForm::TracesListBoxClick);
+    connect(TracesListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TViewControlForm::TracesListBoxClick);
     connect(CopyTraces, &QAction::triggered, this, &TViewControlForm::CopyTracesExecute);
     connect(PasteTraces, &QAction::triggered, this, &TViewControlForm::PasteTracesExecute);
     connect(RenameTrace, &QAction::triggered, this, &TViewControlForm::RenameTraceExecute);
@@ -100,27 +109,33 @@ void TViewControlForm::FillTracesList()
     const TViewForm* view = main_.ActiveView();
     SetTabShown(TracesTabSheet, view != nullptr);
     if (view) {
-        const QSignalBlocker quiet(TracesListBox);
-        TracesListBox->clear();
-        for (int i = 0; i < view->Traces.Count(); ++i) {
-            const CTrace& trace = *view->Traces.Get(i);
-            auto* item = new QListWidgetItem(QString::fromStdString(trace.Name), TracesListBox);
-            item->setData(kColorItemRole, QVariant::fromValue(trace.Color));
-            item->setSelected(trace.Selected);
-        }
+        ShowTraces(view->Traces);
         main_.RefreshToolsWindow();
         UpdateDataButtons();
     }
     UpdateTraceActions();
 }
 
+// The selection is set in one step: row by row, each row would be checked
+// against every range selected before it.
+void TViewControlForm::ShowTraces(const CTraces& traces)
+{
+    QItemSelectionModel* selection = TracesListBox->selectionModel();
+    const QSignalBlocker quiet(selection);
+    TraceListRows list = TraceListRowsOf(traces);
+    tracesModel_->Fill(std::move(list.rows));
+    selection->select(SelectionOfRuns(*tracesModel_, list.selected), QItemSelectionModel::Select);
+    // The reset repaints the whole list; the blocked signal would only have
+    // asked for the selected rows.
+    TracesListBox->viewport()->update();
+}
+
+// The selection is read once, as ranges, rather than asked of each row.
 void TViewControlForm::TracesListBoxClick()
 {
     TViewForm* view = main_.ActiveView();
     if (!view) return;
-    for (int i = 0; i < view->Traces.Count() && i < TracesListBox->count(); ++i) {
-        view->Traces.Get(i)->Selected = TracesListBox->item(i)->isSelected();
-    }
+    SelectRuns(view->Traces, tracesModel_->rowCount(), RunsOfSelection(TracesListBox->selectionModel()->selection()));
     main_.RefreshToolsWindow();
     DropDataEdits(*view);
     view->FormPaint();
@@ -192,11 +207,11 @@ void TViewControlForm::RenameTraceExecute()
     TViewForm* view = main_.ActiveView();
     CTrace* trace = view ? view->Traces.GetSelected() : nullptr;
     if (!trace || !RenameDialog(*RenameForm, *trace)) return;
-    for (int i = 0; i < view->Traces.Count() && i < TracesListBox->count(); ++i) {
+    for (int i = 0; i < view->Traces.Count() && i < tracesModel_->rowCount(); ++i) {
         if (view->Traces.Get(i) != trace) continue;
-        const QSignalBlocker quiet(TracesListBox);
-        TracesListBox->item(i)->setText(QString::fromStdString(trace->Name));
-        TracesListBox->item(i)->setSelected(true);
+        tracesModel_->SetName(i, trace->Name);
+        const QSignalBlocker quiet(TracesListBox->selectionModel());
+        TracesListBox->selectionModel()->select(tracesModel_->index(i), QItemSelectionModel::Select);
     }
     view->Modified = true;
 }
@@ -216,7 +231,7 @@ void TViewControlForm::SelectTraceColorExecute()
 void TViewControlForm::ParseDataExecute()
 {
     TViewForm* view = main_.ActiveView();
-    if (!view || RunIsFilling(*view) || TracesListBox->selectedItems().isEmpty()) return;
+    if (!view || RunIsFilling(*view) || !TracesListBox->selectionModel()->hasSelection()) return;
     if (ParseTraceForm->exec() != QDialog::Accepted) return;
     SplitIntoBursts(view->Traces, BurstParametersFrom(Settings));
     TracesChanged(*view);

@@ -21,7 +21,7 @@ double Interpolate(double a, double b, double u) { return a + (b - a) * u; }
 
 } // namespace
 
-CDataBlock::CDataBlock() : records_(new PointRecord[kBlockSize]) {}
+CDataBlock::CDataBlock(int capacity) : records_(new PointRecord[static_cast<size_t>(capacity)]), capacity_(capacity) {}
 
 CDataBlock::~CDataBlock() = default;
 
@@ -46,15 +46,26 @@ void CData::Clear()
 bool CData::Locate(int index, int& block, int& record) const
 {
     if (index < 0) return false;
-    block = index / kBlockSize;
-    record = index % kBlockSize;
+    const bool first = index < kFirstBlockSize;
+    block = first ? 0 : 1 + (index - kFirstBlockSize) / kBlockSize;
+    record = first ? index : (index - kFirstBlockSize) % kBlockSize;
     return index < count_;
 }
+
+int CData::ContiguousFrom(int index) const
+{
+    int block = 0;
+    int record = 0;
+    Locate(index, block, record);
+    return (block == 0 ? kFirstBlockSize : kBlockSize) - record;
+}
+
+int CData::BlockStart(int block) { return block == 0 ? 0 : kFirstBlockSize + (block - 1) * kBlockSize; }
 
 std::unique_ptr<CDataBlock> CData::NewBlock()
 {
     try {
-        return std::make_unique<CDataBlock>();
+        return std::make_unique<CDataBlock>(blocks_.empty() ? kFirstBlockSize : kBlockSize);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
@@ -62,12 +73,18 @@ std::unique_ptr<CDataBlock> CData::NewBlock()
 
 PointRecord& CData::RecordAt(int index)
 {
-    return blocks_[static_cast<size_t>(index / kBlockSize)]->Records()[index % kBlockSize];
+    int block = 0;
+    int record = 0;
+    Locate(index, block, record);
+    return blocks_[static_cast<size_t>(block)]->Records()[record];
 }
 
 const PointRecord& CData::RecordAt(int index) const
 {
-    return blocks_[static_cast<size_t>(index / kBlockSize)]->Records()[index % kBlockSize];
+    int block = 0;
+    int record = 0;
+    Locate(index, block, record);
+    return blocks_[static_cast<size_t>(block)]->Records()[record];
 }
 
 bool CData::Append(double f, double R, double X, double t, double V, double I, double phase)
@@ -115,14 +132,19 @@ void CData::InsertSorted(double f, double R, double X, double t, double V, doubl
     // run at a time: the last record of each block becomes the first of the
     // next.
     const PointRecord inserted = RecordAt(last);
-    int block = last / kBlockSize;
-    const int firstBlock = place / kBlockSize;
-    for (; block >= firstBlock; --block) {
-        PointRecord* records = blocks_[static_cast<size_t>(block)]->Records();
-        const int begin = block == firstBlock ? place % kBlockSize : 0;
-        const int end = block == last / kBlockSize ? last % kBlockSize : kBlockSize - 1; // record to fill
+    int lastBlock = 0;
+    int lastRecord = 0;
+    Locate(last, lastBlock, lastRecord);
+    int firstBlock = 0;
+    int placeRecord = 0;
+    Locate(place, firstBlock, placeRecord);
+    for (int block = lastBlock; block >= firstBlock; --block) {
+        CDataBlock& target = *blocks_[static_cast<size_t>(block)];
+        PointRecord* records = target.Records();
+        const int begin = block == firstBlock ? placeRecord : 0;
+        const int end = block == lastBlock ? lastRecord : target.Capacity() - 1; // record to fill
         if (end > begin) std::memmove(records + begin + 1, records + begin, sizeof(PointRecord) * static_cast<size_t>(end - begin));
-        if (block > firstBlock) records[0] = blocks_[static_cast<size_t>(block - 1)]->Records()[kBlockSize - 1];
+        if (block > firstBlock) records[0] = RecordAt(BlockStart(block) - 1);
     }
     RecordAt(place) = inserted;
 }
@@ -153,7 +175,7 @@ int CData::FindIndex(int kind, double value) const
         if (CompareKey(KeyOf(block.Records()[mid], kind), value) > 0) last = mid;
         else first = mid;
     } while (last - first > 1);
-    return static_cast<int>(lo) * kBlockSize + first;
+    return BlockStart(static_cast<int>(lo)) + first;
 }
 
 bool CData::InterpolateAt(int horMode, bool logarithmic, double x, double& R, double& X, double* V, double* I,

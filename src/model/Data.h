@@ -12,23 +12,29 @@
 
 class CTrace;
 
+// A store's first block is small: a document may hold many thousands of
+// traces of a few points each, and a full block for each of them would cost
+// its own allocation and memory page. Every later block holds kBlockSize.
+constexpr int kFirstBlockSize = 64;
 constexpr int kBlockSize = 4096;
 
-// A fixed buffer of kBlockSize records. Appending to a trace never moves the
-// points already stored.
+// A fixed buffer of records. Appending to a trace never moves the points
+// already stored.
 class CDataBlock {
 public:
-    CDataBlock();
+    explicit CDataBlock(int capacity);
     virtual ~CDataBlock();
     CDataBlock(const CDataBlock&) = delete;
     CDataBlock& operator=(const CDataBlock&) = delete;
 
     PointRecord* Records() { return records_.get(); }
     const PointRecord* Records() const { return records_.get(); }
+    int Capacity() const { return capacity_; }
     int used = 0;
 
 private:
     std::unique_ptr<PointRecord[]> records_;
+    int capacity_;
 };
 
 // How a trace text names columns 2 and 3 of its lines.
@@ -62,6 +68,9 @@ public:
     // Block and record of a point index; true when the index is a stored
     // point. Negative indices give false and leave the outputs alone.
     bool Locate(int index, int& block, int& record) const;
+    // The points stored one after another in memory from `index` on, to the
+    // end of its block (stored or not).
+    int ContiguousFrom(int index) const;
 
     bool Append(double f, double R, double X, double t = 0, double V = 0, double I = 0, double phase = 0);
     // Appends and moves the point to its place in ascending frequency, after
@@ -117,6 +126,8 @@ public:
 
 private:
     std::unique_ptr<CDataBlock> NewBlock();
+    // The index of the first point of a block.
+    static int BlockStart(int block);
     PointRecord& RecordAt(int index);
     const PointRecord& RecordAt(int index) const;
     const CDisplayTransformSource* OwningView() const;

@@ -56,7 +56,6 @@ bool PointReader::Read(int index, ShownPoint& shown) const
 
 std::span<const PointRecord> PointReader::Stretch(int index) const
 {
-    const int inBlock = index % kBlockSize;
-    const int length = std::min(kBlockSize - inBlock, end_ - index);
+    const int length = std::min(data_.ContiguousFrom(index), end_ - index);
     return {data_.GetRecord(index), static_cast<std::size_t>(length)};
 }

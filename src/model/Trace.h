@@ -26,11 +26,8 @@ public:
     TColor Color; // the trace 1 colour of the scheme in use at construction
     CData Data;
 
-    // Kept here by the document window: the trace's value at the frequency
-    // cursor and its Smith chart cursor marker.
-    double CursorR = 0;
-    double CursorX = 0;
-    bool CursorValid = false;
+    // Kept here by the document window: the trace's Smith chart cursor
+    // marker.
     bool SmithMarkerShown = false;
     int SmithMarkerX = 0;
     int SmithMarkerY = 0;

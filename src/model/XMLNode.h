@@ -117,6 +117,7 @@ public:
 private:
     size_t ParseElementAt(const std::string& text, size_t position, int depth);
     size_t ParseAttributes(const std::string& text, size_t position);
+    void ReserveAttributes(const std::string& text, size_t position);
     size_t ParseContent(const std::string& text, size_t position, int depth);
     void AppendParsed(CXMLNode&& parsed);
     void WriteStartTag(std::string& out) const;

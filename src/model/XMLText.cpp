@@ -8,6 +8,8 @@
 #include "model/NumberText.h"
 #include "model/XMLNode.h"
 
+#include <algorithm>
+
 
 namespace {
 
@@ -125,6 +127,7 @@ size_t CXMLNode::ParseElementAt(const std::string& text, size_t position, int de
 
 size_t CXMLNode::ParseAttributes(const std::string& text, size_t position)
 {
+    ReserveAttributes(text, position);
     size_t p = position;
     for (;;) {
         const size_t stop = text.find_first_of("=>/", p);
@@ -139,6 +142,19 @@ size_t CXMLNode::ParseAttributes(const std::string& text, size_t position)
         attributes_.emplace_back(TrimText(text.substr(p, stop - p)), TrimText(text.substr(valueBegin, valueEnd - valueBegin)));
         p = valueEnd + 1;
     }
+}
+
+// A trace's element carries three dozen attributes; counted first, they are
+// stored without the list moving them as it grows. The count is only a hint
+// (an "=" inside a value counts too), and it is bounded, so a malformed tag
+// asks for no more memory than its attributes need.
+void CXMLNode::ReserveAttributes(const std::string& text, size_t position)
+{
+    constexpr std::ptrdiff_t kMostReserved = 64;
+    const size_t tagEnd = std::min(text.find('>', position), text.size());
+    const auto begin = text.begin() + static_cast<std::ptrdiff_t>(position);
+    const std::ptrdiff_t signs = std::count(begin, text.begin() + static_cast<std::ptrdiff_t>(tagEnd), '=');
+    attributes_.reserve(attributes_.size() + static_cast<size_t>(std::min(signs, kMostReserved)));
 }
 
 size_t CXMLNode::ParseContent(const std::string& text, size_t position, int depth)

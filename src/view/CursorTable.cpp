@@ -17,7 +17,7 @@ const QColor kSelectedTrace(221, 238, 255);
 
 } // namespace
 
-CursorTableModel::CursorTableModel(const ViewState& view, QObject* parent) : QAbstractTableModel(parent), view_(view)
+CursorTableModel::CursorTableModel(ViewState& view, QObject* parent) : QAbstractTableModel(parent), view_(view)
 {
 }
 
@@ -41,12 +41,14 @@ int CursorTableModel::columnCount(const QModelIndex& parent) const { return pare
 QVariant CursorTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) return {};
-    const CTrace* trace = index.row() < view_.Traces.Count() ? view_.Traces.Get(index.row()) : nullptr;
+    CTrace* trace = index.row() < view_.Traces.Count() ? view_.Traces.Get(index.row()) : nullptr;
     if (role == Qt::BackgroundRole) return trace && trace->Selected ? kSelectedTrace : QColor(Qt::white);
     if (role != Qt::DisplayRole || !trace) return {};
     if (index.column() == 0) return QString::fromStdString(trace->Name);
-    if (!trace->CursorValid) return QString();
-    return QString::fromStdString(FormatEng(Settings.TableDataDigits, index.column() == 1 ? trace->CursorR : trace->CursorX));
+    double R = 0;
+    double X = 0;
+    if (!trace->Data.InterpolateAt(view_.HorMode, view_.HorLog, view_.CursorX, R, X)) return QString();
+    return QString::fromStdString(FormatEng(Settings.TableDataDigits, index.column() == 1 ? R : X));
 }
 
 QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -13,11 +13,15 @@ class CursorTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    CursorTableModel(const ViewState& view, QObject* parent);
+    // Reading a readout loads the display offsets of the trace's points, so the
+    // table holds the view it shows as changeable.
+    CursorTableModel(ViewState& view, QObject* parent);
 
     // One row per trace, one empty row when there is none.
     void SetRows(int rows);
-    // Shows the cursor value and the traces' readouts as they are now.
+    // Shows the cursor value and the traces' readouts as they are now. A
+    // readout is worked out when its row is drawn, so a document of many
+    // traces costs only the rows in sight.
     void Refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +30,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const ViewState& view_;
+    ViewState& view_;
     int rows_ = 1;
 };
 

@@ -105,7 +105,8 @@ public:
     // The columns keep their widths: a document stores them, and the user
     // sizes them.
     void UpdateTableRows();
-    // Each trace's R and X at the cursor, shown in the cursor table.
+    // The cursor table shows the cursor value and each trace's R and X at it
+    // again.
     void UpdateTableValues();
     // The Smith chart's track bar at the cursor value `value`.
     // Without TrackBarGuard set, the position's change moves the cursor as a

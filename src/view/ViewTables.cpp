@@ -85,14 +85,7 @@ void TViewForm::UpdateTableRows()
     TableGrid->setCurrentIndex({});
 }
 
-void TViewForm::UpdateTableValues()
-{
-    for (int i = 0; i < Traces.Count(); ++i) {
-        CTrace& trace = *Traces.Get(i);
-        trace.CursorValid = trace.Data.InterpolateAt(HorMode, HorLog, CursorX, trace.CursorR, trace.CursorX);
-    }
-    CursorTable->Refresh();
-}
+void TViewForm::UpdateTableValues() { CursorTable->Refresh(); }
 
 void TViewForm::SetTrackBarFrequency(double value)
 {

@@ -14,7 +14,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -25,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <string>
 #include <memory>
 
 namespace {
@@ -62,11 +64,42 @@ protected:
         return view;
     }
 
+    // The list's rows, 'x' where a row is shown selected.
+    std::string ListPattern() const
+    {
+        const QListView* list = control().TracesListBox;
+        std::string pattern;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            pattern += list->selectionModel()->isSelected(list->model()->index(row, 0)) ? 'x' : '.';
+        }
+        return pattern;
+    }
+
+    static std::string FlagPattern(const TViewForm& view)
+    {
+        std::string pattern;
+        for (int i = 0; i < view.Traces.Count(); ++i) pattern += view.Traces.Get(i)->Selected ? 'x' : '.';
+        return pattern;
+    }
+
+    static void SetFlags(TViewForm& view, const std::string& pattern)
+    {
+        for (int i = 0; i < view.Traces.Count(); ++i) view.Traces.Get(i)->Selected = pattern[i] == 'x';
+    }
+
+    // A click on a row of the list, as the user makes it.
+    void ClickRow(int row, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    {
+        QListView* list = control().TracesListBox;
+        list->doItemsLayout();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualRect(list->model()->index(row, 0)).center());
+    }
+
     void SelectItems(std::initializer_list<int> rows)
     {
-        QListWidget* list = control().TracesListBox;
+        QListView* list = control().TracesListBox;
         list->clearSelection();
-        for (const int row : rows) list->item(row)->setSelected(true);
+        for (const int row : rows) list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
     }
 };
 
@@ -131,7 +164,7 @@ TEST_F(ControlTabs, TracesGoThroughTheClipboardAndTheListFollowsTheSelection)
     EXPECT_EQ(target.Traces.Get(1)->Name, "Copy of t2");
     EXPECT_EQ(target.Traces.Get(1)->Data.GetRecord(3)->X, 2 - 3);
     EXPECT_TRUE(target.Modified);
-    EXPECT_EQ(control().TracesListBox->count(), 2);
+    EXPECT_EQ(control().TracesListBox->model()->rowCount(), 2);
 
     // A paste that cannot be read adds nothing and changes nothing.
     target.Modified = false;
@@ -142,6 +175,37 @@ TEST_F(ControlTabs, TracesGoThroughTheClipboardAndTheListFollowsTheSelection)
     EXPECT_EQ(Boxes().size(), 1U);
     QGuiApplication::clipboard()->setText("plain");
     EXPECT_FALSE(control().PasteTraces->isEnabled());
+}
+
+TEST_F(ControlTabs, TheListShowsTheSelectedFlagsAndTheUsersSelectionSetsThem)
+{
+    TViewForm& view = NewView("a", 10);
+    control().PageControl->setCurrentWidget(control().TracesTabSheet);
+    for (const std::string pattern : {"..........", "xxxxxxxxxx", "x.x.x.x.x.", ".x.x.x.x.x", "xx...xxx.x"}) {
+        SetFlags(view, pattern);
+        control().RefreshControlForm();
+        EXPECT_EQ(ListPattern(), pattern);
+        EXPECT_EQ(FlagPattern(view), pattern) << "a fill leaves the flags alone";
+    }
+    EXPECT_FALSE(view.Modified);
+
+    ClickRow(3);
+    EXPECT_EQ(FlagPattern(view), "...x......");
+    EXPECT_TRUE(control().RenameTrace->isEnabled());
+    ClickRow(6, Qt::ShiftModifier);
+    EXPECT_EQ(FlagPattern(view), "...xxxx...");
+    ClickRow(4, Qt::ControlModifier);
+    ClickRow(9, Qt::ControlModifier);
+    EXPECT_EQ(FlagPattern(view), "...x.xx..x");
+    EXPECT_FALSE(control().RenameTrace->isEnabled());
+    EXPECT_FALSE(view.Modified) << "selecting traces changes no document";
+
+    // Another window shows its own selection; coming back shows this one's.
+    TViewForm& other = NewView("b", 3);
+    EXPECT_EQ(ListPattern(), "...");
+    main->SetActiveView(true, &view);
+    EXPECT_EQ(ListPattern(), "...x.xx..x");
+    EXPECT_EQ(FlagPattern(other), "...");
 }
 
 TEST_F(ControlTabs, WhileARunFillsTheWindowNothingMayFreeOrMoveItsTraces)
@@ -209,7 +273,7 @@ TEST_F(ControlTabs, RenameTakesTheTrimmedNameAndOnlyThenMarksTheDocument)
     });
     control().RenameTrace->trigger();
     EXPECT_EQ(view.Traces.Get(1)->Name, "feed point");
-    EXPECT_EQ(control().TracesListBox->item(1)->text(), "feed point");
+    EXPECT_EQ(control().TracesListBox->model()->index(1, 0).data().toString(), "feed point");
     EXPECT_TRUE(view.Modified);
 }
 

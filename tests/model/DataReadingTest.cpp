@@ -110,13 +110,13 @@ TEST(DataReading, SequentialReadCrossesBlocksAndStopsAtTheDrawLimit)
     CData data;
     for (int i = 0; i < kBlockSize + 5; ++i) data.Append(i, i, -i);
 
-    ASSERT_TRUE(data.StartIteration(kBlockSize - 1));
+    ASSERT_TRUE(data.StartIteration(kFirstBlockSize - 1));
     double f = 0, R = 0, X = 0, t = 0;
     ASSERT_TRUE(data.NextPoint(f, R, X, t));
-    EXPECT_EQ(f, 4095);
+    EXPECT_EQ(f, kFirstBlockSize - 1);
     ASSERT_TRUE(data.NextPoint(f, R, X, t));
-    EXPECT_EQ(f, 4096);
-    EXPECT_EQ(X, -4096);
+    EXPECT_EQ(f, kFirstBlockSize);
+    EXPECT_EQ(X, -kFirstBlockSize);
 
     int read = 0;
     data.StartIteration(0);
@@ -187,24 +187,26 @@ TEST(PointReader, ReadsAsTheSequentialReadAndLeavesItsCursorAlone)
 
 TEST(PointReader, StopsWhereAskedAndReadsNothingOutsideItsLimit)
 {
+    // Where the second block ends and the third begins.
+    const int edge = kFirstBlockSize + kBlockSize;
     CData data;
-    for (int i = 0; i < kBlockSize + 2; ++i) data.Append(i, 75, 10, 0);
+    for (int i = 0; i < edge + 2; ++i) data.Append(i, 75, 10, 0);
     const ReadTransform offset = ReadTransform::From({true, 50, 0, false, 90, 50, 0});
-    const PointReader reader(data, offset, kHorF, kBlockSize + 100);
-    EXPECT_EQ(reader.End(), kBlockSize + 2);
+    const PointReader reader(data, offset, kHorF, edge + 100);
+    EXPECT_EQ(reader.End(), edge + 2);
 
     std::vector<int> seen;
-    const int after = reader.ForEach(kBlockSize - 2, [&](int index, const ShownPoint& shown) {
+    const int after = reader.ForEach(edge - 2, [&](int index, const ShownPoint& shown) {
         EXPECT_EQ(shown.point.R, 25); // offset, not rotated: the rotation is off
         seen.push_back(index);
-        return index < kBlockSize;
+        return index < edge;
     });
-    EXPECT_EQ(after, kBlockSize + 1);
-    EXPECT_EQ(seen, (std::vector<int>{kBlockSize - 2, kBlockSize - 1, kBlockSize}));
+    EXPECT_EQ(after, edge + 1);
+    EXPECT_EQ(seen, (std::vector<int>{edge - 2, edge - 1, edge}));
 
     ShownPoint shown{};
     shown.x = -1;
-    EXPECT_FALSE(reader.Read(kBlockSize + 2, shown));
+    EXPECT_FALSE(reader.Read(edge + 2, shown));
     EXPECT_FALSE(reader.Read(-1, shown));
     EXPECT_EQ(shown.x, -1);
     ASSERT_TRUE(reader.Read(7, shown));

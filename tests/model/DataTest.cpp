@@ -51,26 +51,37 @@ TEST(Data, StartsEmptyWithEmptyMatchSlots)
 
 TEST(Data, StoresPointsInBlocks)
 {
+    // A small first block of 64 points, then blocks of 4096.
     CData data;
-    for (int i = 0; i < kBlockSize + 1; ++i) ASSERT_TRUE(data.Append(i, i * 2, -i, 0, 1, 2, 3));
-    EXPECT_EQ(data.Count(), 4097);
+    for (int i = 0; i < 4161; ++i) ASSERT_TRUE(data.Append(i, i * 2, -i, 0, 1, 2, 3));
+    EXPECT_EQ(data.Count(), 4161);
 
     int block = -1, record = -1;
-    EXPECT_TRUE(data.Locate(4096, block, record));
+    EXPECT_TRUE(data.Locate(63, block, record));
+    EXPECT_EQ(block, 0);
+    EXPECT_EQ(record, 63);
+    EXPECT_EQ(data.ContiguousFrom(60), 4);
+    EXPECT_TRUE(data.Locate(64, block, record));
     EXPECT_EQ(block, 1);
     EXPECT_EQ(record, 0);
-    EXPECT_FALSE(data.Locate(4097, block, record));
+    EXPECT_EQ(data.ContiguousFrom(64), 4096);
+    EXPECT_TRUE(data.Locate(4160, block, record));
+    EXPECT_EQ(block, 2);
+    EXPECT_EQ(record, 0);
+    EXPECT_FALSE(data.Locate(4161, block, record));
     EXPECT_EQ(record, 1);
     block = record = 77;
     EXPECT_FALSE(data.Locate(-1, block, record));
     EXPECT_EQ(block, 77);
 
-    const PointRecord* last = data.GetRecord(4096);
-    ASSERT_NE(last, nullptr);
-    EXPECT_EQ(last->f, 4096);
-    EXPECT_EQ(last->R, 8192);
-    EXPECT_EQ(last->phase, 3);
-    EXPECT_EQ(data.GetRecord(4097), nullptr);
+    for (const int index : {63, 64, 4159, 4160}) {
+        const PointRecord* point = data.GetRecord(index);
+        ASSERT_NE(point, nullptr);
+        EXPECT_EQ(point->f, index);
+        EXPECT_EQ(point->R, 2 * index);
+        EXPECT_EQ(point->phase, 3);
+    }
+    EXPECT_EQ(data.GetRecord(4161), nullptr);
     EXPECT_EQ(data.GetRecord(-1), nullptr);
 
     data.MatchPoints[0].R = 5;
@@ -154,14 +165,17 @@ TEST(Data, InsertSortedPlacesAfterEqualFrequencies)
 
 TEST(Data, InsertSortedMovesPointsAcrossBlocks)
 {
+    // Both blocks full: every point moves one step, across the end of the
+    // small first block and of the second, and the last lands as the first
+    // record of a new block.
+    const int full = kFirstBlockSize + kBlockSize;
     CData data;
-    for (int i = 0; i < kBlockSize; ++i) data.Append(i + 1, i, 0);
-    // The new point lands as the first record of a new block.
+    for (int i = 0; i < full; ++i) data.Append(i + 1, i, 0);
     data.InsertSorted(0.5, -1, 0, 7, 8, 9, 10);
-    ASSERT_EQ(data.Count(), kBlockSize + 1);
+    ASSERT_EQ(data.Count(), full + 1);
     EXPECT_EQ(data.GetRecord(0)->f, 0.5);
     EXPECT_EQ(data.GetRecord(0)->phase, 10);
-    for (int i = 1; i <= kBlockSize; ++i) ASSERT_EQ(data.GetRecord(i)->f, i) << i;
+    for (int i = 1; i <= full; ++i) ASSERT_EQ(data.GetRecord(i)->f, i) << i;
 }
 
 TEST(Data, InsertSortedInRandomOrderSorts)

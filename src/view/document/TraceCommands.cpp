@@ -6,10 +6,12 @@
 
 namespace {
 
-int SelectedCount(const CTraces& traces)
+// None, one or more selected traces: 0, 1 or 2. The commands ask no more, and
+// a document may hold many thousands of traces.
+int SelectedUpToTwo(const CTraces& traces)
 {
     int count = 0;
-    for (int i = 0; i < traces.Count(); ++i) count += traces.Get(i)->Selected ? 1 : 0;
+    for (int i = 0; i < traces.Count() && count < 2; ++i) count += traces.Get(i)->Selected ? 1 : 0;
     return count;
 }
 
@@ -20,7 +22,7 @@ bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 TraceCommandStates TraceCommandsFor(const ViewState* view, bool clipboardHoldsTraces)
 {
     if (!view) return {};
-    const int selected = SelectedCount(view->Traces);
+    const int selected = SelectedUpToTwo(view->Traces);
     const bool free = !RunIsFilling(*view);
     TraceCommandStates states;
     states.copy = selected > 0;
