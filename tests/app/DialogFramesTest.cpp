@@ -87,7 +87,7 @@ TEST_F(DialogFrames, EveryDialogIsFramedAboveTheToolWindowsWhichStepBackMeanwhil
     view.Traces.Add(std::move(trace));
     view.HasVipTraces = true;
     control().RefreshControlForm();
-    control().TracesListBox->item(0)->setSelected(true);
+    control().TracesListBox->selectionModel()->select(control().TracesListBox->model()->index(0, 0), QItemSelectionModel::Select);
     LabelEdit label;
     TOpenVmdForm frequencies(main.get());
     TEditSettingsForm settingsList(main.get());
@@ -132,7 +132,7 @@ TEST_F(DialogFrames, TheRenameDialogIsWideEnoughForItsCaptionUpToHalfTheScreen)
     TViewForm& view = main->CreateView("a");
     view.Traces.Add(std::make_unique<CTrace>());
     control().RefreshControlForm();
-    control().TracesListBox->item(0)->setSelected(true);
+    control().TracesListBox->selectionModel()->select(control().TracesListBox->model()->index(0, 0), QItemSelectionModel::Select);
     const auto widthFor = [&](const std::string& name) {
         view.Traces.Get(0)->Name = name;
         int width = 0;
