@@ -4,11 +4,17 @@
 
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // Reads a whole regular file as bytes. False when it cannot be opened or
 // read, and for anything that is not a regular file (a named pipe, a device,
 // a folder), which is refused before anything could wait on it.
 bool ReadFileBytes(const std::string& fileName, std::string& contents);
+
+// Opens a regular file for reading, or gives -1 for anything else (a named
+// pipe, a device, a folder) without waiting on it; `size` (when given) takes
+// the file's size. The caller owns and closes the descriptor.
+int OpenRegularFile(const std::string& fileName, off_t* size = nullptr);
 
 // Replaces a file without ever leaving it half written: the new content goes
 // to a temporary file in the same folder, is flushed to disk and then renamed

@@ -24,29 +24,6 @@ private:
     int descriptor_;
 };
 
-bool IsRegular(const struct stat& info) { return S_ISREG(info.st_mode); }
-
-// Only a regular file is opened: a named pipe would wait for a writer and a
-// device such as /dev/zero never ends. The name is looked at first, so that
-// a device is never opened at all (opening a serial line already changes its
-// lines); the open itself cannot wait, and what it opened is looked at again
-// in case the name was replaced in between. -1 when refused.
-int OpenRegularFile(const std::string& fileName, off_t& size)
-{
-    struct stat info {};
-    if (::stat(fileName.c_str(), &info) != 0 || !IsRegular(info)) return -1;
-    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) return -1;
-    const bool regular = ::fstat(descriptor, &info) == 0 && IsRegular(info);
-    const int flags = ::fcntl(descriptor, F_GETFL);
-    if (!regular || flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        ::close(descriptor);
-        return -1;
-    }
-    size = info.st_size;
-    return descriptor;
-}
-
 bool ReadToEnd(int descriptor, std::string& data)
 {
     char buffer[1 << 16];
@@ -58,12 +35,34 @@ bool ReadToEnd(int descriptor, std::string& data)
     }
 }
 
+bool IsRegular(const struct stat& info) { return S_ISREG(info.st_mode); }
+
 } // namespace
+
+// The name is looked at first, so that a device is never opened at all
+// (opening a serial line already changes its lines); the open itself cannot
+// wait, and what it opened is looked at again in case the name was replaced
+// in between.
+int OpenRegularFile(const std::string& fileName, off_t* size)
+{
+    struct stat info {};
+    if (::stat(fileName.c_str(), &info) != 0 || !IsRegular(info)) return -1;
+    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) return -1;
+    const bool regular = ::fstat(descriptor, &info) == 0 && IsRegular(info);
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (!regular || flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(descriptor);
+        return -1;
+    }
+    if (size) *size = info.st_size;
+    return descriptor;
+}
 
 bool ReadFileBytes(const std::string& fileName, std::string& contents)
 {
     off_t size = 0;
-    const ReadDescriptor file(OpenRegularFile(fileName, size));
+    const ReadDescriptor file(OpenRegularFile(fileName, &size));
     if (file.Get() < 0) return false;
     std::string data;
     if (size > 0) data.reserve(static_cast<size_t>(size));

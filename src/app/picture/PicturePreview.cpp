@@ -1,10 +1,10 @@
 #include "app/picture/PicturePreview.h"
 
+#include "model/FileIO.h"
+
 #include <QFile>
 #include <QImageReader>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -12,25 +12,13 @@ namespace {
 // Formats that decode in full before scaling stop here (megabytes).
 constexpr int kDecodeLimitMb = 64;
 
-bool IsRegularFile(const QByteArray& path)
+// A pipe or a device in the list would keep the dialog waiting.
+bool OpenPictureFile(const QString& path, QFile& file)
 {
-    struct stat info {};
-    return ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-// Opened without waiting (a pipe put in the file's place since the check
-// opens at once) and kept only when it is still a regular file.
-bool OpenRegularFile(const QString& path, QFile& file)
-{
-    const QByteArray name = QFile::encodeName(path);
-    if (!IsRegularFile(name)) return false;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        return true;
-    }
-    ::close(fd);
+    const int descriptor = OpenRegularFile(QFile::encodeName(path).toStdString());
+    if (descriptor < 0) return false;
+    if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+    ::close(descriptor);
     return false;
 }
 
@@ -46,7 +34,7 @@ QSize PreviewSize(QSize pixels, QSize pane)
 std::optional<PicturePreview> PreviewPicture(const QString& path, QSize pane)
 {
     QFile file;
-    if (path.isEmpty() || !OpenRegularFile(path, file)) return std::nullopt;
+    if (path.isEmpty() || !OpenPictureFile(path, file)) return std::nullopt;
     QImageReader reader(&file);
     reader.setAllocationLimit(kDecodeLimitMb);
     const QSize pixels = reader.size();
