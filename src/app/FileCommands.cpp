@@ -7,6 +7,7 @@
 #include "app/SettingsFiles.h"
 #include "app/ViewControl.h"
 #include "model/MessageBoxes.h"
+#include "tools/Tools.h"
 #include "view/DisplayText.h"
 #include "view/View.h"
 #include "view/document/RunInProgress.h"
@@ -93,7 +94,10 @@ bool FileCommands::OpenInNewView(const std::string& path)
     main_.CreateView(path);
     TViewForm* view = main_.ActiveView();
     if (!view) return true;
-    if (!std::filesystem::exists(path)) {
+    // A path that cannot be examined (a link in a circle, a name too long, a
+    // folder one may not enter) is not missing: reading it tells why.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
         ShowWarning("Open", "File not found:\n" + path);
         return false;
     }
@@ -138,7 +142,7 @@ void FileCommands::FileSave1Execute()
         SaveViewAs(*view);
         return;
     }
-    SaveDocument(*view, view->FileName, false, [this](const std::string& name) { AddToMRU(name); });
+    SaveDocument(*view, view->FileName, false, [this](const std::string& name) { DocumentSaved(name); });
 }
 
 void FileCommands::FileSaveAs1Execute()
@@ -171,7 +175,13 @@ std::string FileCommands::AskSaveName(const TViewForm& view, const char* title, 
 bool FileCommands::SaveViewAs(TViewForm& view)
 {
     const std::string name = AskSaveName(view, " As", "CSV files (*.csv);;All files (*)", "csv");
-    return !name.empty() && SaveDocument(view, name, false, [this](const std::string& file) { AddToMRU(file); });
+    return !name.empty() && SaveDocument(view, name, false, [this](const std::string& file) { DocumentSaved(file); });
+}
+
+void FileCommands::DocumentSaved(const std::string& fileName)
+{
+    AddToMRU(fileName);
+    main_.ToolsForm().UpdateCaption();
 }
 
 bool FileCommands::SaveViewAsVarnet(TViewForm& view)

@@ -64,6 +64,9 @@ private:
     bool OpenInNewView(const std::string& path);
     // The chosen name; empty when cancelled.
     std::string AskSaveName(const TViewForm& view, const char* title, const char* filter, const char* suffix) const;
+    // After a document was written under `fileName`: the recent files, and
+    // the tools window's caption, which names the active document.
+    void DocumentSaved(const std::string& fileName);
 
     TMainForm& main_;
     TOpenVmdForm* openVmdForm_ = nullptr;

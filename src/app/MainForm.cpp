@@ -215,6 +215,10 @@ void TMainForm::SetActiveView(bool active, TViewForm* view)
     // that merely lost the focus keeps it.
     if (active) activeView_ = view;
     else if (view == activeView_) activeView_ = nullptr;
+    if (activeView_ != readoutView_) {
+        readoutView_ = activeView_;
+        ShowPointerReadout({});
+    }
     viewControlForm_->RefreshControlForm();
     RefreshToolsWindow();
 }

@@ -137,6 +137,9 @@ private:
 
     std::unique_ptr<CommandActions> commands_;
     TViewForm* activeView_ = nullptr;
+    // The window the status bar's pointer readout was last read in: the
+    // readout is emptied when another one becomes active.
+    const TViewForm* readoutView_ = nullptr;
     TViewControlForm* viewControlForm_ = nullptr;
     TPreferencesForm* preferencesForm_ = nullptr;
     TToolsForm* toolsForm_ = nullptr;

@@ -1,3 +1,4 @@
+#include "app/Application.h"
 #include "app/MainForm.h"
 #include "app/QtMessageSink.h"
 #include "app/SettingsFolder.h"
@@ -5,14 +6,13 @@
 #include "model/Settings.h"
 #include "view/DialogFrame.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <clocale>
 
 int main(int argc, char* argv[])
 {
     PrepareProcess();
-    QApplication application(argc, argv);
+    OmbrelixApplication application(argc, argv);
     QApplication::setApplicationName("Ombrelix");
     // Qt takes the locale from the environment; numbers in files and on
     // screen are always written with a decimal point.

@@ -113,13 +113,18 @@ void TToolsForm::FormShow()
     StopReplay();
 }
 
+void TToolsForm::UpdateCaption()
+{
+    const TViewForm* view = activeView_();
+    setWindowTitle(view ? "Tools - " + FilePart(view->DocumentName) : QString("Tools"));
+}
+
 void TToolsForm::RefreshForView()
 {
-    if (const TViewForm* view = activeView_()) {
-        setWindowTitle("Tools - " + FilePart(view->DocumentName));
+    UpdateCaption();
+    if (activeView_()) {
         OffsetsFromView();
     } else {
-        setWindowTitle("Tools");
         OffsetREdit->clear();
         OffsetXEdit->clear();
         RotateEdit->clear();

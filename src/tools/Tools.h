@@ -44,6 +44,9 @@ public:
     // The window's contents from the active document window: caption, the
     // offset group, the replay binding, the match points and the LC results.
     void RefreshForView();
+    // Only the caption, from the active window's document name: a save under
+    // a new name must not reset the replay or empty the tools' results.
+    void UpdateCaption();
     // The point store of the single selected trace (time-recorded only, when
     // timeBased), or null.
     CData* CurrentTraceData(bool timeBased) const;

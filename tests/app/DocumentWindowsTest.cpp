@@ -143,10 +143,22 @@ TEST_F(DocumentWindows, ANewWindowBesideAMaximisedOneFillsTheArea)
     EXPECT_TRUE(area.contains(frame->geometry()));
 }
 
-TEST_F(DocumentWindows, ClosingADocumentEmptiesTheStatusBarReadout)
+// The readout belongs to one window's chart: it goes when another document
+// window becomes active, and when its own closes.
+TEST_F(DocumentWindows, ActivatingAnotherDocumentOrClosingOneEmptiesTheStatusBarReadout)
 {
+    TViewForm& other = ChartView("other");
     TViewForm& view = ChartView("chart");
-    view.ShowPointInfo(true, view.PaintBox->width() / 2, view.PaintBox->height() / 2);
+    const auto readOut = [&view] { view.ShowPointInfo(true, view.PaintBox->width() / 2, view.PaintBox->height() / 2); };
+    readOut();
+    ASSERT_FALSE(main->StatusPanels[0]->text().isEmpty());
+    main->SetActiveView(true, &view);
+    EXPECT_FALSE(main->StatusPanels[0]->text().isEmpty());
+    main->SetActiveView(true, &other);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(main->StatusPanels[i]->text().isEmpty()) << i;
+
+    main->SetActiveView(true, &view);
+    readOut();
     ASSERT_FALSE(main->StatusPanels[0]->text().isEmpty());
     ASSERT_TRUE(FrameOf(view)->close());
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(main->StatusPanels[i]->text().isEmpty()) << i;

@@ -245,6 +245,32 @@ TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFile
     EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("damaged.csv"));
 }
 
+// A path that cannot even be examined is a file that cannot be read, from
+// the Open command and from the recent files alike, and ends nothing.
+TEST_F(FileCommandsTest, PathsThatCannotBeExaminedAreUnreadableFiles)
+{
+    std::error_code error;
+    std::filesystem::create_symlink("loop.csv", File("loop.csv"), error);
+    ASSERT_FALSE(error);
+    const std::string tooLong = File(std::string(300, 'n') + ".csv");
+    for (const std::string& name : {File("loop.csv"), tooLong}) {
+        dialogAnswers.push_back(name);
+        files().FileOpen1Execute();
+        ASSERT_FALSE(Boxes().empty());
+        EXPECT_EQ(Boxes().back().rfind("Open|Can't read the file:\n" + name, 0), 0u) << Boxes().back();
+        EXPECT_EQ(main->ActiveView()->DocumentName, name);
+        EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
+    }
+    EXPECT_TRUE(MRUList.empty());
+
+    MRUList = {File("loop.csv"), tooLong};
+    const size_t boxes = Boxes().size();
+    files().FileMRUItemClick(0);
+    files().FileMRUItemClick(1);
+    EXPECT_EQ(Boxes().size(), boxes + 2);
+    EXPECT_EQ(MRUList, (std::vector<std::string>{File("loop.csv"), tooLong}));
+}
+
 // Bytes that are no measurement open as an empty window that says so; an
 // empty file is simply an empty document. Both go to the recent files.
 TEST_F(FileCommandsTest, AFileWithoutAnyPointIsToldAndStillOpens)

@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "app/FileCommands.h"
 #include "tools/Tools.h"
 #include "view/View.h"
 
@@ -37,6 +38,28 @@ TEST_F(ToolsWindowInProgram, TheWindowFollowsTheActiveViewAndShutDownEndsAReplay
     EXPECT_TRUE(main->close());
     EXPECT_FALSE(tools.ReplayRunning());
     DeleteClosedWindows();
+}
+
+// Save As names the document anew: the caption follows, the tools' state
+// (here the replay's position) stays as it was.
+TEST_F(ToolsWindowInProgram, SaveAsRenamesTheCaptionAndKeepsTheToolsState)
+{
+    main->FormShow();
+    TToolsForm& tools = main->ToolsForm();
+    main->findChild<QAction*>("ShowToolsWindow")->trigger();
+    TViewForm& view = main->CreateView("Noname1");
+    auto trace = std::make_unique<CTrace>();
+    for (int i = 0; i < 50; ++i) trace->Data.Append(i + 1, 50, i);
+    trace->Selected = true;
+    view.Traces.Add(std::move(trace));
+    control().RefreshControlForm();
+    tools.ReplayScrollBar->setValue(7);
+    EXPECT_EQ(tools.windowTitle(), "Tools - Noname1");
+
+    main->Files->RunFileDialog = [this](const FileDialogRequest&) { return File("renamed.csv"); };
+    ASSERT_TRUE(main->SaveViewAs(view));
+    EXPECT_EQ(tools.windowTitle(), "Tools - renamed.csv");
+    EXPECT_EQ(tools.ReplayScrollBar->value(), 7);
 }
 
 } // namespace
