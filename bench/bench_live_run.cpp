@@ -6,7 +6,7 @@
 #include "WindowBench.h"
 #include "SimulatorProcess.h"
 #include "app/MainForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "model/RunSettings.h"
 #include "model/Settings.h"

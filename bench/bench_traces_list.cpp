@@ -7,7 +7,7 @@
 #include "WindowBench.h"
 #include "app/FileCommands.h"
 #include "app/MainForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"

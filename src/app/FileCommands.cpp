@@ -5,7 +5,7 @@
 #include "app/MainForm.h"
 #include "app/OpenVmdForm.h"
 #include "app/SettingsFiles.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "tools/Tools.h"
 #include "view/DisplayText.h"

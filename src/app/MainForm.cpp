@@ -8,7 +8,7 @@
 #include "app/FileCommands.h"
 #include "app/HelpMenu.h"
 #include "app/MainToolBar.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "app/WindowArrangement.h"
 #include "app/WindowMenu.h"
 #include "model/Correction.h"

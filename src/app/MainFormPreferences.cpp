@@ -1,5 +1,5 @@
 #include "app/MainForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "app/preferences/PreferencesForm.h"
 #include "app/preferences/SelectSettingsForm.h"
 

@@ -5,7 +5,7 @@
 #include "TempDir.h"
 #include "app/MainForm.h"
 #include "app/SettingsFiles.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "model/Correction.h"
 #include "model/FileIO.h"
 #include "model/RunSettings.h"

@@ -4,7 +4,7 @@
 #include "app/MainForm.h"
 #include "app/ParseTraceForm.h"
 #include "app/RenameForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "model/Settings.h"
 #include "view/ColorItems.h"

@@ -1,7 +1,7 @@
 // The Run tab of the control window: its controls, and the run settings into
 // them and back.
 
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 
 #include "link/ProgressScale.h"
 #include "model/Correction.h"

@@ -3,7 +3,7 @@
 // commands on its tool bar.
 
 #include "app/MainForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "view/View.h"
 
 #include <QAction>

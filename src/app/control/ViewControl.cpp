@@ -1,4 +1,4 @@
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 
 #include "app/Desktop.h"
 #include "app/GraphChecks.h"

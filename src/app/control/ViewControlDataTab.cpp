@@ -3,7 +3,7 @@
 // accepted into the trace or dropped.
 
 #include "app/MainForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "model/MessageBoxes.h"
 #include "view/DataGridModel.h"
 #include "view/ProgramIcons.h"

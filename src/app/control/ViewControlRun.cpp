@@ -3,7 +3,7 @@
 
 #include "app/DocumentSave.h"
 #include "app/MainForm.h"
-#include "app/ViewControl.h"
+#include "app/control/ViewControl.h"
 #include "link/AnalyzerLink.h"
 #include "link/MeasurementRun.h"
 #include "model/Correction.h"
