@@ -1,15 +1,17 @@
 #pragma once
 
+#include "model/ReadResult.h"
 #include "model/WriteResult.h"
 
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 
-// Reads a whole regular file as bytes. False when it cannot be opened or
-// read, and for anything that is not a regular file (a named pipe, a device,
-// a folder), which is refused before anything could wait on it.
-bool ReadFileBytes(const std::string& fileName, std::string& contents);
+// Reads a whole regular file as bytes. Fails, with the reason, when it cannot
+// be opened or read, and for anything that is not a regular file (a named
+// pipe, a device, a folder), which is refused before anything could wait on
+// it; `contents` then stays as it was.
+ReadResult ReadFileBytes(const std::string& fileName, std::string& contents);
 
 // Opens a regular file for reading, or gives -1 for anything else (a named
 // pipe, a device, a folder) without waiting on it; `size` (when given) takes

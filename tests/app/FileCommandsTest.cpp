@@ -227,13 +227,13 @@ TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFile
     EXPECT_EQ(Boxes().back(), "Open|File not found:\n" + File("nothing.csv"));
     dialogAnswers.push_back(Folder());
     files().FileOpen1Execute();
-    EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + Folder());
+    EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + Folder() + "\nIs a directory");
     // A named pipe would wait for a writer for ever, a device may never end.
     ASSERT_EQ(::mkfifo(File("pipe.csv").c_str(), 0600), 0);
     for (const std::string& name : {File("pipe.csv"), std::string("/dev/null")}) {
         dialogAnswers.push_back(name);
         files().FileOpen1Execute();
-        EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + name);
+        EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + name + "\nNot a regular file");
     }
     EXPECT_EQ(MRUList.size(), 2u);
 

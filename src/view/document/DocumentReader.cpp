@@ -29,10 +29,14 @@ ImportedTraces Import(DocumentFormat format, std::string_view text, const Freque
 
 // CSV text is what any file that is not recognised turns out to be; one
 // that gave no point at all is most likely not a measurement, and an empty
-// window alone would not say so.
+// window alone would not say so. Neither would it for a time record cut
+// short after its head once the user chose a frequency: its import tells
+// its own problems only before asking, and nothing when the dialog was
+// cancelled.
 bool YieldedNothing(const DocumentContent& content)
 {
-    return content.Format == DocumentFormat::Csv && content.Imported.Traces.empty();
+    const bool pointsExpected = content.Format == DocumentFormat::Csv || content.Imported.TimeRecord;
+    return pointsExpected && content.Imported.Traces.empty();
 }
 
 } // namespace
@@ -75,8 +79,8 @@ DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyCho
 {
     try {
         std::string text;
-        if (!ReadFileBytes(fileName, text)) {
-            ShowWarning("Open", "Can't read the file:\n" + fileName);
+        if (const ReadResult read = ReadFileBytes(fileName, text); !read) {
+            ShowWarning("Open", "Can't read the file:\n" + fileName + "\n" + read.Reason());
             return {};
         }
         DocumentContent content = ReadDocumentText(std::move(text), chooser);

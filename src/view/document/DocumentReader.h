@@ -33,10 +33,11 @@ struct DocumentContent {
 // soon as it is parsed.
 DocumentContent ReadDocumentText(std::string text, const FrequencyChooser& chooser);
 
-// The same from a file. A file that cannot be read ("Can't read the file:"),
-// that does not fit in memory, that is a damaged document, or whose CSV
-// import read no point ("No points could be read from the file:") is
-// reported under the caption "Open"; an empty file is not.
+// The same from a file. A file that cannot be read ("Can't read the file:"
+// with the system's reason on its last line), that does not fit in memory,
+// that is a damaged document, or whose CSV import, or time record import
+// after a frequency was chosen, read no point ("No points could be read from
+// the file:") is reported under the caption "Open"; an empty file is not.
 DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyChooser& chooser);
 
 // Puts what was read into a document (normally a new, empty one): an own

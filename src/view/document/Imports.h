@@ -17,7 +17,10 @@ struct ImportedTraces {
     std::vector<std::unique_ptr<CTrace>> Traces;
     std::optional<double> HarmonicFrequency; // MHz, set once a frequency was chosen
     bool HasVipTraces = false;
-    bool TimeRecord = false; // a frequency was chosen: the control window shows its Traces tab
+    // A frequency was chosen: the control window shows its Traces tab. The
+    // time record imports tell their own problems only before asking, so
+    // one that then reads no point has not said why.
+    bool TimeRecord = false;
 };
 
 // The frequency dialog as an import sees it. The import fills the question;

@@ -8,7 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -81,11 +85,100 @@ TEST(DocumentReader, DamagedAndUnreadableFilesAreReported)
     content = ReadDocumentFile(dir.path().string(), dialog.Chooser());
     EXPECT_EQ(content.Format, DocumentFormat::Unreadable);
     ASSERT_EQ(messages.boxes().size(), 2u);
-    EXPECT_EQ(messages.boxes()[1].text, "Can't read the file:\n" + dir.path().string());
+    EXPECT_EQ(messages.boxes()[1].text, "Can't read the file:\n" + dir.path().string() + "\nIs a directory");
 
     Write(dir.File("empty.csv"), "");
     EXPECT_EQ(ReadDocumentFile(dir.File("empty.csv"), dialog.Chooser()).Format, DocumentFormat::Empty);
     EXPECT_EQ(messages.boxes().size(), 2u);
+}
+
+// A time record cut short after its head would open as an empty window that
+// says nothing once a frequency was chosen; a cancelled choice stays silent.
+TEST(DocumentReader, ATimeRecordWithoutAnyPointIsToldOnceAFrequencyWasChosen)
+{
+    ScopedMessageRecorder messages;
+    TempDir dir;
+    ScriptedFrequencyDialog dialog;
+    const std::string varnet = dir.File("cut.vmd");
+    Write(varnet, Lines({";Tolvi", ";FileVer=0", ";Freqs=1", ";DataSets=1,0", ";Freq=0,13560,1"}));
+    const std::string bird = dir.File("cut.csv");
+    Write(bird, Lines({"Firmware Rev 2.1", "", "", "Date,Time,Index,ms,13.56MHz_Freq_h_1,F1,V1,I1,P1,-",
+                       "\"Mon Dec 7, 2026\",10:00,1"}));
+    for (const std::string& file : {varnet, bird}) {
+        EXPECT_FALSE(ReadDocumentFile(file, dialog.Chooser()).Imported.TimeRecord);
+        dialog.Choose(0);
+        const DocumentContent content = ReadDocumentFile(file, dialog.Chooser());
+        EXPECT_TRUE(content.Imported.TimeRecord) << file;
+        EXPECT_TRUE(content.Imported.Traces.empty()) << file;
+    }
+    EXPECT_EQ(dialog.questions.size(), 4u);
+    ASSERT_EQ(messages.boxes().size(), 2u);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(messages.boxes()[i].caption, "Open");
+        EXPECT_EQ(messages.boxes()[i].text, "No points could be read from the file:\n" + (i == 0 ? varnet : bird));
+    }
+}
+
+// Root reads and enters whatever the modes say; without these two
+// capabilities of the calling thread the modes hold for it as for anyone.
+class ScopedModesHold {
+public:
+    ScopedModesHold()
+    {
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~(CAP_TO_MASK(CAP_DAC_OVERRIDE) | CAP_TO_MASK(CAP_DAC_READ_SEARCH));
+        dropped_ = ::syscall(SYS_capset, &header_, lowered) == 0;
+    }
+    ~ScopedModesHold()
+    {
+        if (dropped_) ::syscall(SYS_capset, &header_, saved_);
+    }
+    ScopedModesHold(const ScopedModesHold&) = delete;
+    ScopedModesHold& operator=(const ScopedModesHold&) = delete;
+
+    bool Held() const { return dropped_; }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+    bool dropped_ = false;
+};
+
+// The names File > Open passes on when it cannot look at them itself, and a
+// file that is there but may not be read, each told with the system's reason.
+TEST(DocumentReader, AFileThatCannotBeReadIsToldWhy)
+{
+    ScopedMessageRecorder messages;
+    TempDir dir;
+    ScriptedFrequencyDialog dialog;
+    std::filesystem::create_symlink("loop.csv", dir.File("loop.csv"));
+    Write(dir.File("locked.csv"), "1,50,0\n");
+    std::filesystem::create_directory(dir.File("closed"));
+    Write(dir.File("closed/inside.csv"), "1,50,0\n");
+    ASSERT_EQ(::mkfifo(dir.File("pipe.csv").c_str(), 0600), 0);
+    ::chmod(dir.File("locked.csv").c_str(), 0);
+    ::chmod(dir.File("closed").c_str(), 0600);
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.File("loop.csv"), "Too many levels of symbolic links"},
+        {dir.File(std::string(300, 'n') + ".csv"), "File name too long"},
+        {dir.File("closed/inside.csv"), "Permission denied"},
+        {dir.File("locked.csv"), "Permission denied"},
+        {dir.File("pipe.csv"), "Not a regular file"},
+    };
+    {
+        const ScopedModesHold modes;
+        ASSERT_TRUE(modes.Held());
+        for (const auto& [name, reason] : cases) {
+            EXPECT_EQ(ReadDocumentFile(name, dialog.Chooser()).Format, DocumentFormat::Unreadable) << name;
+        }
+    }
+    ::chmod(dir.File("closed").c_str(), 0700);
+    ASSERT_EQ(messages.boxes().size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(messages.boxes()[i].caption, "Open");
+        EXPECT_EQ(messages.boxes()[i].text, "Can't read the file:\n" + cases[i].first + "\n" + cases[i].second);
+    }
 }
 
 // Address space this process uses now, in bytes.
