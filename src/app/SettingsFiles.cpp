@@ -1,12 +1,12 @@
 #include "app/SettingsFiles.h"
 
+#include "model/FileIO.h"
 #include "model/FilePath.h"
 #include "model/MessageBoxes.h"
 #include "model/RunSettings.h"
 #include "model/Settings.h"
 #include "model/XMLNode.h"
 
-#include <cstdio>
 #include <filesystem>
 
 std::vector<SettingsListEntry> SettingsList;
@@ -147,23 +147,31 @@ WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& w
     return root.SaveToFile(SettingsFilePath(fileName));
 }
 
+namespace {
+
+std::string UnreadableText(const std::string& path) { return "Can't read the file, or wrong file format:\n" + path; }
+
+bool LeftAsItIs(const std::string& path)
+{
+    ShowWarning("Load Settings", UnreadableText(path) + "\nIt is left as it is and not overwritten.");
+    return false;
+}
+
+} // namespace
+
 bool SetAsideUnreadableFile(const std::string& fileName)
 {
     const std::string path = SettingsFilePath(fileName);
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (status.type() == std::filesystem::file_type::not_found) return true;
-    if (error) return false;
+    if (error) return LeftAsItIs(path);
     if (!std::filesystem::is_regular_file(status)) {
         ShowWarning("Load Settings", "Can't read the file:\n" + path + "\nIt is left as it is and not overwritten.");
         return false;
     }
-    const std::string aside = path + ".bad";
-    if (std::rename(path.c_str(), aside.c_str()) == 0) {
-        ShowWarning("Load Settings", "Can't read the file, or wrong file format:\n" + path + "\nIt is kept as:\n" + aside);
-        return true;
-    }
-    ShowWarning("Load Settings",
-                "Can't read the file, or wrong file format:\n" + path + "\nIt is left as it is and not overwritten.");
-    return false;
+    std::string aside;
+    if (!MoveToFreeName(path, path + ".bad", aside)) return LeftAsItIs(path);
+    ShowWarning("Load Settings", UnreadableText(path) + "\nIt is kept as:\n" + aside);
+    return true;
 }

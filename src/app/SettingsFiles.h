@@ -72,9 +72,12 @@ WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& w
 
 // After a load that failed: a file that is there but could not be read may be
 // the user's only copy of their settings, so it is renamed to its name +
-// ".bad" before the save at exit could overwrite it, and the user is told.
-// Something there that is not a regular file (a named pipe, a device, a
-// folder) is no one's settings: it is left where it is, and the user told.
+// ".bad" (or ".bad.2", ".bad.3", … should that be taken: a file kept before
+// is never replaced) before the save at exit could overwrite it, and the
+// user is told. Something there that is not a regular file (a named pipe, a
+// device, a folder) is no one's settings, and a name that cannot even be
+// looked at (a link in a circle, a folder that may not be entered) may hide
+// someone's: either is left where it is, and the user told.
 // False when the name is still taken and must not be written; true when the
 // name is free.
 bool SetAsideUnreadableFile(const std::string& fileName);

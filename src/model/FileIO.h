@@ -24,11 +24,23 @@ int OpenRegularFile(const std::string& fileName, off_t* size = nullptr);
 // file is removed, and the result carries the reason of the step that failed.
 //
 // With a backup name, the file that stood there is kept under that name too
-// (an older backup is replaced), made only once the new content is safely on
-// disk, so a failed write makes no backup; the file keeps its own name until
-// the new one takes its place (see CFileReplacement).
+// (an older backup is replaced, but only by the new one taking its name in
+// one step), made only once the new content is safely on disk, so a failed
+// write makes no backup; the file keeps its own name until the new one takes
+// its place (see CFileReplacement).
 WriteResult WriteFileReplacing(const std::string& fileName, std::string_view contents, const std::string& backupName = {});
 
 // Brings every line break (CR, LF or CR LF) to CR LF and ends the last line
 // with CR LF too, as the program's text files are read line by line.
 void NormalizeLineBreaks(std::string& text);
+
+// How many names MoveToFreeName tries before it gives up.
+constexpr int kMostNumberedNames = 100;
+
+// Moves a file to the first free one of `name`, `name.2`, `name.3`, … (at
+// most kMostNumberedNames names), never replacing anything that stands under
+// one of them, even should it appear meanwhile; `taken` gets the name used. Where the file
+// system cannot rename without replacing, the file is given the new name as
+// a second link and loses the old one. On failure, or when every name is
+// taken, the file stays where it was.
+WriteResult MoveToFreeName(const std::string& fileName, const std::string& name, std::string& taken);

@@ -10,14 +10,23 @@ namespace {
 // Taken right after the call that failed, before anything else runs.
 WriteResult LastError() { return WriteResult::SystemError(errno); }
 
-std::string ResolveTarget(const std::string& fileName)
+// Linux's own limit on the links one path name may pass through.
+constexpr int kMostLinksFollowed = 40;
+
+// Follows symbolic links the way a shell's redirection does: a relative
+// target is read in the link's folder, and a link whose target does not
+// exist yet leads to where that target is to be written, so the link itself
+// is kept. ELOOP for a circle; other errors are left to the write itself.
+int FollowLinks(std::string& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_symlink(fileName, error)) {
-        const auto target = std::filesystem::canonical(fileName, error);
-        if (!error) return target.string();
+    for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return 0;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) return error.value();
+        path = (std::filesystem::path(path).parent_path() / target).string();
     }
-    return fileName;
+    return ELOOP;
 }
 
 mode_t ModeForNewFile(const std::string& target)
@@ -67,9 +76,54 @@ WriteResult CopyFile(const std::string& from, const std::string& to)
     return WriteResult::SystemError(error ? error.value() : EIO);
 }
 
+// A free name beside another, `name.tmp-XXXXXX`, for a file that is then
+// renamed to that other name. Whatever the name still holds when the object
+// goes is removed: a step that failed, or the second name of a file that
+// the renaming found standing under both names already.
+class TemporaryName {
+public:
+    explicit TemporaryName(const std::string& beside) : path_(beside + ".tmp-XXXXXX")
+    {
+        const int descriptor = ::mkstemp(path_.data());
+        if (descriptor < 0) {
+            error_ = errno;
+            return;
+        }
+        ::close(descriptor);
+        // Free again for the link that is to take it; the name stays unique.
+        ::unlink(path_.c_str());
+    }
+    ~TemporaryName()
+    {
+        if (error_ == 0) ::unlink(path_.c_str());
+    }
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // The reason no name could be found, 0 when there is one.
+    int Error() const { return error_; }
+
+private:
+    std::string path_;
+    int error_ = 0;
+};
+
+// The file under a second, free name: a hard link where the file system
+// allows one, otherwise a copy.
+WriteResult LinkOrCopy(const std::string& from, const std::string& to)
+{
+    if (::link(from.c_str(), to.c_str()) == 0) return {};
+    if (!LinkNotPossible(errno)) return LastError();
+    return CopyFile(from, to);
+}
+
 } // namespace
 
-CFileReplacement::CFileReplacement(const std::string& fileName) : target_(ResolveTarget(fileName)) {}
+CFileReplacement::CFileReplacement(const std::string& fileName) : target_(fileName)
+{
+    targetError_ = FollowLinks(target_);
+}
 
 CFileReplacement::~CFileReplacement()
 {
@@ -79,6 +133,7 @@ CFileReplacement::~CFileReplacement()
 WriteResult CFileReplacement::Write(std::string_view contents)
 {
     if (target_.empty()) return WriteResult::SystemError(ENOENT);
+    if (targetError_ != 0) return WriteResult::SystemError(targetError_);
     std::string pattern = target_ + ".tmp-XXXXXX";
     const int descriptor = ::mkstemp(pattern.data());
     if (descriptor < 0) return LastError();
@@ -88,13 +143,16 @@ WriteResult CFileReplacement::Write(std::string_view contents)
     return result;
 }
 
+// Made under a name of its own and renamed over the older backup, so that
+// the backup name holds the older backup or the new one at every moment.
 WriteResult CFileReplacement::KeepBackup(const std::string& backupName) const
 {
     if (::access(target_.c_str(), F_OK) != 0) return {};
-    if (::unlink(backupName.c_str()) != 0 && errno != ENOENT) return LastError();
-    if (::link(target_.c_str(), backupName.c_str()) == 0) return {};
-    if (!LinkNotPossible(errno)) return LastError();
-    return CopyFile(target_, backupName);
+    const TemporaryName step(backupName);
+    if (step.Error() != 0) return WriteResult::SystemError(step.Error());
+    WriteResult result = LinkOrCopy(target_, step.Path());
+    if (result && ::rename(step.Path().c_str(), backupName.c_str()) != 0) return LastError();
+    return result;
 }
 
 WriteResult CFileReplacement::Commit()

@@ -14,7 +14,9 @@
 class CFileReplacement {
 public:
     // A symbolic link is replaced by writing the file it points to, so the
-    // link itself survives.
+    // link itself survives: through a chain of links, and to a target that
+    // does not exist yet (as a shell's redirection writes). A link in a
+    // circle makes Write fail and is left as it is.
     explicit CFileReplacement(const std::string& fileName);
     ~CFileReplacement();
     CFileReplacement(const CFileReplacement&) = delete;
@@ -23,11 +25,13 @@ public:
     // The new content in the temporary file, with the target's mode (or the
     // default one for a new file), flushed to disk and closed.
     WriteResult Write(std::string_view contents);
-    // Gives the file now at the target the backup name too (an older backup
-    // is replaced) without taking it from its own name: a second hard link
-    // where the file system allows one, otherwise a copy (the backup may lie
-    // on another file system than a linked target). Nothing to keep when
-    // there is no file yet.
+    // Gives the file now at the target the backup name too without taking it
+    // from its own name: a second hard link where the file system allows
+    // one, otherwise a copy (the backup may lie on another file system than
+    // a linked target). It is made under a temporary name beside the backup
+    // and renamed over the older backup, which therefore stays whole until
+    // the new one takes its place, and stays as it was when a step fails.
+    // Nothing to keep when there is no file yet.
     WriteResult KeepBackup(const std::string& backupName) const;
     // Renames the temporary file over the target.
     WriteResult Commit();
@@ -38,5 +42,6 @@ public:
 
 private:
     std::string target_;
+    int targetError_ = 0; // why the links from the given name lead nowhere
     std::string temporary_;
 };

@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,16 @@ protected:
         std::string text;
         EXPECT_TRUE(ReadFileBytes(file, text)) << file;
         return text;
+    }
+
+    // Folders under every name an unreadable settings file could be set
+    // aside as: it must stay where it is, whoever runs the test.
+    void TakeEveryNameAside(const std::string& file) const
+    {
+        std::filesystem::create_directory(file + ".bad");
+        for (int number = 2; number <= kMostNumberedNames; ++number) {
+            std::filesystem::create_directory(file + ".bad." + std::to_string(number));
+        }
     }
 
     // Each box as caption and text separated by "|".

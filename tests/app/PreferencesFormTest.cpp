@@ -314,7 +314,7 @@ using SettingsDialogsAtStartup = MainFormFixture;
 // never overwritten, not by Apply either.
 TEST_F(SettingsDialogsAtStartup, ApplyDoesNotOverwriteASettingsFileKeptAtStartup)
 {
-    std::filesystem::create_directories(File("ombrelix.omt.bad/occupied"));
+    TakeEveryNameAside(File("ombrelix.omt"));
     ASSERT_TRUE(WriteFileReplacing(File("ombrelix.omt"), "garbage"));
     main->FormShow();
     messages.log().boxes.clear();

@@ -103,10 +103,49 @@ TEST_F(StartupShutdown, ASettingsFileThatFailsToLoadSurvivesTheShutDown)
     EXPECT_TRUE(fresh.LoadFromFile(File("ombrelix.omt")));
 }
 
+// The file kept after the first damaged start usually holds the user's real
+// settings, cut short: a second one is kept beside it, not over it.
+TEST_F(StartupShutdown, ASecondDamagedStartKeepsTheFilesSetAsideTheFirstTime)
+{
+    const auto damagedStart = [this](const std::string& damage) {
+        for (const char* name : {"ombrelix.oml", "ombrelix.omt"}) ASSERT_TRUE(WriteFileReplacing(File(name), damage));
+        messages.log().boxes.clear();
+        main->FormShow();
+    };
+    damagedStart("first");
+    EXPECT_TRUE(main->close());
+    main.reset();
+    DeleteClosedWindows();
+    main = std::make_unique<TMainForm>(Folder());
+    damagedStart("second");
+
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Load Settings|Can't read the file, or wrong file format:\n" + File("ombrelix.oml") +
+                               "\nIt is kept as:\n" + File("ombrelix.oml.bad.2"),
+                           "Load Settings|Can't read the file, or wrong file format:\n" + File("ombrelix.omt") +
+                               "\nIt is kept as:\n" + File("ombrelix.omt.bad.2"),
+                       }));
+    for (const char* name : {"ombrelix.oml", "ombrelix.omt"}) {
+        EXPECT_EQ(Read(File(name) + ".bad"), "first");
+        EXPECT_EQ(Read(File(name) + ".bad.2"), "second");
+    }
+}
+
+// A name that cannot even be looked at may hide the user's settings.
+TEST_F(StartupShutdown, ASettingsFileThatCannotBeExaminedIsReportedAndKept)
+{
+    std::filesystem::create_symlink("ombrelix.omt", File("ombrelix.omt"));
+    main->FormShow();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Load Settings|Can't read the file, or wrong file format:\n" +
+                                                File("ombrelix.omt") + "\nIt is left as it is and not overwritten."});
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(std::filesystem::read_symlink(File("ombrelix.omt")), "ombrelix.omt");
+}
+
 TEST_F(StartupShutdown, AnUnreadableFileThatCannotBeMovedIsNeverOverwritten)
 {
-    // A folder in the way makes the renaming fail, whoever runs the test.
-    std::filesystem::create_directories(File("ombrelix.omt.bad/occupied"));
+    TakeEveryNameAside(File("ombrelix.omt"));
     ASSERT_TRUE(WriteFileReplacing(File("ombrelix.omt"), "garbage"));
 
     main->FormShow();

@@ -100,8 +100,34 @@ TEST(FileIO, ABackupNeverTakesTheFileFromItsName)
     ASSERT_EQ(::stat(file.c_str(), &named), 0);
     ASSERT_EQ(::stat(backup.c_str(), &kept), 0);
     EXPECT_EQ(named.st_ino, kept.st_ino);
+    // The backup was made under a name of its own and renamed: none is left.
+    EXPECT_EQ(FilesIn(dir.path()), 3u);
 
     ASSERT_TRUE(replacement.Commit());
+    EXPECT_EQ(ReadAll(file), "new");
+    EXPECT_EQ(ReadAll(backup), "old");
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
+}
+
+// The backup is made under a name of its own, which never stays behind: not
+// when the renaming fails (a folder under the backup's name), nor when a
+// save killed between the backup and the renaming left the file under both
+// names, where renaming one name of a file over the other does nothing.
+TEST(FileIO, TheNameABackupIsMadeUnderNeverStaysBehind)
+{
+    TempDir dir;
+    const std::string file = dir.File("document.csv");
+    const std::string backup = file + "~";
+    ASSERT_TRUE(WriteFileReplacing(file, "old"));
+    std::filesystem::create_directories(backup + "/kept");
+    EXPECT_EQ(WriteFileReplacing(file, "new", backup).Error(), EISDIR);
+    EXPECT_EQ(ReadAll(file), "old");
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
+    EXPECT_EQ(FilesIn(backup), 1u);
+
+    std::filesystem::remove_all(backup);
+    ASSERT_EQ(::link(file.c_str(), backup.c_str()), 0);
+    ASSERT_TRUE(WriteFileReplacing(file, "new", backup));
     EXPECT_EQ(ReadAll(file), "new");
     EXPECT_EQ(ReadAll(backup), "old");
     EXPECT_EQ(FilesIn(dir.path()), 2u);
@@ -125,15 +151,80 @@ TEST(FileIO, ABackupAcrossFileSystemsIsACopyBesideTheLink)
     } removal{elsewhere};
     const std::string real = (elsewhere / "document.csv").string();
     const std::string link = dir.File("document.csv");
-    ASSERT_TRUE(WriteFileReplacing(real, "old"));
+    const std::string old(4000, 'o');
+    ASSERT_TRUE(WriteFileReplacing(real, old));
     std::filesystem::create_symlink(real, link);
+    ASSERT_TRUE(WriteFileReplacing(link + "~", "older"));
+
+    // A copy that fails part-way leaves the older backup whole.
+    {
+        CFileReplacement replacement(link);
+        ASSERT_TRUE(replacement.Write("new"));
+        const FileSizeLimit limit(1000);
+        EXPECT_FALSE(replacement.KeepBackup(link + "~"));
+    }
+    EXPECT_EQ(ReadAll(link + "~"), "older");
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
 
     EXPECT_TRUE(WriteFileReplacing(link, "new", link + "~"));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadAll(real), "new");
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(link + "~")));
-    EXPECT_EQ(ReadAll(link + "~"), "old");
+    EXPECT_EQ(ReadAll(link + "~"), old);
     EXPECT_EQ(FilesIn(elsewhere), 1u);
+}
+
+bool IsLink(const std::string& name) { return std::filesystem::is_symlink(std::filesystem::symlink_status(name)); }
+
+// As a shell's redirection does: through a chain of links, each relative
+// one read in its own folder, to a file not there yet; the links stay.
+TEST(FileIO, WritesThroughLinksToAFileNotYetThere)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("data"));
+    std::filesystem::create_directories(dir.File("other"));
+    std::filesystem::create_symlink("data/document.csv", dir.File("link.csv"));
+    std::filesystem::create_symlink("../link.csv", dir.File("other/chain.csv"));
+    ASSERT_TRUE(WriteFileReplacing(dir.File("other/chain.csv"), "new"));
+    EXPECT_EQ(ReadAll(dir.File("data/document.csv")), "new");
+
+    // Nowhere to write: the system's reason, and the links left as they are.
+    std::filesystem::create_symlink("missing/document.csv", dir.File("lost.csv"));
+    EXPECT_EQ(WriteFileReplacing(dir.File("lost.csv"), "x").Reason(), "No such file or directory");
+    std::filesystem::create_symlink("circle-b", dir.File("circle-a"));
+    std::filesystem::create_symlink("circle-a", dir.File("circle-b"));
+    EXPECT_EQ(WriteFileReplacing(dir.File("circle-a"), "x").Reason(), "Too many levels of symbolic links");
+    for (const char* link : {"link.csv", "other/chain.csv", "lost.csv", "circle-a", "circle-b"}) {
+        EXPECT_TRUE(IsLink(dir.File(link))) << link;
+    }
+    EXPECT_EQ(FilesIn(dir.path()), 6u);
+    EXPECT_EQ(FilesIn(dir.File("data")), 1u);
+}
+
+// A file kept aside before, or anything else under a name, is never replaced.
+TEST(FileIO, MovesAFileToTheFirstFreeNumberedName)
+{
+    TempDir dir;
+    const std::string file = dir.File("settings.omt");
+    const std::string kept = file + ".bad";
+    std::string taken;
+    ASSERT_TRUE(WriteFileReplacing(file, "first"));
+    ASSERT_TRUE(MoveToFreeName(file, kept, taken));
+    EXPECT_EQ(taken, kept);
+    std::filesystem::create_directory(kept + ".2");
+    ASSERT_TRUE(WriteFileReplacing(file, "second"));
+    ASSERT_TRUE(MoveToFreeName(file, kept, taken));
+    EXPECT_EQ(taken, kept + ".3");
+    EXPECT_EQ(ReadAll(kept), "first");
+    EXPECT_EQ(ReadAll(kept + ".3"), "second");
+
+    for (int number = 4; number <= kMostNumberedNames; ++number) {
+        std::filesystem::create_directory(kept + "." + std::to_string(number));
+    }
+    ASSERT_TRUE(WriteFileReplacing(file, "third"));
+    EXPECT_EQ(MoveToFreeName(file, kept, taken).Error(), EEXIST);
+    EXPECT_EQ(ReadAll(file), "third");
+    EXPECT_EQ(FilesIn(dir.path()), static_cast<size_t>(kMostNumberedNames) + 1);
 }
 
 TEST(FileIO, KeepsTheFileModeAndWritesThroughALink)
