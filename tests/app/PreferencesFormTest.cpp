@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -232,19 +233,30 @@ TEST_F(PreferencesFormTest, APendingColourGoesToTheOldSchemeBeforeTheSwitch)
     EXPECT_EQ(Settings.CurrentScheme, kSchemeWhite);
 }
 
-TEST_F(PreferencesFormTest, ChoosingAReferenceTraceAppliesEveryPendingValueAtOnce)
-{
-    CXMLNode document("Ombrelix");
-    CXMLNode* traces = document.AddChild("Traces");
-    for (const char* name : {"dipole", "vertical"}) {
-        CTrace trace;
-        trace.Name = name;
-        trace.Exchange(traces->AddChild("Trace"));
+// The reference file with the traces "dipole" and "vertical", reloaded in
+// the dialog: its list shows them with the first one chosen.
+class ReferenceTraceList : public PreferencesFormTest {
+protected:
+    ReferenceTraceList()
+    {
+        CXMLNode document("Ombrelix");
+        CXMLNode* traces = document.AddChild("Traces");
+        for (const char* name : {"dipole", "vertical"}) {
+            CTrace trace;
+            trace.Name = name;
+            trace.Exchange(traces->AddChild("Trace"));
+        }
+        EXPECT_TRUE(document.SaveToFile(File("reference.csv")));
+        form().Reference->ReferenceNameEdit->setText(QString::fromStdString(File("reference.csv")));
+        form().ReferenceReloadBtnClick();
     }
-    ASSERT_TRUE(document.SaveToFile(File("reference.csv")));
-    form().Reference->ReferenceNameEdit->setText(QString::fromStdString(File("reference.csv")));
-    form().ReferenceReloadBtnClick();
+
     QListWidget& list = *form().Reference->ReferenceTraceListBox;
+    QSignalSpy chosen{form().Reference, &ReferenceTab::TraceChosen};
+};
+
+TEST_F(ReferenceTraceList, ChoosingAReferenceTraceAppliesEveryPendingValueAtOnce)
+{
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.currentRow(), 0);
     EXPECT_EQ(Settings.ReferenceTraceIndex, 0);
@@ -258,6 +270,47 @@ TEST_F(PreferencesFormTest, ChoosingAReferenceTraceAppliesEveryPendingValueAtOnc
     EXPECT_FALSE(form().ApplyBtn->isEnabled());
     EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Reference", "trace"), "1");
     EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Comunication", "TimeOut"), "1234");
+}
+
+TEST_F(ReferenceTraceList, ArrowKeysAndAClickOnTheCurrentRowApplyOncePerChoice)
+{
+    form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
+    form().Connection->TimeOutEdit->setText("1234");
+    form().Changed();
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(Settings.ReferenceTraceIndex, 1);
+    EXPECT_FALSE(form().ApplyBtn->isEnabled());
+    EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Reference", "trace"), "1");
+    EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Comunication", "TimeOut"), "1234");
+
+    form().Connection->TimeOutEdit->setText("2345");
+    form().Changed();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
+    EXPECT_EQ(chosen.count(), 2);
+    EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Comunication", "TimeOut"), "2345");
+
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    EXPECT_EQ(chosen.count(), 3); // the row change and the click are one choice
+    EXPECT_EQ(SavedAttribute(File("ombrelix.omt"), "Reference", "trace"), "0");
+    form().CancelBtnClick();
+}
+
+TEST_F(ReferenceTraceList, ReloadAndResetRefillTheListWithoutApplying)
+{
+    list.setCurrentRow(1);
+    form().ReferenceReloadBtnClick();
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_FALSE(form().ApplyBtn->isEnabled());
+
+    list.setCurrentRow(1);
+    ASSERT_TRUE(std::filesystem::remove(File("ombrelix.omt")));
+    messages.Answer(true);
+    form().ResetLabelClick();
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_FALSE(std::filesystem::exists(File("ombrelix.omt")));
+    EXPECT_EQ(chosen.count(), 2); // the two rows set here, nothing from the filling
 }
 
 TEST_F(PreferencesFormTest, OpenSettingsLoadsAFileAndShowsItsRunSettings)

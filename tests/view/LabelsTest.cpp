@@ -16,6 +16,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -169,6 +170,15 @@ TEST_F(LabelsTest, VswrCirclesAreDrawnForEveryListedRatioOfOneOrMore)
     image = Draw();
     EXPECT_EQ(PixelColor(image, 195, 0), vswr);
     EXPECT_NE(PixelColor(image, 200, 75), vswr);
+}
+
+TEST(VswrCircleList, IsCommaTextOfRatiosOfOneOrMore)
+{
+    EXPECT_EQ(VswrCircleRatios("1.22, 2.0, 3.0, 4.0"), (std::vector<double>{1.22, 2, 3, 4}));
+    EXPECT_EQ(VswrCircleRatios("2 3"), (std::vector<double>{2, 3}));
+    EXPECT_EQ(VswrCircleRatios("\"2\",\"3\""), (std::vector<double>{2, 3}));
+    EXPECT_EQ(VswrCircleRatios("\" 1 \",,0.5, , x, inf, 2"), (std::vector<double>{1, 2}));
+    EXPECT_TRUE(VswrCircleRatios("").empty());
 }
 
 TEST_F(LabelsTest, HiddenLabelsAndLabelsWithoutAFiniteImpedanceAreNotDrawn)

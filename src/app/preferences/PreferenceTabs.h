@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QToolButton;
 class RadioGroup;
@@ -149,6 +150,19 @@ public:
     QCheckBox* ReferenceAlarmCheckBox;
 signals:
     void Changed();
-    // A row of the trace list was clicked.
-    void TraceClicked();
+    // The user chose a trace: moved the list's current row (mouse or keys)
+    // or clicked the current row. Once per choice; filling the list in
+    // Show is no choice.
+    void TraceChosen();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillTraceList(const ReferencePage& page);
+    void TraceClicked(const QListWidgetItem* item);
+
+    // The current row when a mouse button last went down on the list: a
+    // click that moved the row was told by the row change already.
+    int rowAtPress_ = -1;
 };

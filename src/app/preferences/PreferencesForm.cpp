@@ -112,7 +112,7 @@ void TPreferencesForm::ConnectTabs()
     for (FontChoice* font : {Graphs->TranFont, Table->TableFont, Label->LabelFont}) {
         connect(font, &FontChoice::Applied, this, &TPreferencesForm::FontDialogApply);
     }
-    connect(Reference, &ReferenceTab::TraceClicked, this, &TPreferencesForm::ApplyBtnClick);
+    connect(Reference, &ReferenceTab::TraceChosen, this, &TPreferencesForm::ApplyBtnClick);
     connect(General->StartupEditBtn, &QPushButton::clicked, this, &TPreferencesForm::StartupEditBtnClick);
     connect(Connection->CheckConnectionBtn, &QPushButton::clicked, this, &TPreferencesForm::CheckConnectionBtnClick);
     connect(Correction->CorrectionBrowseBtn, &QPushButton::clicked, this, &TPreferencesForm::CorrectionBrowseBtnClick);

@@ -7,6 +7,7 @@
 #include "view/canvas/DrawingHelpers.h"
 #include "view/document/Label.h"
 #include "view/chart/SmithGeometry.h"
+#include "view/document/CommaText.h"
 #include "view/document/ViewState.h"
 
 #include <algorithm>
@@ -47,19 +48,6 @@ void AddTextLines(const std::string& text, std::vector<std::string>& lines)
     lines.push_back(line);
 }
 
-std::vector<double> VswrCircleRatios()
-{
-    std::vector<double> ratios;
-    std::size_t start = 0;
-    while (start <= Settings.LabelVswrList.size()) {
-        const std::size_t comma = std::min(Settings.LabelVswrList.find(',', start), Settings.LabelVswrList.size());
-        const std::string item = TrimText(Settings.LabelVswrList.substr(start, comma - start));
-        if (!item.empty()) ratios.push_back(TextToDouble(item));
-        start = comma + 1;
-    }
-    return ratios;
-}
-
 void DrawVswrCircles(const ViewState& view, CCanvas& canvas, TPoint pos, double re, double im)
 {
     canvas.SetPenColor(SchemeColor(kColorVswrCircles));
@@ -68,9 +56,7 @@ void DrawVswrCircles(const ViewState& view, CCanvas& canvas, TPoint pos, double 
     if (!(g < 1)) return;
     const double angle = g == 0 ? 0 : std::atan2(im, re);
     const double own = (1 + g) / (1 - g);
-    for (const double ratio : VswrCircleRatios()) {
-        if (ratio >= 1) DrawVswrCircle(view, canvas, angle, own, ratio);
-    }
+    for (const double ratio : VswrCircleRatios(Settings.LabelVswrList)) DrawVswrCircle(view, canvas, angle, own, ratio);
 }
 
 void DrawLabel(ViewState& view, CCanvas& canvas, CLabel& label)
@@ -96,6 +82,19 @@ void DrawLabel(ViewState& view, CCanvas& canvas, CLabel& label)
 }
 
 } // namespace
+
+std::vector<double> VswrCircleRatios(const std::string& list)
+{
+    std::vector<double> ratios;
+    for (const std::string& field : SplitCommaText(list)) {
+        const std::string item = TrimText(field);
+        if (item.empty()) continue;
+        // An infinite ratio has no circle, and a misspelt item reads as 0.
+        const double ratio = TextToDouble(item);
+        if (std::isfinite(ratio) && ratio >= 1) ratios.push_back(ratio);
+    }
+    return ratios;
+}
 
 std::vector<std::string> LabelLines(const ViewState& view, int format, double R, double X, const std::string& text)
 {

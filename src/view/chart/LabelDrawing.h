@@ -24,6 +24,12 @@ void DrawLabels(ViewState& view, CCanvas& canvas, const TRect& chart);
 // sign instead.
 void DrawVswrCircle(const ViewState& view, CCanvas& canvas, double angle, double own, double ratio);
 
+// The VSWR ratios of a circle list such as LabelVswrList, in list order:
+// comma text whose items are read as stored numbers. Empty items, items
+// below 1 (text that is not a number reads as 0) and infinite ratios draw
+// nothing and are left out.
+std::vector<double> VswrCircleRatios(const std::string& list);
+
 // The readout and text lines of a label, as drawn beside it; the text is
 // split at CR, LF and CR LF, and empty text adds no line.
 std::vector<std::string> LabelLines(const ViewState& view, int format, double R, double X, const std::string& text);
