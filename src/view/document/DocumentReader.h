@@ -14,8 +14,11 @@ struct DocumentState;
 // order mark at its start is passed over): the program's own document, a
 // Varnet data file (first line ";Tolvi"), a Bird export (first line
 // "Firmware Rev") or CSV text. Own means the root element "Ombrelix" is
-// there; Damaged, that it is there but the document does not parse.
-enum class DocumentFormat { Unreadable, Empty, Own, Damaged, Varnet, Bird, Csv };
+// there; Damaged, that it is there but the document does not parse. Foreign
+// is markup that is not the program's own (text whose first character after
+// blanks and line breaks is "<": another program's XML, or a document whose
+// root tag is damaged); it is no CSV text and is not read at all.
+enum class DocumentFormat { Unreadable, Empty, Own, Damaged, Foreign, Varnet, Bird, Csv };
 
 DocumentFormat RecognizeDocumentFormat(std::string_view text);
 
@@ -34,7 +37,8 @@ struct DocumentContent {
 DocumentContent ReadDocumentText(std::string text, const FrequencyChooser& chooser);
 
 // The same from a file. A file that cannot be read ("Can't read the file:"),
-// that does not fit in memory, that is a damaged document, or whose CSV
+// that does not fit in memory, that is a damaged document, that is foreign
+// markup ("Can't read the file, or wrong file format:"), or whose CSV
 // import read no point ("No points could be read from the file:") is
 // reported under the caption "Open"; an empty file is not.
 DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyChooser& chooser);
