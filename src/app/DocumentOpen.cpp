@@ -31,7 +31,7 @@ OpenedDocument ReadInto(TViewForm& view, const std::string& fileName, const Freq
 {
     const WaitCursor waiting;
     DocumentContent content = ReadDocumentFile(fileName, WithArrowCursor(chooser));
-    if (content.Format == DocumentFormat::Unreadable) return {};
+    if (content.Format == DocumentFormat::Unreadable || content.Format == DocumentFormat::Foreign) return {};
     const bool timeRecord = content.Imported.TimeRecord;
     const bool own = content.Format == DocumentFormat::Own;
     WindowLayout layout = CurrentLayout(view);

@@ -103,13 +103,14 @@ public:
     // "<name ", else npos.
     static size_t FindRoot(const std::string& text, const std::string& name);
     // Fills this node from the element whose "<" is at `position` and
-    // returns the position after it. Text that is truncated or malformed
-    // gives npos and leaves the node untouched.
+    // returns the position after it. Text that is truncated or malformed,
+    // or an end tag that does not name its own element, gives npos and
+    // leaves the node untouched.
     size_t ParseElement(const std::string& text, size_t position);
     // Reads the file, finds the root element named like this node and
     // appends what it holds to this node, which is now in reading mode.
-    // False when the file cannot be read or holds no complete root element;
-    // the node then holds nothing new.
+    // False when the file cannot be read or holds no complete, well-nested
+    // root element; the node then holds nothing new.
     bool LoadFromFile(const std::string& fileName);
     // The same for text already in memory (line breaks are taken as given).
     bool LoadFromText(const std::string& text);
@@ -119,6 +120,7 @@ private:
     size_t ParseAttributes(const std::string& text, size_t position);
     void ReserveAttributes(const std::string& text, size_t position);
     size_t ParseContent(const std::string& text, size_t position, int depth);
+    size_t ParseEndTag(const std::string& text, size_t position) const;
     void AppendParsed(CXMLNode&& parsed);
     void WriteStartTag(std::string& out) const;
 

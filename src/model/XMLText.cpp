@@ -174,17 +174,26 @@ size_t CXMLNode::ParseContent(const std::string& text, size_t position, int dept
             ++p;
             continue;
         }
-        if (p + 1 < text.size() && text[p + 1] == '/') {
-            const size_t close = text.find('>', p);
-            if (close == std::string::npos) return kFail;
-            return close + 1;
-        }
+        if (p + 1 < text.size() && text[p + 1] == '/') return ParseEndTag(text, p);
         auto child = std::make_unique<CXMLNode>();
         p = child->ParseElementAt(text, p, depth + 1);
         if (p == kFail) return kFail;
         children_.push_back(std::move(child));
     }
     return kFail;
+}
+
+// The writer closes every element with its own name. Any other name means
+// a tag was lost, doubled or split (a blank inside a start tag ends its name
+// there), and closing anyway would attach what follows to the wrong element
+// and silently drop the rest of the file.
+size_t CXMLNode::ParseEndTag(const std::string& text, size_t position) const
+{
+    const size_t close = text.find('>', position);
+    if (close == std::string::npos) return kFail;
+    const size_t nameBegin = position + 2;
+    if (text.compare(nameBegin, close - nameBegin, name_) != 0) return kFail;
+    return close + 1;
 }
 
 bool CXMLNode::LoadFromText(const std::string& text)

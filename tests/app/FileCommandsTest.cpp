@@ -243,6 +243,15 @@ TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFile
     EXPECT_EQ(Boxes().back(), "Open|The document is damaged and cannot be read:\n" + File("damaged.csv"));
     EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
     EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("damaged.csv"));
+
+    // Another program's XML: its numbers are no trace of ours.
+    const std::vector<std::string> recent = MRUList;
+    std::ofstream(File("other.xml")) << "<foo>\n1,50,0\n</foo>\n";
+    dialogAnswers.push_back(File("other.xml"));
+    files().FileOpen1Execute();
+    EXPECT_EQ(Boxes().back(), "Open|Can't read the file, or wrong file format:\n" + File("other.xml"));
+    EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
+    EXPECT_EQ(MRUList, recent);
 }
 
 // A path that cannot even be examined is a file that cannot be read, from

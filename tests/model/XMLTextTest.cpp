@@ -127,7 +127,8 @@ TEST(XMLText, TruncatedOrMalformedTextLeavesTheNodeUntouched)
         EXPECT_EQ(node.ChildCount(), 0) << length;
         EXPECT_FALSE(node.IsWriting());
     }
-    for (const char* text : {"<R a=\"1>", "<R a=", "<R", "<R><C></R", "<R>text", "<R a=\"1\" /"}) {
+    for (const char* text : {"<R a=\"1>", "<R a=", "<R", "<R><C></R", "<R>text", "<R a=\"1\" /", "<R><C /></C></R>",
+                             "<R>text</Q>", "<R><C a=\"1\"></R></C>"}) {
         CXMLNode node("R");
         EXPECT_FALSE(node.LoadFromText(text)) << text;
         EXPECT_EQ(node.AttributeCount() + node.ChildCount(), 0) << text;

@@ -17,6 +17,12 @@ bool HasRoot(std::string_view text)
     return text.find("<Ombrelix>") != std::string_view::npos || text.find("<Ombrelix ") != std::string_view::npos;
 }
 
+bool IsMarkup(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && text[first] == '<';
+}
+
 ImportedTraces Import(DocumentFormat format, std::string_view text, const FrequencyChooser& chooser)
 {
     const std::vector<std::string_view> lines = SplitTextLines(text);
@@ -51,6 +57,7 @@ DocumentFormat RecognizeDocumentFormat(std::string_view text)
     text = WithoutByteOrderMark(text);
     if (text.empty()) return DocumentFormat::Empty;
     if (HasRoot(text)) return DocumentFormat::Own;
+    if (IsMarkup(text)) return DocumentFormat::Foreign;
     if (LineStartsWith(text, ";Tolvi")) return DocumentFormat::Varnet;
     if (LineStartsWith(text, "Firmware Rev")) return DocumentFormat::Bird;
     return DocumentFormat::Csv;
@@ -69,7 +76,7 @@ DocumentContent ReadDocumentText(std::string text, const FrequencyChooser& choos
             content.Format = DocumentFormat::Damaged;
             content.Root.reset();
         }
-    } else if (content.Format != DocumentFormat::Empty) {
+    } else if (content.Format != DocumentFormat::Empty && content.Format != DocumentFormat::Foreign) {
         content.Imported = Import(content.Format, WithoutByteOrderMark(text), chooser);
     }
     return content;
@@ -86,6 +93,8 @@ DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyCho
         DocumentContent content = ReadDocumentText(std::move(text), chooser);
         if (content.Format == DocumentFormat::Damaged) {
             ShowWarning("Open", "The document is damaged and cannot be read:\n" + fileName);
+        } else if (content.Format == DocumentFormat::Foreign) {
+            ShowWarning("Open", "Can't read the file, or wrong file format:\n" + fileName);
         } else if (YieldedNothing(content)) {
             ShowWarning("Open", "No points could be read from the file:\n" + fileName);
         }

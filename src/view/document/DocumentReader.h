@@ -14,8 +14,11 @@ struct DocumentState;
 // order mark at its start is passed over): the program's own document, a
 // Varnet data file (first line ";Tolvi"), a Bird export (first line
 // "Firmware Rev") or CSV text. Own means the root element "Ombrelix" is
-// there; Damaged, that it is there but the document does not parse.
-enum class DocumentFormat { Unreadable, Empty, Own, Damaged, Varnet, Bird, Csv };
+// there; Damaged, that it is there but the document does not parse. Foreign
+// is markup that is not the program's own (text whose first character after
+// blanks and line breaks is "<": another program's XML, or a document whose
+// root tag is damaged); it is no CSV text and is not read at all.
+enum class DocumentFormat { Unreadable, Empty, Own, Damaged, Foreign, Varnet, Bird, Csv };
 
 DocumentFormat RecognizeDocumentFormat(std::string_view text);
 
@@ -35,9 +38,10 @@ DocumentContent ReadDocumentText(std::string text, const FrequencyChooser& choos
 
 // The same from a file. A file that cannot be read ("Can't read the file:"
 // with the system's reason on its last line), that does not fit in memory,
-// that is a damaged document, or whose CSV import, or time record import
-// after a frequency was chosen, read no point ("No points could be read from
-// the file:") is reported under the caption "Open"; an empty file is not.
+// that is a damaged document, that is foreign markup ("Can't read the file,
+// or wrong file format:"), or whose CSV import, or time record import after
+// a frequency was chosen, read no point ("No points could be read from the
+// file:") is reported under the caption "Open"; an empty file is not.
 DocumentContent ReadDocumentFile(const std::string& fileName, const FrequencyChooser& chooser);
 
 // Puts what was read into a document (normally a new, empty one): an own

@@ -2,6 +2,7 @@
 #include "RecordingMessageSink.h"
 #include "TempDir.h"
 #include "view/document/DocumentReader.h"
+#include "view/document/DocumentState.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,9 @@ TEST(DocumentReader, RecognisesByContentOwnDocumentFirst)
     EXPECT_EQ(RecognizeDocumentFormat("\xEF\xBB\xBF;Tolvi\r\n;Freqs=1"), DocumentFormat::Varnet);
     EXPECT_EQ(RecognizeDocumentFormat("\xEF\xBB\xBF" "Firmware Rev 3"), DocumentFormat::Bird);
     EXPECT_EQ(RecognizeDocumentFormat("firmware rev 3"), DocumentFormat::Csv);
-    EXPECT_EQ(RecognizeDocumentFormat("<Ombrelix2>"), DocumentFormat::Csv);
+    EXPECT_EQ(RecognizeDocumentFormat("<Ombrelix2>"), DocumentFormat::Foreign);
+    EXPECT_EQ(RecognizeDocumentFormat("\xEF\xBB\xBF \r\n\t<foo>1,50,0</foo>"), DocumentFormat::Foreign);
+    EXPECT_EQ(RecognizeDocumentFormat("1,50,0\r\n<foo>"), DocumentFormat::Csv);
     EXPECT_EQ(RecognizeDocumentFormat(" ;Tolvi"), DocumentFormat::Csv);
 }
 
@@ -47,15 +50,15 @@ TEST(DocumentReader, OpensOwnDocumentsWhateverTheirNameAndImportsTheRest)
     EXPECT_EQ(content.Root->Child("Traces")->ChildCount(), 1);
     EXPECT_TRUE(content.Imported.Traces.empty());
 
-    // Text that gives no point is most likely not a measurement: the user is told.
+    // Another program's XML is not a measurement: the user is told.
     ScopedMessageRecorder messages;
     Write(dir.File("settings.xml"), Lines({"<?xml version=\"1.0\"?>", "<OB_settings Version=\"1\" />"}));
     content = ReadDocumentFile(dir.File("settings.xml"), dialog.Chooser());
-    EXPECT_EQ(content.Format, DocumentFormat::Csv);
+    EXPECT_EQ(content.Format, DocumentFormat::Foreign);
     EXPECT_TRUE(content.Imported.Traces.empty());
     ASSERT_EQ(messages.boxes().size(), 1u);
     EXPECT_EQ(messages.boxes()[0].caption, "Open");
-    EXPECT_EQ(messages.boxes()[0].text, "No points could be read from the file:\n" + dir.File("settings.xml"));
+    EXPECT_EQ(messages.boxes()[0].text, "Can't read the file, or wrong file format:\n" + dir.File("settings.xml"));
 
     Write(dir.File("bom.txt"), "\xEF\xBB\xBF#%first\n1,50,0\n");
     content = ReadDocumentFile(dir.File("bom.txt"), dialog.Chooser());
@@ -178,6 +181,62 @@ TEST(DocumentReader, AFileThatCannotBeReadIsToldWhy)
     for (size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(messages.boxes()[i].caption, "Open");
         EXPECT_EQ(messages.boxes()[i].text, "Can't read the file:\n" + cases[i].first + "\n" + cases[i].second);
+    }
+}
+
+// A document whose root tag is damaged is no CSV text either: the trace
+// lines inside must not come back as a made-up trace.
+TEST(DocumentReader, ADocumentWithADamagedRootTagIsTheWrongFormat)
+{
+    ScriptedFrequencyDialog dialog;
+    const std::string text = Lines({"<?xml version=\"1.0\"?>", "<Ombrelx>", "<Traces>", "<Trace name=\"a\"> ",
+                                    "14,50,0", "15,51,1", "</Trace>", "</Traces>", "</Ombrelx>"});
+    const DocumentContent content = ReadDocumentText(text, dialog.Chooser());
+    EXPECT_EQ(content.Format, DocumentFormat::Foreign);
+    EXPECT_FALSE(content.Root);
+    EXPECT_TRUE(content.Imported.Traces.empty());
+}
+
+// The writer's text of a document with three traces and a view state.
+std::string ThreeTraceDocument()
+{
+    DocumentState document;
+    for (const char* name : {"a", "b", "c"}) {
+        auto trace = std::make_unique<CTrace>();
+        trace->Name = name;
+        trace->Data.Append(14, 50, 0);
+        document.Traces.Add(std::move(trace));
+    }
+    CXMLNode root("Ombrelix");
+    FillDocumentTree(document, WindowLayout{}, root);
+    std::string text;
+    root.WriteTo(text, 0);
+    return text;
+}
+
+std::string Replaced(std::string text, const std::string& what, const std::string& by)
+{
+    const size_t at = text.find(what);
+    return at == std::string::npos ? std::string() : text.replace(at, what.size(), by);
+}
+
+// A doubled, misspelt or misplaced end tag would close elements in the wrong
+// place and open the document in part, as if whole.
+TEST(DocumentReader, ADocumentWithAnEndTagOfAnotherNameIsDamaged)
+{
+    ScriptedFrequencyDialog dialog;
+    const std::string whole = ThreeTraceDocument();
+    DocumentContent content = ReadDocumentText(whole, dialog.Chooser());
+    ASSERT_EQ(content.Format, DocumentFormat::Own);
+    EXPECT_EQ(content.Root->Child("Traces")->ChildCount(), 3);
+
+    for (const std::string& damaged : {Replaced(whole, "</Trace>", "</Trace></Trace>"),
+                                       Replaced(whole, "<Screen", "<Scr een"), Replaced(whole, "</Trace>", "</Trac>")}) {
+        ASSERT_FALSE(damaged.empty());
+        content = ReadDocumentText(damaged, dialog.Chooser());
+        EXPECT_EQ(content.Format, DocumentFormat::Damaged) << damaged;
+        EXPECT_FALSE(content.Root);
+        EXPECT_TRUE(content.Imported.Traces.empty());
     }
 }
 

@@ -85,6 +85,9 @@ TEST(TraceClipboard, OnlyTracesTextIsOfferedAndAFailedPasteAddsNothing)
     // A text cut off in its second trace: the first one must not arrive alone.
     const std::string broken = "<Traces><Trace name=\"a\"> \r\n1,2,3\r\n</Trace><Trace name=\"b\"> \r\n1,2";
     EXPECT_FALSE(PasteTracesText(broken, target.Traces));
+    // One end tag too many would close the list after the first trace.
+    const std::string doubled = "<Traces><Trace name=\"a\"> \r\n1,2,3\r\n</Trace></Trace><Trace name=\"b\" /></Traces>";
+    EXPECT_FALSE(PasteTracesText(doubled, target.Traces));
     EXPECT_FALSE(PasteTracesText("plain text", target.Traces));
     ASSERT_EQ(target.Traces.Count(), 1);
     EXPECT_EQ(target.Traces.Get(0)->Name, "kept");
