@@ -34,12 +34,6 @@ public:
     bool StopRequested() override { return false; }
 };
 
-std::int64_t SteadyMilliseconds()
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 void BM_MeasurementRun(benchmark::State& state)
 {
     RunSettings settings;
@@ -52,7 +46,7 @@ void BM_MeasurementRun(benchmark::State& state)
         const CSimulatorProcess analyzer(kAnalyzer);
         CAnalyzerLink link(std::make_unique<CPosixSerialPort>());
         CStoringListener listener;
-        CMeasurementRun run(settings, {analyzer.DevicePath(), 115200, 3000}, link, {}, SteadyMilliseconds, listener);
+        CMeasurementRun run(settings, {analyzer.DevicePath(), 115200, 3000}, link, {}, listener);
         state.ResumeTiming();
 
         run.Execute();

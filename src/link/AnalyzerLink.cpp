@@ -39,6 +39,8 @@ bool CPortSession::ReadAnswerLine(std::string& line, std::size_t capacity)
     return link_->ReadLine(line, capacity, true);
 }
 
+std::chrono::steady_clock::time_point CPortSession::LastLineArrival() const { return link_->lineArrival_; }
+
 void CPortSession::DiscardUntilQuiet(std::chrono::milliseconds quiet) { link_->DiscardUntilQuiet(quiet); }
 
 CAnalyzerLink::CAnalyzerLink(std::unique_ptr<CSerialPort> port) : port_(std::move(port)) {}
@@ -86,7 +88,7 @@ bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity, bool skipE
     const CSerialPort::Deadline deadline = std::chrono::steady_clock::now() + lineTimeLimit_;
     std::size_t length = 0; // of the line, also beyond the capacity
     for (std::size_t received = 0; received < kMaxLineBytes; ++received) {
-        char byte = 0;
+        ReceivedByte byte;
         switch (port_->ReadByte(byte, deadline)) {
         case ReadStatus::Byte:
             break;
@@ -97,10 +99,11 @@ bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity, bool skipE
             CommunicationWarning("Read", port_->ErrorText());
             return false;
         }
-        if (byte != '\n' && byte != '\r') {
+        if (byte.value != '\n' && byte.value != '\r') {
             ++length;
-            if (line.size() + 1 < capacity) line.push_back(byte);
+            if (line.size() + 1 < capacity) line.push_back(byte.value);
         } else if (length > 0 || !skipEmpty) {
+            lineArrival_ = byte.arrived;
             return true;
         }
     }
@@ -111,7 +114,7 @@ bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity, bool skipE
 void CAnalyzerLink::DiscardUntilQuiet(std::chrono::milliseconds quiet)
 {
     const CSerialPort::Deadline end = std::chrono::steady_clock::now() + timeOut_;
-    char byte = 0;
+    ReceivedByte byte;
     for (;;) {
         const CSerialPort::Deadline now = std::chrono::steady_clock::now();
         if (now >= end) return;

@@ -31,12 +31,15 @@ public:
     // or LF ends it); at most capacity - 1 characters are kept and the rest
     // of a longer line is dropped. A failure, no byte within the time-out,
     // 64 KiB without a line end or ten times the time-out in all show the
-    // "Read" warning.
+    // "Read" warning. The limits count from the call: what arrived before
+    // it, while the caller was busy elsewhere, is there at once.
     bool ReadLine(std::string& line, std::size_t capacity);
     // ReadLine that passes over empty lines, such as the one that the LF of
     // an analyzer ending its lines with CR LF leaves behind. The limits of
     // ReadLine hold for all the lines it passes together.
     bool ReadAnswerLine(std::string& line, std::size_t capacity);
+    // When the line end of the last line read arrived from the device.
+    std::chrono::steady_clock::time_point LastLineArrival() const;
     // Reads and drops whatever arrives until nothing has come for `quiet`,
     // but for no longer than the time-out in all. Shows nothing.
     void DiscardUntilQuiet(std::chrono::milliseconds quiet);
@@ -78,6 +81,7 @@ private:
     DeviceModel connectedModel_ = DeviceModel::Other;
     std::chrono::milliseconds timeOut_{0};
     std::chrono::milliseconds lineTimeLimit_{0};
+    std::chrono::steady_clock::time_point lineArrival_;
 };
 
 // The link that the run and the connection test share, over the system's

@@ -25,12 +25,11 @@ std::string UnreadLinesText(int count)
 } // namespace
 
 CMeasurementRun::CMeasurementRun(const RunSettings& settings, const SerialSettings& serial, CAnalyzerLink& link,
-                                 PointCorrection correction, MillisecondClock clock, CRunListener& listener)
+                                 PointCorrection correction, CRunListener& listener)
     : settings_(settings),
       serial_(serial),
       link_(link),
       correction_(std::move(correction)),
-      clock_(std::move(clock)),
       listener_(listener),
       progressMaximum_(std::int64_t{settings.samples} * settings.average)
 {
@@ -141,7 +140,13 @@ bool CMeasurementRun::SendFrequency(CPortSession& port, char letter, double mega
     return !knownModel_ || ReadAnswer(port);
 }
 
-bool CMeasurementRun::ReadAnswer(CPortSession& port) { return port.ReadAnswerLine(line_, kLineCapacity); }
+bool CMeasurementRun::ReadAnswer(CPortSession& port)
+{
+    if (!port.ReadAnswerLine(line_, kLineCapacity)) return false;
+    const auto sinceEpoch = port.LastLineArrival().time_since_epoch();
+    lineArrivalMs_ = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count();
+    return true;
+}
 
 bool CMeasurementRun::LineHasValues() const
 {
@@ -175,9 +180,9 @@ void CMeasurementRun::StorePoint()
     double R = R_;
     double X = X_;
     if (settings_.correction) correction_(f_, R, X);
-    const std::int64_t now = clock_();
-    if (!firstPointMs_) firstPointMs_ = now;
-    listener_.NewPoint({f_, R, X, static_cast<double>(now - *firstPointMs_) * 0.001, 0, 0, 0});
+    if (!firstPointMs_) firstPointMs_ = lineArrivalMs_;
+    const double t = static_cast<double>(lineArrivalMs_ - *firstPointMs_) * 0.001;
+    listener_.NewPoint({f_, R, X, t, 0, 0, 0});
     listener_.DispatchPendingEvents();
 }
 

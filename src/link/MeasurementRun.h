@@ -12,8 +12,6 @@
 
 // Corrects one measured impedance in place: f in MHz, R and X in ohm.
 using PointCorrection = std::function<void(double f, double& R, double& X)>;
-// Milliseconds from any fixed start; only differences are used.
-using MillisecondClock = std::function<std::int64_t()>;
 
 // One measurement run without its window: opens and identifies the
 // analyzer, sends the sweep or the point commands, turns every answer into
@@ -25,6 +23,11 @@ using MillisecondClock = std::function<std::int64_t()>;
 // are passed over. A data line that yields none of its values gives no
 // point; their number is told once at the end of the run.
 //
+// A point's time is when its answer line (the last one of an averaged
+// point) arrived from the analyzer, in whole milliseconds since the first
+// point's: a run held up by a box or a dialog while the analyzer goes on
+// sweeping keeps the analyzer's own spacing.
+//
 // The run works on its own copy of the run settings: the Run tab stays
 // editable while the run dispatches events, and a change there must not
 // alter how many lines the run reads or what it divides by.
@@ -34,7 +37,7 @@ public:
     // average, finite limits). The correction is called only when the
     // settings choose it.
     CMeasurementRun(const RunSettings& settings, const SerialSettings& serial, CAnalyzerLink& link,
-                    PointCorrection correction, MillisecondClock clock, CRunListener& listener);
+                    PointCorrection correction, CRunListener& listener);
 
     void Execute();
 
@@ -54,7 +57,6 @@ private:
     const SerialSettings serial_;
     CAnalyzerLink& link_;
     const PointCorrection correction_;
-    const MillisecondClock clock_;
     CRunListener& listener_;
     const std::int64_t progressMaximum_;
 
@@ -67,6 +69,7 @@ private:
     double X_ = 0;
     double magnitude_ = 0;
     double angleDegrees_ = 0;
+    std::int64_t lineArrivalMs_ = 0;
     std::optional<std::int64_t> firstPointMs_;
     int unreadLines_ = 0;
 };

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -66,12 +67,6 @@ termios RawLine(termios line, speed_t speed)
     return line;
 }
 
-int PollMilliseconds(std::chrono::steady_clock::duration wait)
-{
-    const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
-    return static_cast<int>(std::clamp<long long>(milliseconds, 0, 1 << 30));
-}
-
 } // namespace
 
 bool CPosixSerialPort::Fail(int errorNumber)
@@ -100,13 +95,19 @@ bool CPosixSerialPort::Open(const SerialSettings& settings)
     // Lines an analyzer sent while nobody listened (the rest of a stopped
     // sweep) would otherwise be taken for the answers of this session.
     ::tcflush(descriptor.Get(), TCIFLUSH);
+    std::unique_ptr<CPortReader> reader;
+    try {
+        reader = std::make_unique<CPortReader>(descriptor.Get());
+    } catch (const std::system_error& error) {
+        return Fail(error.code().value());
+    }
     // Last, so that no failure above leaves the device marked exclusive.
     if (::ioctl(descriptor.Get(), TIOCEXCL) != 0) return Fail(errno);
 
     descriptor_ = std::move(descriptor);
+    reader_ = std::move(reader);
     byteTimeOut_ = EffectiveTimeOut(settings) + kTimeOutMargin;
     baudRate_ = settings.baudRate;
-    next_ = end_ = 0;
     return true;
 }
 
@@ -117,12 +118,14 @@ void CPosixSerialPort::Close()
     // the analyzer's sweep. Only what was received and not read is dropped.
     // A device that has gone away fails both; closing must still happen.
     DrainOutput();
+    reader_.reset();
+    chunk_.bytes.clear();
+    next_ = 0;
     ::tcflush(descriptor_.Get(), TCIFLUSH);
     // The exclusive mark outlives the descriptor on Linux; without this a
     // later open by a normal user would fail with "Device or resource busy".
     ::ioctl(descriptor_.Get(), TIOCNXCL);
     descriptor_.Reset();
-    next_ = end_ = 0;
 }
 
 // tcdrain could wait for ever on an adapter that has stopped sending, so
@@ -157,52 +160,30 @@ bool CPosixSerialPort::Write(std::string_view bytes)
     return true;
 }
 
-ReadStatus CPosixSerialPort::ReadByte(char& byte, Deadline deadline)
+ReadStatus CPosixSerialPort::ReadByte(ReceivedByte& byte, Deadline deadline)
 {
-    if (next_ == end_) {
-        const ReadStatus status = Refill(deadline);
+    if (next_ == chunk_.bytes.size()) {
+        const ReadStatus status = TakeChunk(deadline);
         if (status != ReadStatus::Byte) return status;
     }
-    byte = received_[next_++];
+    byte = {chunk_.bytes[next_++], chunk_.arrived};
     return ReadStatus::Byte;
 }
 
-ReadStatus CPosixSerialPort::Refill(Deadline deadline)
+ReadStatus CPosixSerialPort::TakeChunk(Deadline deadline)
 {
     if (!IsOpen()) {
         Fail(EBADF);
         return ReadStatus::Failed;
     }
+    // The time-out counts from the asking: bytes that came while nobody
+    // asked are there at once, however long ago they arrived.
     const Deadline limit = std::min(deadline, std::chrono::steady_clock::now() + byteTimeOut_);
-    for (;;) {
-        const auto wait = limit - std::chrono::steady_clock::now();
-        if (wait <= std::chrono::steady_clock::duration::zero()) return ReadStatus::TimeOut;
-        pollfd ready{descriptor_.Get(), POLLIN, 0};
-        const int events = ::poll(&ready, 1, PollMilliseconds(wait));
-        if (events < 0) {
-            if (errno == EINTR) continue;
-            Fail(errno);
-            return ReadStatus::Failed;
-        }
-        if (events == 0) return ReadStatus::TimeOut;
-
-        const ssize_t count = ::read(descriptor_.Get(), received_.data(), received_.size());
-        if (count > 0) {
-            next_ = 0;
-            end_ = static_cast<std::size_t>(count);
-            return ReadStatus::Byte;
-        }
-        // Readable but nothing to read: the device hung up (an unplugged
-        // adapter, or the far end of a pseudo-terminal closed).
-        if (count == 0) {
-            Fail(EIO);
-            return ReadStatus::Failed;
-        }
-        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-            Fail(errno);
-            return ReadStatus::Failed;
-        }
-    }
+    int error = 0;
+    const ReadStatus status = reader_->Take(chunk_, limit, error);
+    if (status == ReadStatus::Byte) next_ = 0;
+    if (status == ReadStatus::Failed) Fail(error);
+    return status;
 }
 
 std::string CPosixSerialPort::ErrorText() const { return SystemErrorText(lastError_); }

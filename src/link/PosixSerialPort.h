@@ -1,17 +1,19 @@
 #pragma once
 
 #include "link/FileDescriptor.h"
+#include "link/PortReader.h"
 #include "link/SerialPort.h"
 
-#include <array>
 #include <cstddef>
+#include <memory>
 
 // A serial port (or pseudo-terminal) through POSIX termios.
 //
 // The port is held exclusively: TIOCEXCL keeps other programs from opening
 // it and an advisory lock keeps out those that honour locks (TIOCEXCL does
-// not stop the super-user). Reads wait with poll and fetch whatever has
-// arrived in one go, then hand it out byte by byte.
+// not stop the super-user). A reader takes the received bytes from the
+// system as they arrive, with their arrival times, and hands them out byte
+// by byte.
 class CPosixSerialPort final : public CSerialPort {
 public:
     CPosixSerialPort() = default;
@@ -24,20 +26,21 @@ public:
     void Close() override;
 
     bool Write(std::string_view bytes) override;
-    ReadStatus ReadByte(char& byte, Deadline deadline) override;
+    ReadStatus ReadByte(ReceivedByte& byte, Deadline deadline) override;
 
     std::string ErrorText() const override;
 
 private:
     bool Fail(int errorNumber);
     void DrainOutput() const;
-    ReadStatus Refill(Deadline deadline);
+    ReadStatus TakeChunk(Deadline deadline);
 
     CFileDescriptor descriptor_;
+    // Goes before the descriptor closes.
+    std::unique_ptr<CPortReader> reader_;
+    CPortReader::Chunk chunk_; // taken from the reader, handed out from next_
+    std::size_t next_ = 0;
     std::chrono::milliseconds byteTimeOut_{0};
     int baudRate_ = 9600;
-    std::array<char, 4096> received_{};
-    std::size_t next_ = 0; // first byte of received_ not handed out yet
-    std::size_t end_ = 0;  // end of the bytes in received_
     int lastError_ = 0;
 };

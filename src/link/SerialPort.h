@@ -12,6 +12,12 @@ enum class ReadStatus {
     Failed,  // the system reported an error; ErrorText() says which
 };
 
+// One byte from the device and the moment it was taken from the system.
+struct ReceivedByte {
+    char value = 0;
+    std::chrono::steady_clock::time_point arrived;
+};
+
 // One serial port of the platform: a raw byte stream to the analyzer.
 // Failed operations leave the system's error text in ErrorText().
 class CSerialPort {
@@ -32,9 +38,11 @@ public:
 
     // Writes every byte, however long that takes.
     virtual bool Write(std::string_view bytes) = 0;
-    // The next received byte. Waits at most the time-out of the settings
-    // (plus 5 ms) for it, and never past the deadline.
-    virtual ReadStatus ReadByte(char& byte, Deadline deadline) = 0;
+    // The next received byte with its arrival time. A byte that arrived
+    // before the call is handed out at once; otherwise this waits at most
+    // the time-out of the settings (plus 5 ms) from the call, and never past
+    // the deadline.
+    virtual ReadStatus ReadByte(ReceivedByte& byte, Deadline deadline) = 0;
 
     virtual std::string ErrorText() const = 0;
 };

@@ -1,6 +1,8 @@
 #include "FileSizeLimit.h"
+#include "HeldModalWindows.h"
 #include "MainFormFixture.h"
 #include "SimulatorProcess.h"
+#include "app/FileCommands.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
 #include "view/document/ChartKinds.h"
@@ -9,6 +11,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTabBar>
@@ -18,10 +22,15 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 // What the windows showed while a run went on.
 struct DuringTheRun {
@@ -74,8 +83,57 @@ protected:
 
     const CTrace& Trace(const TViewForm& view, int index) const { return *view.Traces.Get(index); }
 
+    // A slow sweep of `samples` points, `delayMs` apart, logging what the
+    // analyzer receives; it goes into a new window opened after a changed
+    // one, which is asked about when the main window closes.
+    TViewForm& SlowSweepAfterAChangedDocument(int samples, int delayMs, int average = 1)
+    {
+        StartAnalyzer({"--line-delay", std::to_string(delayMs), "--log", File("received")});
+        main->CreateView("Noname1").Modified = true;
+        CurrentRunSettings.samples = samples;
+        CurrentRunSettings.average = average;
+        control().RunSettingsToControls();
+        return main->CreateView("Noname2");
+    }
+
+    // Closes the main window once the run has gone on for a while.
+    void CloseTheMainWindowAfter(std::chrono::milliseconds delay)
+    {
+        QTimer::singleShot(delay, main.get(), [this] { main->close(); });
+    }
+
+    void HoldEveryBox(std::function<void()> answered = [] {})
+    {
+        InstallMessageSink(std::make_unique<HeldMessageSink>(messages.sharedLog(), 2s, std::move(answered)));
+    }
+
+    std::string Received() const
+    {
+        std::ifstream file(File("received"), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }
+
+    static std::vector<double> TimeSteps(const CTrace& trace)
+    {
+        std::vector<double> steps;
+        for (int i = 1; i < trace.Data.Count(); ++i) {
+            steps.push_back(trace.Data.GetRecord(i)->t - trace.Data.GetRecord(i - 1)->t);
+        }
+        return steps;
+    }
+
+    static double LongestStep(const CTrace& trace)
+    {
+        const std::vector<double> steps = TimeSteps(trace);
+        return steps.empty() ? 0 : *std::max_element(steps.begin(), steps.end());
+    }
+
     std::unique_ptr<CSimulatorProcess> analyzer;
 };
+
+const std::string kCloseQuestion = "Ombrelix|Do you want to save the changes you made to Noname1 ?";
 
 TEST_F(RunMeasurement, ARunWithoutADocumentMakesNonameOneWithTheTraceRunOne)
 {
@@ -274,6 +332,85 @@ TEST_F(RunMeasurement, WithoutAutoSaveOrAFileNameNothingIsWritten)
     EXPECT_TRUE(messages.boxes().empty());
     EXPECT_FALSE(std::filesystem::exists(File("antenna.csv")));
     EXPECT_TRUE(named.Modified);
+}
+
+// The analyzer goes on sweeping while a modal box or dialog holds the
+// program for two seconds, four times the read time-out: the lines it sent
+// meanwhile keep the times they came at, and none is lost.
+TEST_F(RunMeasurement, ACloseQuestionLeftUpHoldsUpNoPointOfASweep)
+{
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(50, 60);
+    HoldEveryBox();
+    Run([this] { CloseTheMainWindowAfter(600ms); });
+
+    EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
+    EXPECT_EQ(main->Views().size(), 2);
+    ASSERT_EQ(sweep.Traces.Count(), 1);
+    const CTrace& trace = Trace(sweep, 0);
+    ASSERT_EQ(trace.Data.Count(), 50);
+    EXPECT_LE(LongestStep(trace), 0.4);
+    EXPECT_GE(trace.Data.GetRecord(49)->t, 48 * 0.060);
+}
+
+TEST_F(RunMeasurement, AFileOpenedFromAnIdleWindowHoldsUpNoPointOfASweep)
+{
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(50, 60);
+    ASSERT_TRUE(WriteFileReplacing(File("other.csv"), "10,50,0\n20,60,5\n"));
+    main->Files->RunFileDialog = [this](const FileDialogRequest&) {
+        RunEventLoopFor(2s);
+        return File("other.csv");
+    };
+    Run([this] {
+        QTimer::singleShot(600ms, main.get(), [this] {
+            main->MdiArea->setActiveSubWindow(main->MdiArea->subWindowList(QMdiArea::CreationOrder).first());
+            main->UpdateActions();
+            main->FileOpen1->trigger();
+        });
+    });
+
+    EXPECT_TRUE(messages.boxes().empty());
+    ASSERT_EQ(main->Views().size(), 3);
+    EXPECT_EQ(main->Views()[2]->DocumentName, File("other.csv"));
+    EXPECT_EQ(main->Views()[2]->Traces.Count(), 1);
+    const CTrace& trace = Trace(sweep, 0);
+    ASSERT_EQ(trace.Data.Count(), 50);
+    EXPECT_LE(LongestStep(trace), 0.4);
+}
+
+TEST_F(RunMeasurement, StopRightAfterABoxStillStopsTheAnalyzer)
+{
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(50, 60);
+    HoldEveryBox([this] { control().StopBtn->setChecked(true); });
+    Run([this] { CloseTheMainWindowAfter(600ms); });
+
+    EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
+    const int stoppedAt = Trace(sweep, 0).Data.Count();
+    EXPECT_GT(stoppedAt, 0);
+    EXPECT_LT(stoppedAt, 25);
+    EXPECT_EQ(Received(), "VCformat\rrecZ\rS10.000000\rE20.000000\rP50\rG\r");
+
+    // The analyzer is ready for the next run, with nothing of the last one
+    // left in the port.
+    CurrentRunSettings.samples = 3;
+    control().RunSettingsToControls();
+    Run();
+    EXPECT_EQ(Trace(sweep, 1).Data.Count(), 3);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
+}
+
+// Point by point the program asks for each measurement itself: the run waits
+// with the box, then goes on to the end, and its times show the pause.
+TEST_F(RunMeasurement, APointByPointRunHeldUpByABoxResumesAndCompletes)
+{
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(5, 100, 2);
+    HoldEveryBox();
+    Run([this] { CloseTheMainWindowAfter(300ms); });
+
+    EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
+    const CTrace& trace = Trace(sweep, 0);
+    ASSERT_EQ(trace.Data.Count(), 5);
+    EXPECT_GE(LongestStep(trace), 2.0);
+    EXPECT_NEAR(trace.Data.GetRecord(4)->f, 20, 1e-6);
 }
 
 } // namespace

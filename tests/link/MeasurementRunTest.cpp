@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <thread>
 
 namespace {
 
@@ -29,9 +30,32 @@ void ExpectImpedance(const PointRecord& point, std::complex<double> expected)
     EXPECT_NEAR(point.X, expected.imag(), 1e-4) << "at " << point.f << " MHz";
 }
 
+// The steps between the points' times; the first point is at 0.
+std::vector<double> TimeSteps(const std::vector<PointRecord>& points)
+{
+    std::vector<double> steps;
+    if (points.empty()) return steps;
+    EXPECT_EQ(points.front().t, 0);
+    for (std::size_t i = 1; i < points.size(); ++i) steps.push_back(points[i].t - points[i - 1].t);
+    return steps;
+}
+
+// Times follow the analyzer's line delay: no step shorter than a quarter of it
+// or longer than `longest`, and all of them together no shorter than the
+// delays less one.
+void ExpectSpacing(const std::vector<PointRecord>& points, double delay, double longest)
+{
+    const std::vector<double> steps = TimeSteps(points);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_GE(steps[i], delay / 4) << "before point " << i + 1;
+        EXPECT_LE(steps[i], longest) << "before point " << i + 1;
+    }
+    EXPECT_GE(points.back().t, delay * static_cast<double>(points.size() - 2));
+}
+
 TEST_F(MeasurementRunTest, OtherDeviceLinearSweep)
 {
-    StartAnalyzer(Options(kSeriesRLC, {"--id", "AA-55 ZOOM"}));
+    StartAnalyzer(Options(kSeriesRLC, {"--id", "AA-55 ZOOM", "--line-delay", "40"}));
     settings.samples = 5;
     settings.loglin = kSpacingLin;
     Run();
@@ -42,10 +66,10 @@ TEST_F(MeasurementRunTest, OtherDeviceLinearSweep)
         const PointRecord& point = listener.points[i];
         EXPECT_EQ(point.f, 10 + 2.5 * i);
         ExpectImpedance(point, SeriesRLC(point.f));
-        EXPECT_DOUBLE_EQ(point.t, 0.04 * i);
         EXPECT_EQ(point.V, 0);
         EXPECT_EQ(point.phase, 0);
     }
+    ExpectSpacing(listener.points, 0.040, 0.5);
     const std::vector<std::pair<std::int64_t, std::int64_t>> progress{{0, 5}, {1, 5}, {2, 5}, {3, 5},
                                                                        {4, 5}, {5, 5}, {0, 5}};
     EXPECT_EQ(listener.progress, progress);
@@ -186,6 +210,47 @@ TEST_F(MeasurementRunTest, CrLfLineEndsGiveTheSameTraceAsCr)
         EXPECT_NEAR(traces[1][6].f, 20, 1e-9);
         ExpectImpedance(traces[1][6], SeriesRLC(20));
     }
+    EXPECT_TRUE(Warnings().empty());
+}
+
+// The window may keep the run waiting (a modal box, a dialog) far longer
+// than the time-out while the analyzer goes on sweeping.
+TEST_F(MeasurementRunTest, SweepHeldUpByTheWindowKeepsEveryPointAndTheAnalyzersSpacing)
+{
+    StartAnalyzer({"--id", "QV7101", "--load", "50", "--line-delay", "100"});
+    settings.samples = 30;
+    bool held = false;
+    listener.onDispatch = [&] {
+        if (held || listener.points.size() != 3) return;
+        held = true;
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+    };
+    Run();
+
+    ASSERT_EQ(listener.points.size(), 30u);
+    ExpectSpacing(listener.points, 0.100, 0.5);
+    EXPECT_NEAR(listener.points.back().f, 20, 1e-9);
+    EXPECT_TRUE(Warnings().empty());
+    EXPECT_EQ(Received(), "VCformat\rrecZ\rS10.000000\rE20.000000\rP30\rG");
+}
+
+// Point by point the run itself asks for every measurement: it waits with
+// the window, and its times show the pause.
+TEST_F(MeasurementRunTest, PointByPointHeldUpByTheWindowResumesAndCompletes)
+{
+    StartAnalyzer({"--id", "QV7101", "--load", "50"});
+    settings.samples = 4;
+    settings.average = 2;
+    int dispatches = 0;
+    listener.onDispatch = [&] {
+        if (++dispatches == 3) std::this_thread::sleep_for(std::chrono::seconds(2));
+    };
+    Run();
+
+    ASSERT_EQ(listener.points.size(), 4u);
+    const std::vector<double> steps = TimeSteps(listener.points);
+    EXPECT_GE(*std::max_element(steps.begin(), steps.end()), 2.0);
+    EXPECT_LT(listener.points.back().t, 4.0);
     EXPECT_TRUE(Warnings().empty());
 }
 

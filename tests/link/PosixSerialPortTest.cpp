@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <thread>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -42,11 +45,38 @@ protected:
         return bytes;
     }
 
+    static std::string Pattern(std::size_t count)
+    {
+        std::string bytes(count, 0);
+        for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>('a' + i % 23);
+        return bytes;
+    }
+
+    // Sends the pattern until nothing more is taken for half a second;
+    // returns how much was sent.
+    std::size_t SendUntilTheSenderWaits() const
+    {
+        const std::string pattern = Pattern(4 * 1024 * 1024);
+        ::fcntl(terminal.Master(), F_SETFL, ::fcntl(terminal.Master(), F_GETFL) | O_NONBLOCK);
+        std::size_t sent = 0;
+        auto lastProgress = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() - lastProgress < 500ms && sent < pattern.size()) {
+            const ssize_t written = ::write(terminal.Master(), pattern.data() + sent, std::min<std::size_t>(4096, pattern.size() - sent));
+            if (written > 0) {
+                sent += static_cast<std::size_t>(written);
+                lastProgress = std::chrono::steady_clock::now();
+            } else {
+                std::this_thread::sleep_for(5ms);
+            }
+        }
+        return sent;
+    }
+
     std::string ReadFromPort(std::size_t count)
     {
         std::string bytes;
-        char byte = 0;
-        while (bytes.size() < count && port.ReadByte(byte, Later()) == ReadStatus::Byte) bytes += byte;
+        ReceivedByte byte;
+        while (bytes.size() < count && port.ReadByte(byte, Later()) == ReadStatus::Byte) bytes += byte.value;
         return bytes;
     }
 };
@@ -76,17 +106,28 @@ TEST_F(PosixSerialPortTest, BytesPassUnchangedBothWays)
     EXPECT_EQ(ReceivedFromPort(13), "S10.000000\rN\n");
 }
 
-TEST_F(PosixSerialPortTest, ReadTimesOutWhenNothingArrives)
+TEST_F(PosixSerialPortTest, TimeOutCountsFromTheAskingAndBytesKeepTheirArrival)
 {
     ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
-    char byte = 0;
+    ReceivedByte byte;
+    auto asked = std::chrono::steady_clock::now();
     EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::TimeOut);
-    SendToPort("x");
-    // A deadline that has passed ends the wait even with a byte under way
-    // in the driver; bytes already fetched are still handed out.
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, 105ms);
     EXPECT_EQ(port.ReadByte(byte, std::chrono::steady_clock::now()), ReadStatus::TimeOut);
-    EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::Byte);
-    EXPECT_EQ(byte, 'x');
+
+    // Bytes that came while nobody asked, for longer than the time-out, are
+    // there at once, even past the deadline, stamped when they came.
+    const auto sent = std::chrono::steady_clock::now();
+    SendToPort("xy");
+    std::this_thread::sleep_for(300ms);
+    asked = std::chrono::steady_clock::now();
+    ASSERT_EQ(port.ReadByte(byte, asked), ReadStatus::Byte);
+    EXPECT_EQ(byte.value, 'x');
+    EXPECT_GE(byte.arrived, sent);
+    EXPECT_LT(byte.arrived, asked - 200ms);
+    ASSERT_EQ(port.ReadByte(byte, asked), ReadStatus::Byte);
+    EXPECT_EQ(byte.value, 'y');
+    EXPECT_EQ(port.ReadByte(byte, asked), ReadStatus::TimeOut);
 }
 
 TEST_F(PosixSerialPortTest, WrittenBytesLeaveBeforeTheCloseAndOldInputIsDropped)
@@ -110,21 +151,56 @@ TEST_F(PosixSerialPortTest, WrittenBytesLeaveBeforeTheCloseAndOldInputIsDropped)
     SendToPort("END\r");
     port.Close();
     ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
-    char byte = 0;
+    ReceivedByte byte;
     EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::TimeOut);
 }
 
-TEST_F(PosixSerialPortTest, HangUpFailsReadsAndWrites)
+TEST_F(PosixSerialPortTest, HangUpComesAfterTheBytesBeforeIt)
 {
+    terminal.HoldDeviceOpen();
     ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
+    SendToPort("AB\r");
+    // Hung up only once the port has taken the bytes from the system, which
+    // hands them on to the device end a little after the write.
+    auto taken = std::chrono::steady_clock::now();
+    const auto limit = taken + 10s;
+    for (auto now = taken; now - taken < 50ms && now < limit; now = std::chrono::steady_clock::now()) {
+        if (terminal.UnreadByClient() > 0) taken = now;
+        std::this_thread::sleep_for(1ms);
+    }
     terminal.HangUp();
-    char byte = 0;
-    EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::Failed);
-    EXPECT_EQ(port.ErrorText(), "Input/output error");
+
+    EXPECT_EQ(ReadFromPort(3), "AB\r");
+    ReceivedByte byte;
+    for (int read = 0; read < 2; ++read) {
+        EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::Failed);
+        EXPECT_EQ(port.ErrorText(), "Input/output error");
+    }
     EXPECT_FALSE(port.Write("V"));
     EXPECT_EQ(port.ErrorText(), "Input/output error");
     port.Close();
     EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(PosixSerialPortTest, WhatThePortHoldsIsBoundedAndNothingIsLost)
+{
+    ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
+    // Nobody reads: the port takes up to its bound, then the system's
+    // buffers fill and the sender has to wait.
+    const std::size_t sent = SendUntilTheSenderWaits();
+    EXPECT_GT(sent, std::size_t{1024 * 1024});
+    EXPECT_LT(sent, std::size_t{1024 * 1024 + 512 * 1024});
+
+    const std::string received = ReadFromPort(sent);
+    ASSERT_EQ(received.size(), sent);
+    EXPECT_EQ(received, Pattern(sent));
+
+    // A close while the port is full still ends, and drops what it held.
+    SendUntilTheSenderWaits();
+    port.Close();
+    ASSERT_TRUE(port.Open(Settings())) << port.ErrorText();
+    ReceivedByte byte;
+    EXPECT_EQ(port.ReadByte(byte, Later()), ReadStatus::TimeOut);
 }
 
 TEST_F(PosixSerialPortTest, PortIsHeldExclusivelyUntilClosed)

@@ -50,10 +50,10 @@ public:
         script_->written += bytes;
         return true;
     }
-    ReadStatus ReadByte(char& byte, Deadline) override
+    ReadStatus ReadByte(ReceivedByte& byte, Deadline) override
     {
         if (script_->Unread() == 0) return script_->whenEmpty;
-        byte = script_->input[script_->consumed++];
+        byte = {script_->input[script_->consumed++], std::chrono::steady_clock::now()};
         return ReadStatus::Byte;
     }
     std::string ErrorText() const override { return script_->errorText; }

@@ -76,13 +76,12 @@ protected:
     CRecordingListener listener;
     // Any use without the correction chosen fails the run visibly.
     PointCorrection correction = [](double, double&, double&) { throw Exception("correction used"); };
-    std::int64_t clockMs = 5000;
 
     void Run() { Run(Serial()); }
 
     void Run(const SerialSettings& serial)
     {
-        CMeasurementRun run(settings, serial, link, correction, [this] { return clockMs += 40; }, listener);
+        CMeasurementRun run(settings, serial, link, correction, listener);
         run.Execute();
     }
 };

@@ -59,6 +59,8 @@ public:
     ScopedMessageRecorder& operator=(const ScopedMessageRecorder&) = delete;
 
     RecordingMessageSink::Log& log() { return *log_; }
+    // For a sink that records into the same log in place of this one.
+    std::shared_ptr<RecordingMessageSink::Log> sharedLog() const { return log_; }
     const std::vector<RecordingMessageSink::Box>& boxes() const { return log_->boxes; }
     void Answer(bool yes) { log_->answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No); }
     void Answer(MessageAnswer answer) { log_->answers.push_back(answer); }

@@ -20,18 +20,11 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-#include <chrono>
 #include <exception>
 #include <memory>
 #include <new>
 
 namespace {
-
-std::int64_t MillisecondsNow()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 // Carries what the run measures into the trace and the windows, and the Stop
 // button back to the run.
@@ -111,8 +104,8 @@ void TViewControlForm::MeasureInto(TViewForm& view)
 
     CWindowRunListener listener(*this, view, trace);
     const auto correct = [](double f, double& R, double& X) { ApplyCorrection(R, X, f, R, X); };
-    CMeasurementRun run(CurrentRunSettings, SerialSettings{Settings.ComPort, Settings.BaudRate, Settings.TimeOut}, ProgramAnalyzerLink(), correct,
-                        MillisecondsNow, listener);
+    const SerialSettings serial{Settings.ComPort, Settings.BaudRate, Settings.TimeOut};
+    CMeasurementRun run(CurrentRunSettings, serial, ProgramAnalyzerLink(), correct, listener);
     run.Execute();
 }
 
