@@ -27,7 +27,8 @@ int OpenRegularFile(const std::string& fileName, off_t* size = nullptr);
 // (an older backup is replaced, but only by the new one taking its name in
 // one step), made only once the new content is safely on disk, so a failed
 // write makes no backup; the file keeps its own name until the new one takes
-// its place (see CFileReplacement).
+// its place (see CFileReplacement). A target whose name leaves no room for
+// the backup's within the folder's limit on a name is saved without one.
 WriteResult WriteFileReplacing(const std::string& fileName, std::string_view contents, const std::string& backupName = {});
 
 // Brings every line break (CR, LF or CR LF) to CR LF and ends the last line

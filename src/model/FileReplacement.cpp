@@ -1,5 +1,7 @@
 #include "model/FileReplacement.h"
 
+#include "model/FileNameLength.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
@@ -76,13 +78,18 @@ WriteResult CopyFile(const std::string& from, const std::string& to)
     return WriteResult::SystemError(error ? error.value() : EIO);
 }
 
-// A free name beside another, `name.tmp-XXXXXX`, for a file that is then
-// renamed to that other name. Whatever the name still holds when the object
-// goes is removed: a step that failed, or the second name of a file that
-// the renaming found standing under both names already.
+// The mkstemp pattern for a temporary file beside `beside`, within the
+// length its folder allows a name.
+std::string PatternBeside(const std::string& beside) { return TemporaryPattern(beside, MostNameBytes(beside)); }
+
+// A free name beside another, `name.tmp-XXXXXX` (the name cut short where
+// the whole would be too long), for a file that is then renamed to that
+// other name. Whatever the name still holds when the object goes is
+// removed: a step that failed, or the second name of a file that the
+// renaming found standing under both names already.
 class TemporaryName {
 public:
-    explicit TemporaryName(const std::string& beside) : path_(beside + ".tmp-XXXXXX")
+    explicit TemporaryName(const std::string& beside) : path_(PatternBeside(beside))
     {
         const int descriptor = ::mkstemp(path_.data());
         if (descriptor < 0) {
@@ -134,7 +141,7 @@ WriteResult CFileReplacement::Write(std::string_view contents)
 {
     if (target_.empty()) return WriteResult::SystemError(ENOENT);
     if (targetError_ != 0) return WriteResult::SystemError(targetError_);
-    std::string pattern = target_ + ".tmp-XXXXXX";
+    std::string pattern = PatternBeside(target_);
     const int descriptor = ::mkstemp(pattern.data());
     if (descriptor < 0) return LastError();
     temporary_ = pattern;
@@ -145,9 +152,11 @@ WriteResult CFileReplacement::Write(std::string_view contents)
 
 // Made under a name of its own and renamed over the older backup, so that
 // the backup name holds the older backup or the new one at every moment.
+// A target whose name takes the whole length a name may have leaves no room
+// for the backup's longer one: such a file is saved as it is without one.
 WriteResult CFileReplacement::KeepBackup(const std::string& backupName) const
 {
-    if (::access(target_.c_str(), F_OK) != 0) return {};
+    if (::access(target_.c_str(), F_OK) != 0 || !NameFitsItsFolder(backupName)) return {};
     const TemporaryName step(backupName);
     if (step.Error() != 0) return WriteResult::SystemError(step.Error());
     WriteResult result = LinkOrCopy(target_, step.Path());

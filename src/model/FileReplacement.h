@@ -6,11 +6,12 @@
 #include <string_view>
 
 // The steps of replacing a file, in the order WriteFileReplacing takes them:
-// the new content goes to a temporary file beside the target, the file that
-// stands there may be kept under a backup name as well, then the temporary
-// file is renamed over the target. The target's name holds a whole file at
-// every moment. A replacement given up before Commit removes its temporary
-// file.
+// the new content goes to a temporary file beside the target (named after
+// it, cut short where needed to stay within the folder's limit on a name),
+// the file that stands there may be kept under a backup name as well, then
+// the temporary file is renamed over the target. The target's name holds a
+// whole file at every moment. A replacement given up before Commit removes
+// its temporary file.
 class CFileReplacement {
 public:
     // A symbolic link is replaced by writing the file it points to, so the
@@ -31,7 +32,10 @@ public:
     // a linked target). It is made under a temporary name beside the backup
     // and renamed over the older backup, which therefore stays whole until
     // the new one takes its place, and stays as it was when a step fails.
-    // Nothing to keep when there is no file yet.
+    // Nothing to keep when there is no file yet, nor when the backup's name
+    // is longer than its folder allows a name to be (a target named with
+    // the full length leaves no room for the "~"): the save goes on as it
+    // would without a backup.
     WriteResult KeepBackup(const std::string& backupName) const;
     // Renames the temporary file over the target.
     WriteResult Commit();
