@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "app/CopyrightNotice.h"
 #include "view/ProgramIcons.h"
 #include "view/DialogFrame.h"
 
@@ -59,7 +60,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 void TAboutBox::FormShow()
 {
     NameLabel->setText("Ombrelix");
-    CopyrightLabel->setText("Copyright \u00a9 2023 the Ombrelix authors");
+    CopyrightLabel->setText(QString::fromUtf8(kCopyrightNotice));
     DateLabel->setText("09/07/2023");
     VersionLabel->setText(QString("Version %1.%2").arg(kMajorVersion).arg(kRevision));
 }

@@ -1,5 +1,6 @@
 #include "app/SettingsFiles.h"
 
+#include "app/CopyrightNotice.h"
 #include "model/FileIO.h"
 #include "model/FilePath.h"
 #include "model/MessageBoxes.h"
@@ -97,7 +98,7 @@ void ExchangeFileTree(CXMLNode& root, SettingsFileWindows& windows)
     const bool saving = root.IsWriting();
     if (saving) {
         CXMLNode* version = root.AddChild("Version");
-        version->SetAttribute("Copyright", "Copyright (C) The Ombrelix developers");
+        version->SetAttribute("Copyright", kCopyrightNotice);
         version->SetAttribute("Date", "09/07/2023");
         version->SetAttributeInt("Ver", 1);
         version->SetAttributeInt("Rev", 10);
@@ -149,12 +150,26 @@ WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& w
 
 namespace {
 
-std::string UnreadableText(const std::string& path) { return "Can't read the file, or wrong file format:\n" + path; }
-
-bool LeftAsItIs(const std::string& path)
+// What the user is told about a file that failed to load: the system's reason
+// when it could not be read, else that it was read but not understood.
+std::string UnreadableText(const std::string& path, const ReadResult& opened)
 {
-    ShowWarning("Load Settings", UnreadableText(path) + "\nIt is left as it is and not overwritten.");
+    if (!opened) return "Can't read the file:\n" + path + "\n" + opened.Reason();
+    return "Can't read the file, or wrong file format:\n" + path;
+}
+
+bool LeftAsItIs(const std::string& unreadable)
+{
+    ShowWarning("Load Settings", unreadable + "\nIt is left as it is and not overwritten.");
     return false;
+}
+
+bool KeptAside(const std::string& path, const std::string& unreadable)
+{
+    std::string aside;
+    if (!MoveToFreeName(path, path + ".bad", aside)) return LeftAsItIs(unreadable);
+    ShowWarning("Load Settings", unreadable + "\nIt is kept as:\n" + aside);
+    return true;
 }
 
 } // namespace
@@ -165,13 +180,7 @@ bool SetAsideUnreadableFile(const std::string& fileName)
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (status.type() == std::filesystem::file_type::not_found) return true;
-    if (error) return LeftAsItIs(path);
-    if (!std::filesystem::is_regular_file(status)) {
-        ShowWarning("Load Settings", "Can't read the file:\n" + path + "\nIt is left as it is and not overwritten.");
-        return false;
-    }
-    std::string aside;
-    if (!MoveToFreeName(path, path + ".bad", aside)) return LeftAsItIs(path);
-    ShowWarning("Load Settings", UnreadableText(path) + "\nIt is kept as:\n" + aside);
-    return true;
+    const std::string unreadable = UnreadableText(path, TryOpeningForReading(path));
+    if (error || !std::filesystem::is_regular_file(status)) return LeftAsItIs(unreadable);
+    return KeptAside(path, unreadable);
 }

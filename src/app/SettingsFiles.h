@@ -74,10 +74,13 @@ WriteResult SaveSettingsFile(const std::string& fileName, SettingsFileWindows& w
 // the user's only copy of their settings, so it is renamed to its name +
 // ".bad" (or ".bad.2", ".bad.3", … should that be taken: a file kept before
 // is never replaced) before the save at exit could overwrite it, and the
-// user is told. Something there that is not a regular file (a named pipe, a
-// device, a folder) is no one's settings, and a name that cannot even be
-// looked at (a link in a circle, a folder that may not be entered) may hide
-// someone's: either is left where it is, and the user told.
+// user is told why: the system's reason when it may not be read, else that
+// it was read but not understood. Something there that is not a regular file
+// (a named pipe, a device, a folder) is no one's settings, and a name that
+// cannot even be looked at (a link in a circle, a folder that may not be
+// entered) may hide someone's: either is left where it is, and the user told
+// with the system's reason, in the words File > Open uses ("Is a directory",
+// "Not a regular file", "Too many levels of symbolic links", …).
 // False when the name is still taken and must not be written; true when the
 // name is free.
 bool SetAsideUnreadableFile(const std::string& fileName);

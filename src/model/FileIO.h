@@ -13,6 +13,11 @@
 // it; `contents` then stays as it was.
 ReadResult ReadFileBytes(const std::string& fileName, std::string& contents);
 
+// Why ReadFileBytes would fail on the file, learnt by opening it the same way
+// and closing it again unread: true (read) when it opens. For telling a
+// reason after some other read of the file failed, without reading it twice.
+ReadResult TryOpeningForReading(const std::string& fileName);
+
 // Opens a regular file for reading, or gives -1 for anything else (a named
 // pipe, a device, a folder) without waiting on it; `size` (when given) takes
 // the file's size. The caller owns and closes the descriptor.

@@ -86,6 +86,14 @@ int OpenRegularFile(const std::string& fileName, off_t* size)
     return descriptor;
 }
 
+ReadResult TryOpeningForReading(const std::string& fileName)
+{
+    int descriptor = -1;
+    const ReadResult opened = OpenRegular(fileName, nullptr, descriptor);
+    const ReadDescriptor closing(descriptor);
+    return opened;
+}
+
 ReadResult ReadFileBytes(const std::string& fileName, std::string& contents)
 {
     off_t size = 0;

@@ -1,5 +1,6 @@
 #include "FileSizeLimit.h"
 #include "MainFormFixture.h"
+#include "ScopedModesHold.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
@@ -131,16 +132,74 @@ TEST_F(StartupShutdown, ASecondDamagedStartKeepsTheFilesSetAsideTheFirstTime)
     }
 }
 
-// A name that cannot even be looked at may hide the user's settings.
-TEST_F(StartupShutdown, ASettingsFileThatCannotBeExaminedIsReportedAndKept)
+// A settings list of the user's own, told from the one the program starts
+// with by its only entry.
+constexpr char kOwnList[] = "<OB_settings_list Startup=\"false\">\r\n"
+                            "  <File Title=\"Field\" Name=\"field.omt\" />\r\n"
+                            "</OB_settings_list>\r\n";
+
+bool HoldsOwnList() { return !SettingsList.empty() && SettingsList[0].Title == "Field"; }
+
+// A name that cannot even be looked at may hide the user's settings: it is
+// told with the system's reason and left where it is, also at exit.
+TEST_F(StartupShutdown, SettingsFilesThatCannotBeExaminedAreToldWhyAndLeftWhereTheyAre)
 {
+    std::filesystem::create_directory(File("closed"));
+    ASSERT_TRUE(WriteFileReplacing(File("closed/list.oml"), kOwnList));
+    ASSERT_EQ(::chmod(File("closed").c_str(), 0600), 0);
+    std::filesystem::create_symlink("closed/list.oml", File("ombrelix.oml"));
     std::filesystem::create_symlink("ombrelix.omt", File("ombrelix.omt"));
-    main->FormShow();
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Load Settings|Can't read the file, or wrong file format:\n" +
-                                                File("ombrelix.omt") + "\nIt is left as it is and not overwritten."});
+    {
+        const ScopedModesHold modes;
+        ASSERT_TRUE(modes.Held());
+        main->FormShow();
+    }
+    const std::string left = "\nIt is left as it is and not overwritten.";
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Load Settings|Can't read the file:\n" + File("ombrelix.oml") + "\nPermission denied" + left,
+                           "Load Settings|Can't read the file:\n" + File("ombrelix.omt") +
+                               "\nToo many levels of symbolic links" + left,
+                       }));
+    EXPECT_FALSE(HoldsOwnList());
     EXPECT_TRUE(main->close());
-    EXPECT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes().size(), 2u);
+    ASSERT_EQ(::chmod(File("closed").c_str(), 0700), 0);
+    EXPECT_EQ(std::filesystem::read_symlink(File("ombrelix.oml")), "closed/list.oml");
     EXPECT_EQ(std::filesystem::read_symlink(File("ombrelix.omt")), "ombrelix.omt");
+    EXPECT_EQ(Read(File("closed/list.oml")), kOwnList);
+    EXPECT_FALSE(Exists(File("ombrelix.oml.bad")));
+}
+
+// Settings the user may not read are still theirs: they are kept aside under
+// a free name, told with the reason, and fresh files take their names at exit.
+TEST_F(StartupShutdown, SettingsFilesThatMayNotBeReadAreToldWhyAndKeptAside)
+{
+    const std::string settings = "<OB_settings><Graph VertSize=\"170\" /></OB_settings>";
+    ASSERT_TRUE(WriteFileReplacing(File("ombrelix.oml"), kOwnList));
+    ASSERT_TRUE(WriteFileReplacing(File("ombrelix.omt"), settings));
+    for (const char* name : {"ombrelix.oml", "ombrelix.omt"}) ASSERT_EQ(::chmod(File(name).c_str(), 0), 0);
+    {
+        const ScopedModesHold modes;
+        ASSERT_TRUE(modes.Held());
+        main->FormShow();
+    }
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Load Settings|Can't read the file:\n" + File("ombrelix.oml") +
+                               "\nPermission denied\nIt is kept as:\n" + File("ombrelix.oml.bad"),
+                           "Load Settings|Can't read the file:\n" + File("ombrelix.omt") +
+                               "\nPermission denied\nIt is kept as:\n" + File("ombrelix.omt.bad"),
+                       }));
+    EXPECT_FALSE(HoldsOwnList());
+    EXPECT_EQ(Settings.VertSize, 150);
+
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.boxes().size(), 2u);
+    for (const char* name : {"ombrelix.oml.bad", "ombrelix.omt.bad"}) ASSERT_EQ(::chmod(File(name).c_str(), 0600), 0);
+    EXPECT_EQ(Read(File("ombrelix.oml.bad")), kOwnList);
+    EXPECT_EQ(Read(File("ombrelix.omt.bad")), settings);
+    CXMLNode fresh("OB_settings");
+    EXPECT_TRUE(fresh.LoadFromFile(File("ombrelix.omt")));
+    EXPECT_TRUE(ExchangeSettingsList(kSettingsLoad, File("ombrelix.oml")));
 }
 
 TEST_F(StartupShutdown, AnUnreadableFileThatCannotBeMovedIsNeverOverwritten)
@@ -180,19 +239,26 @@ bool IsPipe(const std::string& file)
     return ::stat(file.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
-// Named pipes in place of both files would keep the start-up waiting for a
-// writer: they are not read, not moved aside and not replaced at exit.
-TEST_F(StartupShutdown, SettingsFilesThatAreNotFilesAreLeftAlone)
+// A named pipe in place of a settings file would keep the start-up waiting
+// for a writer, and a folder is no one's settings: neither is read, moved
+// aside or replaced at exit, and the user is told why.
+TEST_F(StartupShutdown, SettingsFilesThatAreNotFilesAreToldWhyAndLeftAlone)
 {
-    for (const char* name : {"ombrelix.oml", "ombrelix.omt"}) ASSERT_EQ(::mkfifo(File(name).c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(File("ombrelix.oml").c_str(), 0600), 0);
+    std::filesystem::create_directory(File("ombrelix.omt"));
     main->FormShow();
-    const std::string kept = "\nIt is left as it is and not overwritten.";
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Load Settings|Can't read the file:\n" + File("ombrelix.oml") + kept,
-                                                 "Load Settings|Can't read the file:\n" + File("ombrelix.omt") + kept}));
+    const std::string left = "\nIt is left as it is and not overwritten.";
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Load Settings|Can't read the file:\n" + File("ombrelix.oml") + "\nNot a regular file" + left,
+                           "Load Settings|Can't read the file:\n" + File("ombrelix.omt") + "\nIs a directory" + left,
+                       }));
     EXPECT_EQ(SettingsList.size(), 2u);
     EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.boxes().size(), 2u);
     EXPECT_TRUE(IsPipe(File("ombrelix.oml")));
-    EXPECT_TRUE(IsPipe(File("ombrelix.omt")));
+    EXPECT_TRUE(std::filesystem::is_directory(File("ombrelix.omt")));
+    EXPECT_TRUE(std::filesystem::is_empty(File("ombrelix.omt")));
+    EXPECT_FALSE(Exists(File("ombrelix.oml.bad")));
     EXPECT_FALSE(Exists(File("ombrelix.omt.bad")));
 }
 
