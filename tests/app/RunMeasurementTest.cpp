@@ -363,8 +363,7 @@ TEST_F(RunMeasurement, AFileOpenedFromAnIdleWindowHoldsUpNoPointOfASweep)
     Run([this] {
         QTimer::singleShot(600ms, main.get(), [this] {
             main->MdiArea->setActiveSubWindow(main->MdiArea->subWindowList(QMdiArea::CreationOrder).first());
-            main->UpdateActions();
-            main->FileOpen1->trigger();
+            QTimer::singleShot(100ms, main.get(), [this] { main->FileOpen1->trigger(); });
         });
     });
 
