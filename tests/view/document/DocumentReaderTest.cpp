@@ -1,5 +1,6 @@
 #include "ImportTestSupport.h"
 #include "RecordingMessageSink.h"
+#include "ScopedModesHold.h"
 #include "TempDir.h"
 #include "view/document/DocumentReader.h"
 #include "view/document/DocumentState.h"
@@ -9,11 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
 
@@ -121,32 +119,6 @@ TEST(DocumentReader, ATimeRecordWithoutAnyPointIsToldOnceAFrequencyWasChosen)
         EXPECT_EQ(messages.boxes()[i].text, "No points could be read from the file:\n" + (i == 0 ? varnet : bird));
     }
 }
-
-// Root reads and enters whatever the modes say; without these two
-// capabilities of the calling thread the modes hold for it as for anyone.
-class ScopedModesHold {
-public:
-    ScopedModesHold()
-    {
-        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
-        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
-        lowered[0].effective &= ~(CAP_TO_MASK(CAP_DAC_OVERRIDE) | CAP_TO_MASK(CAP_DAC_READ_SEARCH));
-        dropped_ = ::syscall(SYS_capset, &header_, lowered) == 0;
-    }
-    ~ScopedModesHold()
-    {
-        if (dropped_) ::syscall(SYS_capset, &header_, saved_);
-    }
-    ScopedModesHold(const ScopedModesHold&) = delete;
-    ScopedModesHold& operator=(const ScopedModesHold&) = delete;
-
-    bool Held() const { return dropped_; }
-
-private:
-    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved_[2]{};
-    bool dropped_ = false;
-};
 
 // The names File > Open passes on when it cannot look at them itself, and a
 // file that is there but may not be read, each told with the system's reason.
