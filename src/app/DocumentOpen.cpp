@@ -31,7 +31,10 @@ OpenedDocument ReadInto(TViewForm& view, const std::string& fileName, const Freq
 {
     const WaitCursor waiting;
     DocumentContent content = ReadDocumentFile(fileName, WithArrowCursor(chooser));
-    if (content.Format == DocumentFormat::Unreadable || content.Format == DocumentFormat::Foreign) return {};
+    // Only a file whose bytes could not be had stops here. A damaged
+    // document or another program's markup has been told and reads into
+    // nothing, but it was opened like any file and so is a recent file.
+    if (content.Format == DocumentFormat::Unreadable) return {};
     const bool timeRecord = content.Imported.TimeRecord;
     const bool own = content.Format == DocumentFormat::Own;
     WindowLayout layout = CurrentLayout(view);

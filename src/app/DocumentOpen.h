@@ -12,7 +12,9 @@ class TViewForm;
 // Whatever happened, the window ends named after the file, unmodified, and
 // shown afresh.
 struct OpenedDocument {
-    bool Readable = false;   // false: the user has been told; the file does not go to the recent files
+    // false: the file's bytes could not be read, or did not fit in memory;
+    // the user has been told and the file does not go to the recent files.
+    bool Readable = false;
     bool TimeRecord = false; // a Varnet or Bird record was imported: the control window shows the traces
 };
 OpenedDocument OpenDocument(TViewForm& view, const std::string& fileName, const FrequencyChooser& chooser);

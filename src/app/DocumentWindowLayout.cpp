@@ -16,8 +16,10 @@ QWidget& Frame(const TViewForm& view)
     return view.parentWidget() ? *view.parentWidget() : const_cast<TViewForm&>(view);
 }
 
-// Where the frame may stand: the document area it lives in, or the desktop
-// for a window of its own.
+// Where the frame may stand: the part of the document area in view, or the
+// desktop for a window of its own. While another window lies partly outside
+// the area, the scroll bars take their room from that part, and the frame
+// still opens wholly in view.
 TRect PlaceFor(const QWidget& frame)
 {
     const auto* sub = qobject_cast<const QMdiSubWindow*>(&frame);

@@ -65,6 +65,11 @@ TMainForm::TMainForm(const std::string& settingsFolder)
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName("MdiArea");
+    // A document window left partly outside the area, once the main window
+    // was made smaller or the window was dragged there, stays within reach;
+    // the scroll bars show only while one is.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
     BuildActions();
     BuildMenus();

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyle>
 
 namespace {
@@ -82,6 +83,17 @@ void KeepActive(QMdiArea& area, QMdiSubWindow* active)
     if (!active->isAncestorOf(QApplication::focusWidget())) active->widget()->setFocus();
 }
 
+// The windows are arranged over the whole area seen from its start: they
+// all end inside it, so no scroll bar is left, and the room one takes now
+// belongs to the windows.
+void ScrollToStart(QMdiArea& area)
+{
+    area.horizontalScrollBar()->setValue(0);
+    area.verticalScrollBar()->setValue(0);
+}
+
+QRect WholeArea(const QMdiArea& area) { return {QPoint(0, 0), area.maximumViewportSize()}; }
+
 } // namespace
 
 void ArrangeWindows(QMdiArea& area, Arrangement arrangement)
@@ -89,7 +101,8 @@ void ArrangeWindows(QMdiArea& area, Arrangement arrangement)
     QMdiSubWindow* const active = area.activeSubWindow();
     const QList<QMdiSubWindow*> frames = FramesToArrange(area, arrangement == Arrangement::Cascade ? active : nullptr);
     const int step = area.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const std::vector<QRect> places = Places(arrangement, area.viewport()->rect(), frames.size(), step);
+    ScrollToStart(area);
+    const std::vector<QRect> places = Places(arrangement, WholeArea(area), frames.size(), step);
     for (int i = 0; i < frames.size(); ++i) {
         if (frames[i]->isMaximized()) frames[i]->showNormal();
         frames[i]->setGeometry(places[static_cast<size_t>(i)]);

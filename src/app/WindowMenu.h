@@ -17,5 +17,7 @@ enum class Arrangement { Rows, Columns, Cascade };
 // Arranges the document windows of the area that are not minimised, in the
 // order they were created; the cascade takes the active window last, so that
 // it stands in front at the end of the staircase and every title bar shows.
-// The active window stays active and keeps the keys.
+// They are arranged over the whole area, scrolled back to its start, so
+// that no scroll bar stays unless a window cannot be made small enough. The
+// active window stays active and keeps the keys.
 void ArrangeWindows(QMdiArea& area, Arrangement arrangement);

@@ -1,6 +1,7 @@
 // Document windows in the shown main window as a user meets them: which
 // window has the keys after a click, where the Window menu puts the active
-// window, and what the status bar keeps once the documents are closed.
+// window, when the area scrolls, and what the status bar keeps once the
+// documents are closed.
 
 #include "MainFormFixture.h"
 #include "view/ChartPaintBox.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
@@ -50,6 +52,19 @@ protected:
         ASSERT_NE(focus, nullptr);
         QTest::keyClick(focus, Qt::Key_Space);
     }
+
+    // The area shows or hides its scroll bars once the event loop runs.
+    static void PlaceAndSettle(QMdiSubWindow& frame, const QRect& place)
+    {
+        frame.setGeometry(place);
+        QApplication::processEvents();
+    }
+
+    bool HorizontalBarShown() const { return main->MdiArea->horizontalScrollBar()->isVisible(); }
+    bool VerticalBarShown() const { return main->MdiArea->verticalScrollBar()->isVisible(); }
+
+    // The area as it is without scroll bars, from its start.
+    QRect WholeArea() const { return {QPoint(0, 0), main->MdiArea->maximumViewportSize()}; }
 
     bool HandShown() const
     {
@@ -141,6 +156,80 @@ TEST_F(DocumentWindows, ANewWindowBesideAMaximisedOneFillsTheArea)
     frame->showNormal();
     EXPECT_LT(frame->width(), area.width());
     EXPECT_TRUE(area.contains(frame->geometry()));
+}
+
+// A window that a smaller main window leaves partly outside the area is
+// reached by a scroll bar, which shows only while one is outside.
+TEST_F(DocumentWindows, AWindowPartlyOutsideTheAreaIsReachedByAScrollBar)
+{
+    QMdiArea& area = *main->MdiArea;
+    FrameOf(ChartView("left"))->setGeometry(0, 0, 400, 300);
+    QMdiSubWindow* right = FrameOf(ChartView("right"));
+    PlaceAndSettle(*right, {550, 50, 400, 300});
+    ASSERT_FALSE(HorizontalBarShown());
+    ASSERT_FALSE(VerticalBarShown());
+
+    main->resize(700, 700);
+    QApplication::processEvents();
+    ASSERT_LT(area.width(), right->geometry().right());
+    EXPECT_TRUE(HorizontalBarShown());
+    EXPECT_FALSE(VerticalBarShown());
+    area.horizontalScrollBar()->setValue(area.horizontalScrollBar()->maximum());
+    EXPECT_TRUE(area.viewport()->rect().contains(right->geometry()));
+
+    area.horizontalScrollBar()->setValue(0);
+    PlaceAndSettle(*right, {250, 50, 400, 300});
+    EXPECT_FALSE(HorizontalBarShown());
+    EXPECT_EQ(area.viewport()->rect(), WholeArea());
+
+    PlaceAndSettle(*right, {250, area.viewport()->height() - 100, 400, 300});
+    EXPECT_TRUE(VerticalBarShown());
+    EXPECT_FALSE(HorizontalBarShown());
+    PlaceAndSettle(*right, {250, 50, 400, 300});
+    EXPECT_FALSE(VerticalBarShown());
+    EXPECT_EQ(area.viewport()->rect(), WholeArea());
+}
+
+// Tile and Cascade use the whole area, even when a scroll bar showed and the
+// area was scrolled before: the windows end inside it and the bar goes. A
+// maximised window fills the whole area too.
+TEST_F(DocumentWindows, ArrangedAndMaximisedWindowsLeaveNoScrollBar)
+{
+    QMdiArea& area = *main->MdiArea;
+    QMdiSubWindow* left = FrameOf(ChartView("left"));
+    QMdiSubWindow* right = FrameOf(ChartView("right"));
+    const auto pushRightOut = [this, &area, left, right] {
+        left->setGeometry(0, 0, 400, 300);
+        PlaceAndSettle(*right, {area.viewport()->width() - 100, 50, 400, 300});
+        ASSERT_TRUE(HorizontalBarShown());
+        area.horizontalScrollBar()->setValue(area.horizontalScrollBar()->maximum());
+    };
+
+    ASSERT_NO_FATAL_FAILURE(pushRightOut());
+    Action("WindowTileVertical1").trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(HorizontalBarShown());
+    EXPECT_FALSE(VerticalBarShown());
+    EXPECT_EQ(area.viewport()->rect(), WholeArea());
+    EXPECT_EQ(left->geometry() | right->geometry(), WholeArea());
+    EXPECT_EQ(left->geometry().width() + right->geometry().width(), WholeArea().width());
+
+    ASSERT_NO_FATAL_FAILURE(pushRightOut());
+    Action("WindowCascade1").trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(HorizontalBarShown());
+    EXPECT_FALSE(VerticalBarShown());
+    for (const QMdiSubWindow* frame : {left, right}) EXPECT_TRUE(WholeArea().contains(frame->geometry()));
+
+    ASSERT_NO_FATAL_FAILURE(pushRightOut());
+    area.horizontalScrollBar()->setValue(0);
+    area.activeSubWindow()->showMaximized();
+    QApplication::processEvents();
+    EXPECT_FALSE(HorizontalBarShown());
+    EXPECT_EQ(area.activeSubWindow()->geometry(), WholeArea());
+    area.activeSubWindow()->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(HorizontalBarShown());
 }
 
 // The readout belongs to one window's chart: it goes when another document

@@ -1,5 +1,6 @@
 #include "FileSizeLimit.h"
 #include "MainFormFixture.h"
+#include "ScopedModesHold.h"
 #include "app/DocumentOpen.h"
 #include "app/DocumentSave.h"
 #include "app/FileCommands.h"
@@ -13,6 +14,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -198,9 +200,24 @@ TEST_F(FileCommandsTest, AWindowLargerThanTheAreaOpensInsideIt)
     TViewForm* opened = main->ActiveView();
     ASSERT_NE(opened, nullptr);
     QApplication::processEvents();
-    const QRect area = main->MdiArea->viewport()->rect();
-    EXPECT_EQ(opened->parentWidget()->geometry(), area);
-    EXPECT_TRUE(area.contains(opened->GraphTabSet->mapTo(main->MdiArea->viewport(), opened->GraphTabSet->rect().bottomRight())));
+    const auto expectWhollyShown = [this](const TViewForm& view) {
+        QWidget* const viewport = main->MdiArea->viewport();
+        EXPECT_EQ(view.parentWidget()->geometry(), viewport->rect());
+        EXPECT_TRUE(viewport->rect().contains(view.GraphTabSet->mapTo(viewport, view.GraphTabSet->rect().bottomRight())));
+    };
+    expectWhollyShown(*opened);
+
+    // Also while a scroll bar takes part of the area, for a window that lies
+    // partly outside it.
+    opened->parentWidget()->move(main->MdiArea->viewport()->width() / 2, 0);
+    QApplication::processEvents();
+    ASSERT_TRUE(main->MdiArea->horizontalScrollBar()->isVisible());
+    dialogAnswers.push_back(File("large.csv"));
+    files().FileOpen1Execute();
+    ASSERT_NE(main->ActiveView(), opened);
+    QApplication::processEvents();
+    EXPECT_TRUE(main->MdiArea->horizontalScrollBar()->isVisible());
+    expectWhollyShown(*main->ActiveView());
 }
 
 TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFiles)
@@ -235,23 +252,16 @@ TEST_F(FileCommandsTest, MissingAndUnreadableFilesAreToldAndKeptOffTheRecentFile
         files().FileOpen1Execute();
         EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + name + "\nNot a regular file");
     }
-    EXPECT_EQ(MRUList.size(), 2u);
-
-    std::ofstream(File("damaged.csv")) << "<?xml version=\"1.0\"?>\r\n<Ombrelix>\r\n<Traces>\r\n";
-    dialogAnswers.push_back(File("damaged.csv"));
-    files().FileOpen1Execute();
-    EXPECT_EQ(Boxes().back(), "Open|The document is damaged and cannot be read:\n" + File("damaged.csv"));
-    EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
-    EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("damaged.csv"));
-
-    // Another program's XML: its numbers are no trace of ours.
-    const std::vector<std::string> recent = MRUList;
-    std::ofstream(File("other.xml")) << "<foo>\n1,50,0\n</foo>\n";
-    dialogAnswers.push_back(File("other.xml"));
-    files().FileOpen1Execute();
-    EXPECT_EQ(Boxes().back(), "Open|Can't read the file, or wrong file format:\n" + File("other.xml"));
-    EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
-    EXPECT_EQ(MRUList, recent);
+    std::ofstream(File("locked.csv")) << "1,50,0\n";
+    ::chmod(File("locked.csv").c_str(), 0);
+    {
+        const ScopedModesHold modes;
+        ASSERT_TRUE(modes.Held());
+        dialogAnswers.push_back(File("locked.csv"));
+        files().FileOpen1Execute();
+    }
+    EXPECT_EQ(Boxes().back(), "Open|Can't read the file:\n" + File("locked.csv") + "\nPermission denied");
+    EXPECT_EQ(MRUList, (std::vector<std::string>{File("a.csv"), File("c.csv")}));
 }
 
 // A path that cannot even be examined is a file that cannot be read, from
@@ -282,25 +292,45 @@ TEST_F(FileCommandsTest, PathsThatCannotBeExaminedAreUnreadableFiles)
     EXPECT_EQ(MRUList, (std::vector<std::string>{File("loop.csv"), tooLong}));
 }
 
-// Bytes that are no measurement open as an empty window that says so; an
-// empty file is simply an empty document. Both go to the recent files.
-TEST_F(FileCommandsTest, AFileWithoutAnyPointIsToldAndStillOpens)
+// Every file whose bytes were read opens a window named after it and goes
+// to the top of the recent files, also when it shows nothing: bytes that
+// are no measurement, an empty file, a damaged document, another program's
+// markup. Each but the empty file says why it shows nothing.
+TEST_F(FileCommandsTest, FilesThatShowNothingAreToldAndStillGoToTheRecentFiles)
 {
     std::string garbage;
     for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + i / 13) % 256);
     std::ofstream(File("garbage.bin"), std::ios::binary) << garbage;
     std::ofstream(File("empty.csv")).flush();
-    dialogAnswers.push_back(File("garbage.bin"));
-    files().FileOpen1Execute();
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Open|No points could be read from the file:\n" + File("garbage.bin")});
-    EXPECT_EQ(main->ActiveView()->Traces.Count(), 0);
-    EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("garbage.bin"));
+    std::ofstream(File("damaged.csv")) << "<?xml version=\"1.0\"?>\r\n<Ombrelix>\r\n<Traces>\r\n";
+    // Its numbers would read as a trace if it were taken for CSV text.
+    std::ofstream(File("other.xml")) << "<foo>\n1,50,0\n</foo>\n";
+    const std::string wrongFormat = "Open|Can't read the file, or wrong file format:\n" + File("other.xml");
+    const std::pair<std::string, std::vector<std::string>> opens[] = {
+        {"other.xml", {wrongFormat}},
+        {"garbage.bin", {"Open|No points could be read from the file:\n" + File("garbage.bin")}},
+        {"empty.csv", {}},
+        {"damaged.csv", {"Open|The document is damaged and cannot be read:\n" + File("damaged.csv")}}};
+    std::vector<std::string> recent;
+    for (const auto& [name, told] : opens) {
+        messages.log().boxes.clear();
+        dialogAnswers.push_back(File(name));
+        files().FileOpen1Execute();
+        EXPECT_EQ(Boxes(), told) << name;
+        EXPECT_EQ(main->ActiveView()->Traces.Count(), 0) << name;
+        EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File(name));
+        EXPECT_TRUE(main->ActiveView()->FileName.empty()) << name;
+        recent.insert(recent.begin(), File(name));
+        EXPECT_EQ(MRUList, recent) << name;
+    }
+    EXPECT_EQ(MenuCaptions(), recent);
 
-    dialogAnswers.push_back(File("empty.csv"));
-    files().FileOpen1Execute();
-    EXPECT_EQ(messages.boxes().size(), 1u);
-    EXPECT_EQ(main->ActiveView()->windowTitle().toStdString(), File("empty.csv"));
-    EXPECT_EQ(MRUList, (std::vector<std::string>{File("empty.csv"), File("garbage.bin")}));
+    // Opened again from the recent files, such a file stays there and moves up.
+    messages.log().boxes.clear();
+    files().MRUItems[3]->trigger();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{wrongFormat});
+    EXPECT_EQ(MRUList, (std::vector<std::string>{File("other.xml"), File("damaged.csv"), File("empty.csv"),
+                                                 File("garbage.bin")}));
 }
 
 TEST_F(FileCommandsTest, AFailedSaveChangesNothingAndKeepsTheWindowOpen)
