@@ -226,6 +226,10 @@ void TMainForm::SetActiveView(bool active, TViewForm* view)
     }
     viewControlForm_->RefreshControlForm();
     RefreshToolsWindow();
+    // The commands follow the active window at once, not only when the
+    // program next waits for events: a run never waits, and an idle window
+    // made active during it must offer its file commands.
+    UpdateActions();
 }
 
 void TMainForm::RepaintAllViews()

@@ -30,8 +30,8 @@ namespace {
 // button back to the run.
 class CWindowRunListener final : public CRunListener {
 public:
-    CWindowRunListener(TMainForm& main, TViewControlForm& control, TViewForm& view, CTrace& trace)
-        : main_(main), control_(control), view_(view), trace_(trace)
+    CWindowRunListener(TViewControlForm& control, TViewForm& view, CTrace& trace)
+        : control_(control), view_(view), trace_(trace)
     {
     }
 
@@ -43,19 +43,10 @@ public:
         }
         view_.DrawRunIncrement();
     }
-    // The program never waits for events while a run goes on, so the
-    // commands are brought up to date here, as they would be whenever it
-    // waits: the user may make an idle window active meanwhile, and its
-    // file commands must then be there.
-    void DispatchPendingEvents() override
-    {
-        QCoreApplication::processEvents();
-        main_.UpdateActions();
-    }
+    void DispatchPendingEvents() override { QCoreApplication::processEvents(); }
     bool StopRequested() override { return control_.StopBtn->isChecked(); }
 
 private:
-    TMainForm& main_;
     TViewControlForm& control_;
     TViewForm& view_;
     CTrace& trace_;
@@ -111,7 +102,7 @@ void TViewControlForm::MeasureInto(TViewForm& view)
     DropDataEdits(view);
     view.FormPaint();
 
-    CWindowRunListener listener(main_, *this, view, trace);
+    CWindowRunListener listener(*this, view, trace);
     const auto correct = [](double f, double& R, double& X) { ApplyCorrection(R, X, f, R, X); };
     const SerialSettings serial{Settings.ComPort, Settings.BaudRate, Settings.TimeOut};
     CMeasurementRun run(CurrentRunSettings, serial, ProgramAnalyzerLink(), correct, listener);
