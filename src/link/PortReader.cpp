@@ -4,15 +4,12 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <new>
 #include <system_error>
 
 namespace {
-
-// About thirty thousand answer lines: far more than a sweep sends while a
-// box is up, and a small fraction of the memory a document takes.
-constexpr std::size_t kHeldLimit = 1024 * 1024;
-constexpr std::size_t kChunkSize = 4096;
 
 std::pair<CFileDescriptor, CFileDescriptor> WakePipe()
 {
@@ -23,7 +20,9 @@ std::pair<CFileDescriptor, CFileDescriptor> WakePipe()
 
 } // namespace
 
-CPortReader::CPortReader(int descriptor) : descriptor_(descriptor)
+std::size_t CPortReader::Holding::Counted() const { return bytes + reads * sizeof(ReadRecord); }
+
+CPortReader::CPortReader(int descriptor, std::size_t bound) : descriptor_(descriptor), bound_(bound)
 {
     auto [readEnd, writeEnd] = WakePipe();
     wakeRead_ = std::move(readEnd);
@@ -47,18 +46,31 @@ CPortReader::~CPortReader()
 ReadStatus CPortReader::Take(Chunk& chunk, CSerialPort::Deadline limit, int& error)
 {
     std::unique_lock lock(mutex_);
-    const bool ready = arrivedOrEnded_.wait_until(lock, limit, [this] { return !chunks_.empty() || ended_; });
+    const bool ready = arrivedOrEnded_.wait_until(lock, limit, [this] { return !reads_.empty() || ended_; });
     if (!ready) return ReadStatus::TimeOut;
-    if (chunks_.empty()) {
+    if (reads_.empty()) {
         error = failure_;
         return ReadStatus::Failed;
     }
-    chunk = std::move(chunks_.front());
-    chunks_.pop_front();
-    held_ -= chunk.bytes.size();
+    const ReadRecord read = reads_.front();
+    const auto end = bytes_.begin() + static_cast<std::ptrdiff_t>(read.size);
+    // Copied before anything is dropped: should the copy find no memory,
+    // the chunk is still there for the next asking.
+    chunk.bytes.assign(bytes_.begin(), end);
+    chunk.arrived = read.arrived;
+    bytes_.erase(bytes_.begin(), end);
+    reads_.pop_front();
     roomOrStop_.notify_one();
     return ReadStatus::Byte;
 }
+
+CPortReader::Holding CPortReader::Held() const
+{
+    const std::lock_guard lock(mutex_);
+    return HeldLocked();
+}
+
+CPortReader::Holding CPortReader::HeldLocked() const { return {bytes_.size(), reads_.size(), ended_}; }
 
 void CPortReader::Read()
 {
@@ -70,7 +82,7 @@ void CPortReader::Read()
 bool CPortReader::WaitForRoom()
 {
     std::unique_lock lock(mutex_);
-    roomOrStop_.wait(lock, [this] { return held_ < kHeldLimit || stopping_; });
+    roomOrStop_.wait(lock, [this] { return HeldLocked().Counted() < bound_ || stopping_; });
     return !stopping_;
 }
 
@@ -97,17 +109,9 @@ bool CPortReader::WaitForInput()
 // Takes what has arrived; false once the device has hung up or failed.
 bool CPortReader::ReadChunk()
 {
-    std::vector<char> bytes(kChunkSize);
-    const ssize_t count = ::read(descriptor_, bytes.data(), bytes.size());
+    const ssize_t count = ::read(descriptor_, scratch_.data(), scratch_.size());
     const auto arrived = std::chrono::steady_clock::now();
-    if (count > 0) {
-        bytes.resize(static_cast<std::size_t>(count));
-        const std::lock_guard lock(mutex_);
-        held_ += bytes.size();
-        chunks_.push_back({std::move(bytes), arrived});
-        arrivedOrEnded_.notify_one();
-        return true;
-    }
+    if (count > 0) return Keep(static_cast<std::size_t>(count), arrived);
     // Readable with nothing to read is a hang-up (an unplugged adapter, the
     // far end of a pseudo-terminal closed); so is a terminal that reports
     // nothing but its hang-up, which would otherwise be polled for ever.
@@ -124,9 +128,36 @@ bool CPortReader::ReadChunk()
     return false;
 }
 
+// Adds the read in scratch_ to what is held. Nothing may leave this thread:
+// a lack of memory ends the reading as a failed read does, and what was
+// held before it stays whole.
+bool CPortReader::Keep(std::size_t count, std::chrono::steady_clock::time_point arrived)
+{
+    const std::lock_guard lock(mutex_);
+    const std::size_t before = bytes_.size();
+    try {
+        // Grown at its end: an insert into an empty deque takes a new block
+        // at its front every time.
+        bytes_.resize(before + count);
+        std::copy_n(scratch_.begin(), count, bytes_.begin() + static_cast<std::ptrdiff_t>(before));
+        reads_.push_back({count, arrived});
+    } catch (const std::bad_alloc&) {
+        bytes_.resize(before);
+        EndHolding(ENOMEM);
+        return false;
+    }
+    arrivedOrEnded_.notify_one();
+    return true;
+}
+
 void CPortReader::EndWith(int error)
 {
     const std::lock_guard lock(mutex_);
+    EndHolding(error);
+}
+
+void CPortReader::EndHolding(int error)
+{
     failure_ = error;
     ended_ = true;
     arrivedOrEnded_.notify_all();

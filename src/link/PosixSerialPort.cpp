@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -78,6 +79,20 @@ bool CPosixSerialPort::Fail(int errorNumber)
 bool CPosixSerialPort::Open(const SerialSettings& settings)
 {
     if (IsOpen()) return Fail(EBUSY);
+    // Opening takes memory (the device's path, the reader and its thread)
+    // and starts a thread; a failure of either is a failed open like any
+    // other, and what was taken so far goes with the locals.
+    try {
+        return OpenDevice(settings);
+    } catch (const std::bad_alloc&) {
+        return Fail(ENOMEM);
+    } catch (const std::system_error& error) {
+        return Fail(error.code().value());
+    }
+}
+
+bool CPosixSerialPort::OpenDevice(const SerialSettings& settings)
+{
     const std::optional<speed_t> speed = SpeedOf(settings.baudRate);
     if (!speed) return Fail(EINVAL);
 
@@ -95,12 +110,7 @@ bool CPosixSerialPort::Open(const SerialSettings& settings)
     // Lines an analyzer sent while nobody listened (the rest of a stopped
     // sweep) would otherwise be taken for the answers of this session.
     ::tcflush(descriptor.Get(), TCIFLUSH);
-    std::unique_ptr<CPortReader> reader;
-    try {
-        reader = std::make_unique<CPortReader>(descriptor.Get());
-    } catch (const std::system_error& error) {
-        return Fail(error.code().value());
-    }
+    auto reader = std::make_unique<CPortReader>(descriptor.Get());
     // Last, so that no failure above leaves the device marked exclusive.
     if (::ioctl(descriptor.Get(), TIOCEXCL) != 0) return Fail(errno);
 

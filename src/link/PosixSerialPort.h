@@ -32,6 +32,7 @@ public:
 
 private:
     bool Fail(int errorNumber);
+    bool OpenDevice(const SerialSettings& settings);
     void DrainOutput() const;
     ReadStatus TakeChunk(Deadline deadline);
 

@@ -1,3 +1,4 @@
+#include "FailingAllocation.h"
 #include "SimulatedAnalyzerTest.h"
 #include "link/ConnectionCheck.h"
 #include "link/PortList.h"
@@ -36,6 +37,23 @@ TEST_F(ConnectionCheckTest, AFailureShowsOnlyTheLinksWarning)
     const std::vector<std::string> warnings{"Connect|Communication error:\nNo such file or directory", "Read|Time-out",
                                             "Read|Time-out"};
     EXPECT_EQ(Warnings(), warnings);
+}
+
+TEST_F(ConnectionCheckTest, NoMemoryToOpenThePortIsACommunicationErrorAndTheNextCheckWorks)
+{
+    StartAnalyzer({"--id", "QV7102"});
+    const SerialSettings serial = Serial();
+    {
+        const ScopedFailingAllocation failing(AllocatingThreads::This);
+        EXPECT_FALSE(CheckConnection(link, serial));
+        EXPECT_TRUE(failing.Failed());
+    }
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(Warnings(), std::vector<std::string>{"Connect|Communication error:\nCannot allocate memory"});
+
+    EXPECT_TRUE(CheckConnection(link, serial));
+    ASSERT_EQ(messages.boxes().size(), 2u);
+    EXPECT_EQ(messages.boxes().back().text, "Connected to:\nQV7102");
 }
 
 TEST(PortChoices, OffersTheComPortsThenTheAdaptersPresent)

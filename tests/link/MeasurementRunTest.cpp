@@ -1,3 +1,4 @@
+#include "FailingAllocation.h"
 #include "SimulatedAnalyzerTest.h"
 
 #include <algorithm>
@@ -375,6 +376,32 @@ TEST_F(MeasurementRunTest, UnpluggedMidSweepKeepsThePointsAndWarnsOnce)
     EXPECT_EQ(listener.progress.back(), std::make_pair(std::int64_t{0}, std::int64_t{10}));
 }
 
+TEST_F(MeasurementRunTest, NoMemoryInThePortsReaderEndsTheSweepAfterThePointsBeforeIt)
+{
+    // A line at a time, so that the reader keeps a few lines before it
+    // needs more memory: within a few dozen of them.
+    StartAnalyzer({"--id", "QV7101", "--line-delay", "2"});
+    settings.samples = 200;
+    {
+        const ScopedFailingAllocation failing(AllocatingThreads::Others);
+        Run();
+        EXPECT_TRUE(failing.Failed());
+    }
+    EXPECT_GT(listener.points.size(), 0u);
+    EXPECT_LT(listener.points.size(), 200u);
+    const std::vector<std::string> warnings{"Read|Communication error:\nCannot allocate memory"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_FALSE(link.IsOpen());
+
+    // Nobody stopped that analyzer, which sends the rest of its sweep: the
+    // next run goes to a fresh one.
+    StartAnalyzer({"--id", "QV7101"});
+    listener.points.clear();
+    Run();
+    EXPECT_EQ(listener.points.size(), 200u);
+    EXPECT_EQ(Warnings(), warnings);
+}
+
 TEST_F(MeasurementRunTest, SilentAnalyzerTimesOutAtIdentificationAndAtTheStart)
 {
     StartAnalyzer({"--silent"});
@@ -399,6 +426,29 @@ TEST_F(MeasurementRunTest, PortThatDoesNotExistWarnsOnce)
     EXPECT_TRUE(listener.points.empty());
     const std::vector<std::pair<std::int64_t, std::int64_t>> progress{{0, 20}, {0, 20}};
     EXPECT_EQ(listener.progress, progress);
+}
+
+TEST_F(MeasurementRunTest, NoMemoryToOpenThePortIsACommunicationErrorAndTheNextRunWorks)
+{
+    StartAnalyzer({"--id", "QV7101"});
+    settings.samples = 3;
+    const SerialSettings serial = Serial();
+    // So that the first allocation the run makes is the port's.
+    listener.progress.reserve(2);
+    CMeasurementRun run(settings, serial, link, correction, listener);
+    {
+        const ScopedFailingAllocation failing(AllocatingThreads::This);
+        run.Execute();
+        EXPECT_TRUE(failing.Failed());
+    }
+    const std::vector<std::string> warnings{"Connect|Communication error:\nCannot allocate memory"};
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_TRUE(listener.points.empty());
+    EXPECT_FALSE(link.IsOpen());
+
+    Run(serial);
+    EXPECT_EQ(listener.points.size(), 3u);
+    EXPECT_EQ(Warnings(), warnings);
 }
 
 TEST_F(MeasurementRunTest, EndlessLineEndsTheRunWithATimeOut)

@@ -1,3 +1,4 @@
+#include "FailingAllocation.h"
 #include "PseudoTerminal.h"
 #include "link/PortName.h"
 #include "link/PosixSerialPort.h"
@@ -56,17 +57,17 @@ protected:
     // returns how much was sent.
     std::size_t SendUntilTheSenderWaits() const
     {
-        const std::string pattern = Pattern(4 * 1024 * 1024);
+        const std::string pattern = Pattern(CPortReader::kDefaultBound + 4 * 1024 * 1024);
         ::fcntl(terminal.Master(), F_SETFL, ::fcntl(terminal.Master(), F_GETFL) | O_NONBLOCK);
         std::size_t sent = 0;
         auto lastProgress = std::chrono::steady_clock::now();
         while (std::chrono::steady_clock::now() - lastProgress < 500ms && sent < pattern.size()) {
+            pollfd writable{terminal.Master(), POLLOUT, 0};
+            ::poll(&writable, 1, 100);
             const ssize_t written = ::write(terminal.Master(), pattern.data() + sent, std::min<std::size_t>(4096, pattern.size() - sent));
             if (written > 0) {
                 sent += static_cast<std::size_t>(written);
                 lastProgress = std::chrono::steady_clock::now();
-            } else {
-                std::this_thread::sleep_for(5ms);
             }
         }
         return sent;
@@ -188,8 +189,8 @@ TEST_F(PosixSerialPortTest, WhatThePortHoldsIsBoundedAndNothingIsLost)
     // Nobody reads: the port takes up to its bound, then the system's
     // buffers fill and the sender has to wait.
     const std::size_t sent = SendUntilTheSenderWaits();
-    EXPECT_GT(sent, std::size_t{1024 * 1024});
-    EXPECT_LT(sent, std::size_t{1024 * 1024 + 512 * 1024});
+    EXPECT_GT(sent, CPortReader::kDefaultBound - CPortReader::kDefaultBound / 64);
+    EXPECT_LT(sent, CPortReader::kDefaultBound + 512 * 1024);
 
     const std::string received = ReadFromPort(sent);
     ASSERT_EQ(received.size(), sent);
@@ -235,6 +236,30 @@ TEST_F(PosixSerialPortTest, OpenFailuresGiveTheSystemText)
     EXPECT_FALSE(port.IsOpen());
     // Nothing of the failed attempts is left holding the device.
     EXPECT_TRUE(port.Open(Settings())) << port.ErrorText();
+}
+
+TEST_F(PosixSerialPortTest, NoMemoryAnywhereInTheOpenIsAFailedOpenThatHoldsNothing)
+{
+    const SerialSettings settings = Settings();
+    int failures = 0;
+    for (int passing = 0; passing < 100; ++passing) {
+        bool opened = false;
+        {
+            const ScopedFailingAllocation failing(AllocatingThreads::This, passing);
+            opened = port.Open(settings);
+            if (!failing.Failed()) break;
+        }
+        ++failures;
+        EXPECT_FALSE(opened) << "failing allocation " << passing;
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_EQ(port.ErrorText(), "Cannot allocate memory") << "failing allocation " << passing;
+    }
+    // The reader, its storage and its thread each take memory.
+    EXPECT_GE(failures, 3);
+    // Nothing of the failed opens holds the device.
+    ASSERT_TRUE(port.IsOpen()) << port.ErrorText();
+    SendToPort("AB\r");
+    EXPECT_EQ(ReadFromPort(3), "AB\r");
 }
 
 TEST(PortName, NamesMapToDeviceFiles)

@@ -1,0 +1,175 @@
+#include "FailingAllocation.h"
+#include "link/FileDescriptor.h"
+#include "link/PortReader.h"
+
+#include <fcntl.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::size_t kMiB = 1024 * 1024;
+
+CSerialPort::Deadline Later() { return std::chrono::steady_clock::now() + 10s; }
+
+char PatternByte(std::size_t index) { return static_cast<char>('a' + index % 23); }
+
+struct Pipe {
+    CFileDescriptor readEnd;
+    CFileDescriptor writeEnd;
+
+    Pipe()
+    {
+        int ends[2] = {-1, -1};
+        EXPECT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+        readEnd = CFileDescriptor(ends[0]);
+        writeEnd = CFileDescriptor(ends[1]);
+    }
+};
+
+// The heap in use as the C library counts it, on every thread.
+std::size_t HeapInUse()
+{
+    const struct mallinfo2 figures = ::mallinfo2();
+    return figures.uordblks + figures.hblkhd;
+}
+
+// A sanitizer's allocator is not the C library's, whose figures then miss
+// the program's allocations.
+bool HeapFigureSeesAllocations()
+{
+    const std::size_t before = HeapInUse();
+    const auto block = std::make_unique<char[]>(kMiB);
+    std::memset(block.get(), 1, kMiB);
+    return HeapInUse() >= before + kMiB;
+}
+
+// Writes the next byte once the reader has taken the one before from the
+// pipe and kept it, so that every read brings exactly one byte; false when
+// the reader has ended instead.
+bool FeedOneByteRead(const Pipe& pipe, const CPortReader& reader, std::size_t index)
+{
+    const char byte = PatternByte(index);
+    if (::write(pipe.writeEnd.Get(), &byte, 1) != 1) return false;
+    for (;;) {
+        const CPortReader::Holding held = reader.Held();
+        if (held.reads > index) return true;
+        if (held.ended) return false;
+        std::this_thread::yield();
+    }
+}
+
+// Takes everything the reader hands out until it has nothing for `quiet`.
+std::string TakeAll(CPortReader& reader, std::chrono::milliseconds quiet)
+{
+    std::string taken;
+    CPortReader::Chunk chunk;
+    int error = 0;
+    while (reader.Take(chunk, std::chrono::steady_clock::now() + quiet, error) == ReadStatus::Byte) {
+        taken.append(chunk.bytes.data(), chunk.bytes.size());
+    }
+    return taken;
+}
+
+std::string Pattern(std::size_t count)
+{
+    std::string bytes(count, 0);
+    for (std::size_t i = 0; i < count; ++i) bytes[i] = PatternByte(i);
+    return bytes;
+}
+
+TEST(PortReader, ReadsOfOneByteEachHoldNoMoreMemoryThanTheBoundAllows)
+{
+    constexpr std::size_t kBound = 2 * kMiB;
+    const Pipe pipe;
+    const bool heapSeen = HeapFigureSeesAllocations();
+    const std::size_t heapBefore = HeapInUse();
+    CPortReader reader(pipe.readEnd.Get(), kBound);
+
+    std::size_t fed = 0;
+    while (reader.Held().Counted() < kBound) ASSERT_TRUE(FeedOneByteRead(pipe, reader, fed++));
+    EXPECT_EQ(reader.Held().reads, fed);
+    EXPECT_EQ(reader.Held().bytes, fed);
+    if (heapSeen) {
+        EXPECT_LE(HeapInUse() - heapBefore, kBound + kBound / 4 + kMiB);
+    } else {
+        std::cout << "The heap figure does not see this allocator; only the order is checked.\n";
+    }
+
+    // Each read comes back alone, in order.
+    CPortReader::Chunk chunk;
+    int error = 0;
+    for (std::size_t i = 0; i < fed; ++i) {
+        ASSERT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Byte);
+        ASSERT_EQ(chunk.bytes.size(), 1u);
+        ASSERT_EQ(chunk.bytes[0], PatternByte(i)) << i;
+    }
+    EXPECT_EQ(reader.Take(chunk, std::chrono::steady_clock::now() + 20ms, error), ReadStatus::TimeOut);
+    EXPECT_EQ(reader.Held().Counted(), 0u);
+}
+
+TEST(PortReader, TheProgramsBoundHoldsTwentyMinutesOfFullReadsAt115200Baud)
+{
+    const Pipe pipe;
+    ::fcntl(pipe.writeEnd.Get(), F_SETFL, O_NONBLOCK);
+    CPortReader reader(pipe.readEnd.Get());
+    const std::string pattern = Pattern(CPortReader::kDefaultBound + 4 * kMiB);
+
+    // Nobody takes: the reader keeps reading until its count says full.
+    std::size_t sent = 0;
+    while (reader.Held().Counted() < CPortReader::kDefaultBound) {
+        ASSERT_FALSE(reader.Held().ended);
+        ASSERT_LT(sent, pattern.size()) << "the reader never stopped";
+        const ssize_t written = ::write(pipe.writeEnd.Get(), pattern.data() + sent, std::min<std::size_t>(65536, pattern.size() - sent));
+        if (written > 0) sent += static_cast<std::size_t>(written);
+        else std::this_thread::yield();
+    }
+    // 11,520 bytes a second for twenty minutes.
+    EXPECT_GE(reader.Held().bytes, std::size_t{13'824'000});
+
+    // What waited in the pipe comes once there is room again.
+    const std::string taken = TakeAll(reader, 500ms);
+    ASSERT_EQ(taken.size(), sent);
+    EXPECT_TRUE(taken == pattern.substr(0, sent));
+}
+
+TEST(PortReader, NoMemoryToKeepAReadEndsTheReadingAfterTheBytesBeforeIt)
+{
+    const Pipe pipe;
+    CPortReader reader(pipe.readEnd.Get());
+    ASSERT_TRUE(FeedOneByteRead(pipe, reader, 0));
+
+    std::size_t kept = 1;
+    {
+        // The reader takes memory as its storage fills, a block at a time.
+        const ScopedFailingAllocation failing(AllocatingThreads::Others);
+        while (kept < 10000 && FeedOneByteRead(pipe, reader, kept)) ++kept;
+        EXPECT_TRUE(failing.Failed());
+    }
+    ASSERT_TRUE(reader.Held().ended);
+    EXPECT_EQ(reader.Held().reads, kept);
+
+    // The bytes before the failure, then the failure, and nothing after it.
+    EXPECT_EQ(TakeAll(reader, 1s), Pattern(kept));
+    CPortReader::Chunk chunk;
+    int error = 0;
+    const char late = 'z';
+    ASSERT_EQ(::write(pipe.writeEnd.Get(), &late, 1), 1);
+    for (int asked = 0; asked < 2; ++asked) {
+        EXPECT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Failed);
+        EXPECT_EQ(error, ENOMEM);
+    }
+}
+
+} // namespace
