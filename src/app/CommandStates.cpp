@@ -18,12 +18,11 @@ void SetProgramCommands(CommandStateTable& table, const CommandContext& context)
     }
     Set(table, Command::ShowToolsWindow, true, TickOf(context.toolsVisible));
     Set(table, Command::ShowRef, context.referenceLoaded && context.openViews > 0, TickOf(context.showReference));
-    const bool modalAllowed = !context.runInProgress;
-    Set(table, Command::HelpAbout1, modalAllowed);
-    Set(table, Command::EditPreferences, modalAllowed);
+    Set(table, Command::HelpAbout1, true);
+    Set(table, Command::EditPreferences, true);
 }
 
-void SetViewCommands(CommandStateTable& table, const ViewState* view, bool modalAllowed, bool gradient)
+void SetViewCommands(CommandStateTable& table, const ViewState* view, bool gradient)
 {
     const bool chart = view && view->GraphKind != kGraphData;
     const bool smith = view && view->GraphKind == kGraphSmith;
@@ -52,7 +51,7 @@ void SetViewCommands(CommandStateTable& table, const ViewState* view, bool modal
     Set(table, Command::UndoScale, chart && view->ScaleUndoCount > 0);
     Set(table, Command::ShowLabels, smith, TickOf(view && view->ShowLabels));
     for (const Command image : {Command::ImageCopy, Command::SaveAsBmp, Command::SaveAsJpg, Command::SaveAsPng}) {
-        Set(table, image, chart && modalAllowed);
+        Set(table, image, chart);
     }
 }
 
@@ -62,7 +61,7 @@ CommandStateTable CommandStates(const CommandContext& context)
 {
     CommandStateTable table{};
     SetProgramCommands(table, context);
-    SetViewCommands(table, context.view, !context.runInProgress, context.gradient);
+    SetViewCommands(table, context.view, context.gradient);
     return table;
 }
 

@@ -43,17 +43,16 @@ struct CommandContext {
     bool toolsVisible = false;
     bool showReference = false;
     bool referenceLoaded = false; // reference traces loaded and one chosen
-    bool runInProgress = false;
 };
 
 // The state of every command: the chart commands from the active window's
 // chart kind (none on "Data"; the horizontal and vertical zooms and fits
 // only on rectangular charts, the Smith commands, labels and gradient only
-// on the Smith chart), the schemes, Tools, About and Settings always. The
-// commands that open a modal window (About, Settings and the image
-// commands, which open a save dialog or a notice) are disabled while a
-// measurement run is in progress: a modal window would hold the run inside
-// its event dispatch while the analyzer keeps sending.
+// on the Smith chart), the schemes, Tools, About and Settings always. A
+// measurement run has no say: the commands that open a modal window (About,
+// Settings and the image commands, which open a save dialog or a notice)
+// pause a run, but the port is read on a thread of its own, so a sweep keeps
+// every point and the time it came at.
 CommandStateTable CommandStates(const CommandContext& context);
 
 // The tag of a command that shares its handler with others: the scheme,

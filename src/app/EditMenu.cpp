@@ -4,7 +4,6 @@
 #include "app/CommandHost.h"
 #include "app/ImageExport.h"
 #include "view/View.h"
-#include "view/document/RunInProgress.h"
 
 #include <QAction>
 #include <QImage>
@@ -31,8 +30,7 @@ QImage RenderedChart(TViewForm& view)
 void ExportActiveChart(CCommandHost& host, int mode, CImageFileChooser& chooser)
 {
     TViewForm* view = host.CommandView();
-    // A click may have been queued before a run began.
-    if (!view || view->GraphKind == kGraphData || RunInProgress()) return;
+    if (!view || view->GraphKind == kGraphData) return;
     ExportImage(mode, RenderedChart(*view), chooser);
 }
 
@@ -56,9 +54,7 @@ QMenu* BuildEditMenu(QMenuBar& bar, const CommandActions& actions, CCommandHost&
     }
     menu->addSeparator();
     menu->addAction(actions[Command::EditPreferences]);
-    QObject::connect(actions[Command::EditPreferences], &QAction::triggered, menu, [&host] {
-        if (!RunInProgress()) host.EditPreferences();
-    });
+    QObject::connect(actions[Command::EditPreferences], &QAction::triggered, menu, [&host] { host.EditPreferences(); });
     return menu;
 }
 

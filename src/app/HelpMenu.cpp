@@ -2,7 +2,6 @@
 
 #include "app/AboutBox.h"
 #include "app/CommandActions.h"
-#include "view/document/RunInProgress.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,7 +13,6 @@ QMenu* BuildHelpMenu(QMenuBar& bar, const CommandActions& actions, QWidget* pare
     menu->setObjectName("HelpMenu");
     menu->addAction(actions[Command::HelpAbout1]);
     QObject::connect(actions[Command::HelpAbout1], &QAction::triggered, menu, [parent] {
-        if (RunInProgress()) return;
         TAboutBox box(parent);
         box.exec();
     });

@@ -8,7 +8,6 @@
 #include "model/Settings.h"
 #include "tools/Tools.h"
 #include "view/View.h"
-#include "view/document/RunInProgress.h"
 
 void TMainForm::UpdateCommands()
 {
@@ -20,7 +19,6 @@ void TMainForm::UpdateCommands()
     context.toolsVisible = ToolsWindowVisible();
     context.showReference = Settings.ShowReference;
     context.referenceLoaded = ReferenceTraces && Settings.ReferenceTraceIndex >= 0;
-    context.runInProgress = RunInProgress();
     commands_->Update(CommandStates(context));
 }
 

@@ -98,23 +98,6 @@ TEST(CommandStates, TicksFollowTheProgramAndTheWindow)
     EXPECT_EQ(states[Index(Command::ShowDataPoints)].tick, Tick::On);
 }
 
-TEST(CommandStates, CommandsThatOpenAModalWindowWaitForTheRunToEnd)
-{
-    ViewState view;
-    view.GraphKind = kGraphRX;
-    CommandContext context;
-    context.view = &view;
-    context.openViews = 1;
-    context.runInProgress = true;
-    const std::set<Command> enabled = Enabled(CommandStates(context));
-    for (const Command modal : {Command::HelpAbout1, Command::EditPreferences, Command::ImageCopy, Command::SaveAsBmp,
-                                Command::SaveAsJpg, Command::SaveAsPng}) {
-        EXPECT_FALSE(enabled.count(modal)) << Index(modal);
-    }
-    EXPECT_TRUE(enabled.count(Command::HorZoomIn));
-    EXPECT_TRUE(enabled.count(Command::ColorWhiteScheme));
-}
-
 TEST(ChartCommands, OnlyTheFrequencyKeepsALogarithmicAxis)
 {
     ViewState view;

@@ -1,3 +1,4 @@
+#include "HeldModalWindows.h"
 #include "MainFormFixture.h"
 #include "SimulatorProcess.h"
 #include "WorkingFolder.h"
@@ -32,6 +33,8 @@
 
 namespace {
 
+using namespace std::chrono_literals;
+
 // Acts on the dialog of that kind as soon as its modal loop runs.
 template <class Dialog>
 void WhenShown(std::function<void(Dialog&)> act)
@@ -51,6 +54,19 @@ void WriteShortStandard(const std::string& file)
     trace.Data.Append(10, 0.5, 0.1);
     trace.Exchange(root.AddChild("Trace"));
     ASSERT_TRUE(root.SaveToFile(file));
+}
+
+// A reference file of empty traces with these names.
+void WriteReference(const std::string& file, std::initializer_list<const char*> names)
+{
+    CXMLNode document("Ombrelix");
+    CXMLNode* traces = document.AddChild("Traces");
+    for (const char* name : names) {
+        CTrace trace;
+        trace.Name = name;
+        trace.Exchange(traces->AddChild("Trace"));
+    }
+    ASSERT_TRUE(document.SaveToFile(file));
 }
 
 std::string SavedAttribute(const std::string& file, const char* element, const char* key)
@@ -239,14 +255,7 @@ class ReferenceTraceList : public PreferencesFormTest {
 protected:
     ReferenceTraceList()
     {
-        CXMLNode document("Ombrelix");
-        CXMLNode* traces = document.AddChild("Traces");
-        for (const char* name : {"dipole", "vertical"}) {
-            CTrace trace;
-            trace.Name = name;
-            trace.Exchange(traces->AddChild("Trace"));
-        }
-        EXPECT_TRUE(document.SaveToFile(File("reference.csv")));
+        WriteReference(File("reference.csv"), {"dipole", "vertical"});
         form().Reference->ReferenceNameEdit->setText(QString::fromStdString(File("reference.csv")));
         form().ReferenceReloadBtnClick();
     }
@@ -480,15 +489,20 @@ TEST_F(RelativeSettingsName, IsSetAsideBesideTheProgramsSettingsWhenUnreadable)
     EXPECT_TRUE(NothingWhereItWasStarted());
 }
 
-TEST_F(PreferencesFormTest, ReloadsOpenSettingsAndTheConnectionCheckWaitForTheRunToEnd)
+// During a run the connection check could only be refused (the run holds
+// the port), and the correction's reload and "Open settings..." would
+// replace the standards or their use flags, which the run reads at every
+// point. The reference is not the run's: it reloads as at any time. The
+// dialog left up finds its buttons again once the run is over.
+TEST_F(PreferencesFormTest, DuringARunOnlyTheReferenceReloadsAndTheOtherButtonsReturnAfterIt)
 {
     WriteShortStandard(File("correction.csv"));
+    WriteReference(File("mast.csv"), {"mast"});
     RunInProgressScope running(main->CreateView("Noname1"));
-    form().FormShow();
-    for (QPushButton* button : {form().Connection->CheckConnectionBtn, form().Correction->CorrectionReloadBtn,
-                                form().Reference->ReferenceReloadBtn, form().LoadLabel}) {
-        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-    }
+    form().show();
+    QPushButton* const waiting[] = {form().Connection->CheckConnectionBtn, form().Correction->CorrectionReloadBtn,
+                                    form().LoadLabel};
+    for (QPushButton* button : waiting) EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     // A click queued before the run began does nothing either.
     chosen = File("ombrelix.omt");
     form().LoadLabelClick();
@@ -498,13 +512,20 @@ TEST_F(PreferencesFormTest, ReloadsOpenSettingsAndTheConnectionCheckWaitForTheRu
     EXPECT_EQ(ShortStandard.Count(), 0);
     EXPECT_TRUE(messages.boxes().empty());
 
+    form().Reference->ReferenceNameEdit->setText(QString::fromStdString(File("mast.csv")));
+    form().Reference->ReferenceReloadBtn->click();
+    ASSERT_NE(ReferenceTraces, nullptr);
+    EXPECT_EQ(ReferenceTraces->Get(0)->Name, "mast");
+    EXPECT_EQ(form().Reference->ReferenceTraceListBox->item(0)->text(), "mast");
+
     running.End();
-    form().UpdateRunCommands();
+    RunEventLoopFor(50ms);
+    for (QPushButton* button : waiting) EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     CurrentRunSettings.correction = true;
-    EXPECT_TRUE(form().Correction->CorrectionReloadBtn->isEnabled());
-    form().CorrectionReloadBtnClick();
+    form().Correction->CorrectionReloadBtn->click();
     EXPECT_EQ(ShortStandard.Count(), 1);
     EXPECT_TRUE(control().RunCorrectionShortCheckBox->isChecked());
+    form().reject();
 }
 
 TEST_F(PreferencesFormTest, ACorrectionFileChosenElsewhereIsFoundByItsFullPath)

@@ -2,7 +2,11 @@
 #include "HeldModalWindows.h"
 #include "MainFormFixture.h"
 #include "SimulatorProcess.h"
+#include "app/AboutBox.h"
 #include "app/FileCommands.h"
+#include "app/picture/PictureSaveDialog.h"
+#include "app/preferences/PreferenceTabs.h"
+#include "app/preferences/PreferencesForm.h"
 #include "model/Trace.h"
 #include "model/XMLNode.h"
 #include "view/document/ChartKinds.h"
@@ -10,11 +14,16 @@
 #include "view/document/RunInProgress.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -43,6 +52,47 @@ struct DuringTheRun {
     bool saveEnabled = true;
     QWidget* pageAfterClick = nullptr;
 };
+
+// A command whose modal window a test holds up, and how the window is
+// answered then.
+struct HeldCommand {
+    const char* name;
+    std::function<void(QDialog&)> answer;
+};
+
+void CloseTheAboutBox(QDialog& dialog)
+{
+    if (auto* about = qobject_cast<TAboutBox*>(&dialog)) about->OKButton->click();
+}
+
+// Notes which of the dialog's buttons that depend on the run are on, then
+// confirms the line width chosen.
+std::function<void(QDialog&)> ConfirmLineWidth(int width, std::vector<bool>& runButtonsOn)
+{
+    return [width, &runButtonsOn](QDialog& dialog) {
+        auto* settings = qobject_cast<TPreferencesForm*>(&dialog);
+        if (!settings) return;
+        for (const QPushButton* button : {settings->Connection->CheckConnectionBtn, settings->LoadLabel,
+                                          settings->Correction->CorrectionReloadBtn, settings->Reference->ReferenceReloadBtn}) {
+            runButtonsOn.push_back(button->isEnabled());
+        }
+        settings->Graphs->TranLineWidthComboBox->setCurrentIndex(width - 1);
+        settings->OkBtn->click();
+    };
+}
+
+// Types the name into the picture save dialog, whose name box has the
+// focus by now, and saves.
+std::function<void(QDialog&)> SaveThePictureAs(const std::string& name)
+{
+    return [name](QDialog& dialog) {
+        auto* save = qobject_cast<PictureSaveDialog*>(&dialog);
+        auto* typed = save ? save->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!typed) return;
+        typed->setText(QString::fromStdString(name));
+        dialog.accept(); // Save, as the button does
+    };
+}
 
 class RunMeasurement : public MainFormFixture {
 protected:
@@ -128,6 +178,54 @@ protected:
     {
         const std::vector<double> steps = TimeSteps(trace);
         return steps.empty() ? 0 : *std::max_element(steps.begin(), steps.end());
+    }
+
+    // What a modal window was when it was answered.
+    struct HeldWindow {
+        bool commandEnabled = false;
+        std::string className;
+        bool duringTheRun = false;
+        qint64 upMs = 0;
+    };
+
+    // Triggers the command and answers the modal window it opens once that
+    // has been up for `hold`. A window the answer leaves up is rejected, so
+    // that nothing waits for a person.
+    HeldWindow HoldTheWindowOf(const HeldCommand& command, std::chrono::milliseconds hold)
+    {
+        HeldWindow held;
+        QAction* action = main->findChild<QAction*>(command.name);
+        held.commandEnabled = action && action->isEnabled();
+        if (!held.commandEnabled) return held;
+        const QObject whileTriggered;
+        QTimer::singleShot(hold, &whileTriggered, [&held, &command] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            held.className = dialog->metaObject()->className();
+            held.duringTheRun = RunInProgress();
+            command.answer(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        QElapsedTimer up;
+        up.start();
+        action->trigger();
+        held.upMs = up.elapsed();
+        return held;
+    }
+
+    // Runs; from `start` into the run, holds the window of each command in
+    // turn, the run going on for `gap` between two of them.
+    std::vector<HeldWindow> RunHoldingInTurn(const std::vector<HeldCommand>& commands, std::chrono::milliseconds start,
+                                             std::chrono::milliseconds hold, std::chrono::milliseconds gap)
+    {
+        std::vector<HeldWindow> held;
+        const QObject whileRunning;
+        std::function<void()> next = [&] {
+            held.push_back(HoldTheWindowOf(commands[held.size()], hold));
+            if (held.size() < commands.size()) QTimer::singleShot(gap, &whileRunning, next);
+        };
+        Run([&] { QTimer::singleShot(start, &whileRunning, next); });
+        return held;
     }
 
     std::unique_ptr<CSimulatorProcess> analyzer;
@@ -395,6 +493,50 @@ TEST_F(RunMeasurement, StopRightAfterABoxStillStopsTheAnalyzer)
     Run();
     EXPECT_EQ(Trace(sweep, 1).Data.Count(), 3);
     EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
+}
+
+// About, Settings and Save As PNG, each from its command, are left up for
+// over a second during a slow sweep, the run going on between them: every
+// point comes with the analyzer's spacing, and the line width confirmed in
+// the settings is applied and saved.
+TEST_F(RunMeasurement, TheAboutBoxTheSettingsAndAPictureSaveLeftUpHoldUpNoPointOfASweep)
+{
+    StartAnalyzer({"--line-delay", "40"});
+    CurrentRunSettings.samples = 175;
+    control().RunSettingsToControls();
+    main->resize(1000, 700);
+    main->show();
+    TViewForm& sweep = main->CreateView("Noname1");
+    sweep.GraphTabSet->setCurrentIndex(kGraphRX);
+    std::vector<bool> runButtonsOn;
+    const std::vector<HeldCommand> commands = {{"HelpAbout1", CloseTheAboutBox},
+                                               {"EditPreferences", ConfirmLineWidth(4, runButtonsOn)},
+                                               {"SaveAsPng", SaveThePictureAs(File("chart"))}};
+    const std::vector<HeldWindow> held = RunHoldingInTurn(commands, 300ms, 1100ms, 200ms);
+
+    ASSERT_EQ(held.size(), commands.size());
+    const char* const classes[] = {"TAboutBox", "TPreferencesForm", "PictureSaveDialog"};
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        EXPECT_TRUE(held[i].commandEnabled) << commands[i].name;
+        EXPECT_EQ(held[i].className, classes[i]) << commands[i].name;
+        EXPECT_TRUE(held[i].duringTheRun) << commands[i].name;
+        EXPECT_GE(held[i].upMs, 1100) << commands[i].name;
+    }
+    EXPECT_EQ(runButtonsOn, (std::vector<bool>{false, false, false, true}));
+    EXPECT_TRUE(messages.boxes().empty());
+
+    const CTrace& trace = Trace(sweep, 0);
+    ASSERT_EQ(trace.Data.Count(), 175);
+    EXPECT_LE(LongestStep(trace), 0.3);
+    EXPECT_GE(trace.Data.GetRecord(174)->t, 174 * 0.040);
+
+    EXPECT_EQ(Settings.LineWidth, 4);
+    CXMLNode saved("OB_settings");
+    ASSERT_TRUE(saved.LoadFromFile(File("ombrelix.omt")));
+    ASSERT_NE(saved.Child("Graph"), nullptr);
+    EXPECT_EQ(saved.Child("Graph")->GetAttributeDecoded("LineWidth", ""), "4");
+    const QImage picture(QString::fromStdString(File("chart.png")));
+    EXPECT_EQ(picture.width(), sweep.PaintBoxRect().Width());
 }
 
 // Point by point the program asks for each measurement itself: the run waits

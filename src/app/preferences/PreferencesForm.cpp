@@ -138,7 +138,6 @@ void TPreferencesForm::UpdateRunCommands()
     const bool idle = !RunInProgress();
     Connection->CheckConnectionBtn->setEnabled(idle);
     Correction->CorrectionReloadBtn->setEnabled(idle);
-    Reference->ReferenceReloadBtn->setEnabled(idle);
     LoadLabel->setEnabled(idle);
 }
 
@@ -280,7 +279,6 @@ void TPreferencesForm::ReferenceBrowsBtnClick()
 
 void TPreferencesForm::ReferenceReloadBtnClick()
 {
-    if (RunInProgress()) return;
     StoreControls();
     LoadReference(true);
     LoadControls();

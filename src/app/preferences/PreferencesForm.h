@@ -49,9 +49,12 @@ public:
     void ReferenceReloadBtnClick();
     void StartupEditBtnClick();
 
-    // The connection check, the reloads and "Open settings..." would
-    // change the port, the standards or the correction flags under a run's
-    // feet: they are disabled while a run is in progress.
+    // Off while a run is in progress, and on again at the first idle moment
+    // after it: the connection check, which the port the run holds would
+    // refuse, and the correction's reload and "Open settings...", which
+    // would replace the correction standards or their use flags that the run
+    // reads at every point. The reference's reload stays on: the run does
+    // not use the reference, and the charts redraw it as it changes.
     void UpdateRunCommands();
 
     QTabWidget* PageControl;
