@@ -98,6 +98,23 @@ TEST(CommandStates, TicksFollowTheProgramAndTheWindow)
     EXPECT_EQ(states[Index(Command::ShowDataPoints)].tick, Tick::On);
 }
 
+TEST(CommandStates, CommandsThatOpenAModalWindowFollowTheTableWhileARunFillsTheWindow)
+{
+    ViewState view;
+    view.GraphKind = kGraphRX;
+    view.Busy = true;
+    CommandContext context;
+    context.view = &view;
+    context.openViews = 1;
+    EXPECT_EQ(Enabled(CommandStates(context)), Union({kAlways, kEveryChart, kRectangular}));
+
+    view.GraphKind = kGraphData;
+    const std::set<Command> enabled = Enabled(CommandStates(context));
+    EXPECT_TRUE(enabled.count(Command::HelpAbout1));
+    EXPECT_TRUE(enabled.count(Command::EditPreferences));
+    EXPECT_FALSE(enabled.count(Command::SaveAsPng));
+}
+
 TEST(ChartCommands, OnlyTheFrequencyKeepsALogarithmicAxis)
 {
     ViewState view;
