@@ -54,11 +54,7 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void* operator new[](std::size_t size)
-{
-    if (void* memory = Allocate(size)) return memory;
-    throw std::bad_alloc();
-}
+void* operator new[](std::size_t size) { return ::operator new(size); }
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }

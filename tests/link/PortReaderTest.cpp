@@ -1,3 +1,4 @@
+#include "BytePattern.h"
 #include "FailingAllocation.h"
 #include "link/FileDescriptor.h"
 #include "link/PortReader.h"
@@ -22,8 +23,6 @@ using namespace std::chrono_literals;
 constexpr std::size_t kMiB = 1024 * 1024;
 
 CSerialPort::Deadline Later() { return std::chrono::steady_clock::now() + 10s; }
-
-char PatternByte(std::size_t index) { return static_cast<char>('a' + index % 23); }
 
 struct Pipe {
     CFileDescriptor readEnd;
@@ -80,13 +79,6 @@ std::string TakeAll(CPortReader& reader, std::chrono::milliseconds quiet)
         taken.append(chunk.bytes.data(), chunk.bytes.size());
     }
     return taken;
-}
-
-std::string Pattern(std::size_t count)
-{
-    std::string bytes(count, 0);
-    for (std::size_t i = 0; i < count; ++i) bytes[i] = PatternByte(i);
-    return bytes;
 }
 
 TEST(PortReader, ReadsOfOneByteEachHoldNoMoreMemoryThanTheBoundAllows)

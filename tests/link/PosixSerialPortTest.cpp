@@ -1,3 +1,4 @@
+#include "BytePattern.h"
 #include "FailingAllocation.h"
 #include "PseudoTerminal.h"
 #include "link/PortName.h"
@@ -43,13 +44,6 @@ protected:
             if (n <= 0) break;
             bytes.append(chunk, static_cast<std::size_t>(n));
         }
-        return bytes;
-    }
-
-    static std::string Pattern(std::size_t count)
-    {
-        std::string bytes(count, 0);
-        for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>('a' + i % 23);
         return bytes;
     }
 
