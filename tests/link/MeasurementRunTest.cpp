@@ -41,16 +41,33 @@ std::vector<double> TimeSteps(const std::vector<PointRecord>& points)
     return steps;
 }
 
-// Times follow the analyzer's line delay: no step shorter than a quarter of it
-// or longer than `longest`, and all of them together no shorter than the
-// delays less one.
-void ExpectSpacing(const std::vector<PointRecord>& points, double delay, double longest)
+// The longest step between two points that a pause of the analyzer or of
+// a busy machine can make, far below the hold of the window in the tests
+// that hold the run up.
+constexpr double kLongestStep = 1.5;
+
+double MedianStep(std::vector<double> steps)
+{
+    std::sort(steps.begin(), steps.end());
+    const std::size_t middle = steps.size() / 2;
+    return steps.size() % 2 ? steps[middle] : (steps[middle - 1] + steps[middle]) / 2;
+}
+
+// Times follow the analyzer's line delay. A pause of the analyzer makes one
+// step long and may make the next one near 0, as the line that waited and
+// the next one then come together; the median step and the whole sweep's
+// time are what such a pause cannot move below the delay, while points
+// stamped when they are taken rather than when they came would crowd
+// together after a hold.
+void ExpectSpacing(const std::vector<PointRecord>& points, double delay)
 {
     const std::vector<double> steps = TimeSteps(points);
+    ASSERT_FALSE(steps.empty());
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        EXPECT_GE(steps[i], delay / 4) << "before point " << i + 1;
-        EXPECT_LE(steps[i], longest) << "before point " << i + 1;
+        EXPECT_GE(steps[i], 0) << "before point " << i + 1;
+        EXPECT_LE(steps[i], kLongestStep) << "before point " << i + 1;
     }
+    EXPECT_GE(MedianStep(steps), delay / 2);
     EXPECT_GE(points.back().t, delay * static_cast<double>(points.size() - 2));
 }
 
@@ -61,7 +78,7 @@ TEST_F(MeasurementRunTest, OtherDeviceLinearSweep)
     settings.loglin = kSpacingLin;
     Run();
 
-    EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rN");
+    EXPECT_TRUE(ReceivedIs("VS10.000000\rE20.000000\rP5\rN"));
     ASSERT_EQ(listener.points.size(), 5u);
     for (int i = 0; i < 5; ++i) {
         const PointRecord& point = listener.points[i];
@@ -70,7 +87,7 @@ TEST_F(MeasurementRunTest, OtherDeviceLinearSweep)
         EXPECT_EQ(point.V, 0);
         EXPECT_EQ(point.phase, 0);
     }
-    ExpectSpacing(listener.points, 0.040, 0.5);
+    ExpectSpacing(listener.points, 0.040);
     const std::vector<std::pair<std::int64_t, std::int64_t>> progress{{0, 5}, {1, 5}, {2, 5}, {3, 5},
                                                                        {4, 5}, {5, 5}, {0, 5}};
     EXPECT_EQ(listener.progress, progress);
@@ -86,7 +103,7 @@ TEST_F(MeasurementRunTest, KnownModelLogSweepTakesTheReportedFrequencies)
     settings.samples = 3;
     Run();
 
-    EXPECT_EQ(Received(), "VCformat\rrecZ\rS1.000000\rE100.000000\rP3\rG");
+    EXPECT_TRUE(ReceivedIs("VCformat\rrecZ\rS1.000000\rE100.000000\rP3\rG"));
     ASSERT_EQ(listener.points.size(), 3u);
     const double expected[] = {1, 10, 100};
     for (int i = 0; i < 3; ++i) {
@@ -104,7 +121,7 @@ TEST_F(MeasurementRunTest, OneFrequencyModeSendsFromAsTheEnd)
     settings.samples = 3;
     Run();
 
-    EXPECT_EQ(Received(), "VS14.200000\rE14.200000\rP3\rG");
+    EXPECT_TRUE(ReceivedIs("VS14.200000\rE14.200000\rP3\rG"));
     ASSERT_EQ(listener.points.size(), 3u);
     for (const PointRecord& point : listener.points) {
         EXPECT_EQ(point.f, 14.2);
@@ -121,7 +138,7 @@ TEST_F(MeasurementRunTest, PointByPointAveragesEachPoint)
     settings.loglin = kSpacingLin;
     Run();
 
-    EXPECT_EQ(Received(), "VCformat\rrecZ\rF10.000000\rF10.000000\rF10.000000\rF20.000000\rF20.000000\rF20.000000\r");
+    EXPECT_TRUE(ReceivedIs("VCformat\rrecZ\rF10.000000\rF10.000000\rF10.000000\rF20.000000\rF20.000000\rF20.000000\r"));
     ASSERT_EQ(listener.points.size(), 2u);
     EXPECT_NEAR(listener.points[0].f, 10, 1e-9);
     EXPECT_NEAR(listener.points[0].R, 51, 1e-9);
@@ -215,24 +232,25 @@ TEST_F(MeasurementRunTest, CrLfLineEndsGiveTheSameTraceAsCr)
 }
 
 // The window may keep the run waiting (a modal box, a dialog) far longer
-// than the time-out while the analyzer goes on sweeping.
+// than the time-out of the tests about one, and twice the longest step,
+// while the analyzer goes on sweeping.
 TEST_F(MeasurementRunTest, SweepHeldUpByTheWindowKeepsEveryPointAndTheAnalyzersSpacing)
 {
     StartAnalyzer({"--id", "QV7101", "--load", "50", "--line-delay", "100"});
-    settings.samples = 30;
+    settings.samples = 45;
     bool held = false;
     listener.onDispatch = [&] {
         if (held || listener.points.size() != 3) return;
         held = true;
-        std::this_thread::sleep_for(std::chrono::seconds(2));
+        std::this_thread::sleep_for(std::chrono::seconds(3));
     };
     Run();
 
-    ASSERT_EQ(listener.points.size(), 30u);
-    ExpectSpacing(listener.points, 0.100, 0.5);
+    ASSERT_EQ(listener.points.size(), 45u);
+    ExpectSpacing(listener.points, 0.100);
     EXPECT_NEAR(listener.points.back().f, 20, 1e-9);
     EXPECT_TRUE(Warnings().empty());
-    EXPECT_EQ(Received(), "VCformat\rrecZ\rS10.000000\rE20.000000\rP30\rG");
+    EXPECT_TRUE(ReceivedIs("VCformat\rrecZ\rS10.000000\rE20.000000\rP45\rG"));
 }
 
 // Point by point the run itself asks for every measurement: it waits with
@@ -244,14 +262,15 @@ TEST_F(MeasurementRunTest, PointByPointHeldUpByTheWindowResumesAndCompletes)
     settings.average = 2;
     int dispatches = 0;
     listener.onDispatch = [&] {
-        if (++dispatches == 3) std::this_thread::sleep_for(std::chrono::seconds(2));
+        if (++dispatches == 3) std::this_thread::sleep_for(std::chrono::seconds(3));
     };
     Run();
 
     ASSERT_EQ(listener.points.size(), 4u);
     const std::vector<double> steps = TimeSteps(listener.points);
-    EXPECT_GE(*std::max_element(steps.begin(), steps.end()), 2.0);
-    EXPECT_LT(listener.points.back().t, 4.0);
+    EXPECT_GE(*std::max_element(steps.begin(), steps.end()), 3.0);
+    // Held once, not at every point.
+    EXPECT_LT(listener.points.back().t, 6.0);
     EXPECT_TRUE(Warnings().empty());
 }
 
@@ -263,7 +282,7 @@ TEST_F(MeasurementRunTest, StopInDeviceSweepSendsCarriageReturnAndKeepsThePoints
     Run();
 
     EXPECT_EQ(listener.points.size(), 2u);
-    EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rG\r");
+    EXPECT_TRUE(ReceivedIs("VS10.000000\rE20.000000\rP5\rG\r"));
     EXPECT_TRUE(Warnings().empty());
     EXPECT_FALSE(link.IsOpen());
 }
@@ -284,7 +303,7 @@ TEST_F(MeasurementRunTest, StoppedSweepsReachTheAnalyzerAndLeaveNothingBehind)
         ExpectImpedance(listener.points[2], SeriesRLC(listener.points[2].f));
         expected += "VCformat\rrecZ\rS10.000000\rE20.000000\rP2000\rG\r";
     }
-    EXPECT_EQ(Received(), expected);
+    EXPECT_TRUE(ReceivedIs(expected));
     EXPECT_TRUE(Warnings().empty());
 }
 
@@ -304,8 +323,8 @@ TEST_F(MeasurementRunTest, RunAfterAStoppedLongSweepIdentifiesTheAnalyzer)
     settings.samples = 2000;
     Run();
 
-    EXPECT_EQ(Received(), "VCformat\rrecZ\rS1.000000\rE30.000000\rP200000\rN\r"
-                          "VCformat\rrecZ\rS1.000000\rE30.000000\rP2000\rN");
+    EXPECT_TRUE(ReceivedIs("VCformat\rrecZ\rS1.000000\rE30.000000\rP200000\rN\r"
+                          "VCformat\rrecZ\rS1.000000\rE30.000000\rP2000\rN"));
     ASSERT_EQ(listener.points.size(), 2000u);
     for (std::size_t i = 0; i < listener.points.size(); i += 333) {
         EXPECT_NEAR(listener.points[i].f, 1 + 29.0 / 1999 * static_cast<double>(i), 1e-6);
@@ -323,7 +342,8 @@ TEST_F(MeasurementRunTest, StopInPointByPointEndsAtOnceWithoutThePointUnderWay)
     Run();
 
     EXPECT_EQ(listener.points.size(), 1u);
-    const std::string received = Received();
+    const std::string received =
+        ReceivedOnce([](const std::string& bytes) { return std::count(bytes.begin(), bytes.end(), '\r') >= 7; });
     EXPECT_EQ(std::count(received.begin(), received.end(), 'F'), 5);
     // "Cformat", "recZ" and the five F commands: no stop CR after them.
     EXPECT_EQ(std::count(received.begin(), received.end(), '\r'), 7);
@@ -359,7 +379,7 @@ TEST_F(MeasurementRunTest, ProgressCountsBeyondThirtyTwoBits)
     const std::vector<std::pair<std::int64_t, std::int64_t>> progress{
         {0, 4000000000}, {1, 4000000000}, {0, 4000000000}};
     EXPECT_EQ(listener.progress, progress);
-    EXPECT_EQ(Received(), "VF10.000000\r");
+    EXPECT_TRUE(ReceivedIs("VF10.000000\r"));
     EXPECT_TRUE(listener.points.empty());
 }
 
@@ -406,10 +426,10 @@ TEST_F(MeasurementRunTest, SilentAnalyzerTimesOutAtIdentificationAndAtTheStart)
 {
     StartAnalyzer({"--silent"});
     settings.samples = 5;
-    Run();
+    Run(Serial(kShortTimeOutMs));
 
     // The identification failed, so the run took it for another device.
-    EXPECT_EQ(Received(), "VS10.000000\rE20.000000\rP5\rG");
+    EXPECT_TRUE(ReceivedIs("VS10.000000\rE20.000000\rP5\rG"));
     const std::vector<std::string> warnings{"Read|Time-out", "Read|Time-out"};
     EXPECT_EQ(Warnings(), warnings);
     EXPECT_EQ(messages.log().beeps, 2);

@@ -10,11 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -35,8 +37,13 @@ public:
 // A test against the analyzer simulator through the real serial port.
 class SimulatedAnalyzerTest : public ::testing::Test {
 protected:
-    // Short, so that the failure paths stay quick.
-    static constexpr int kTimeOutMs = 200;
+    // Far beyond any pause of a loaded machine or of the simulator itself,
+    // so that no time-out fires where a test is not about one; it costs
+    // time only when it fires.
+    static constexpr int kTimeOutMs = 5000;
+    // For the tests about a time-out: the shortest that a pause of half a
+    // second cannot reach.
+    static constexpr int kShortTimeOutMs = 1000;
 
     TempDir dir;
     std::unique_ptr<CSimulatorProcess> analyzer;
@@ -58,6 +65,31 @@ protected:
         std::ostringstream bytes;
         bytes << file.rdbuf();
         return bytes.str();
+    }
+
+    // Every byte the analyzer has received, once its log holds what
+    // `complete` asks for or ten seconds have passed. The bytes a run sent
+    // last may still wait for an analyzer that a busy machine holds up.
+    std::string ReceivedOnce(const std::function<bool(const std::string&)>& complete) const
+    {
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        std::string bytes = Received();
+        while (!complete(bytes) && std::chrono::steady_clock::now() < limit) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            bytes = Received();
+        }
+        return bytes;
+    }
+
+    // Whether the analyzer received exactly `expected`, looked at once its
+    // log holds at least as many bytes.
+    ::testing::AssertionResult ReceivedIs(const std::string& expected) const
+    {
+        const std::string received =
+            ReceivedOnce([&expected](const std::string& bytes) { return bytes.size() >= expected.size(); });
+        if (received == expected) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the analyzer received " << ::testing::PrintToString(received)
+                                             << "\n                instead of " << ::testing::PrintToString(expected);
     }
 
     // The warnings shown, each as caption and text separated by "|".
