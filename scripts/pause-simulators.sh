@@ -4,8 +4,9 @@
 # machine would: 0.5 s stopped at a time, at random moments at least 1 s
 # apart for each simulator, from its start to its end. No other process is
 # touched. A test whose verdict depends on the machine's pace fails here.
-# Simulators are looked for every 10 ms, so one that comes and goes faster
-# than that may pass unseen; a first pause would rarely have reached it.
+# Simulators are looked for every 5 ms or so, so one that comes and goes
+# faster than that may pass unseen; a first pause would rarely have reached
+# it anyway.
 #
 #   bash scripts/pause-simulators.sh ctest --test-dir build/release -j 8
 #
@@ -29,7 +30,7 @@ trap 'rm -f "$pauses"' EXIT
 # apart from a later process that gets the same number; empty once it is gone.
 start_time() {
   local stat
-  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+  read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
   stat=${stat##*) }
   set -- $stat
   echo "${20}"
@@ -37,7 +38,7 @@ start_time() {
 
 parent_of() {
   local stat
-  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+  read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
   stat=${stat##*) }
   set -- $stat
   echo "$2"
@@ -91,12 +92,12 @@ while kill -0 "$command_pid" 2>/dev/null; do
     pause_while_alive "$pid" "$started" &
     pausers+=($!)
   done
-  sleep 0.01
+  sleep 0.005
 done
 wait "$command_pid"
 status=$?
 
 for pauser in "${pausers[@]}"; do kill -TERM "$pauser" 2>/dev/null; done
 wait
-echo "pause-simulators: $simulators simulators started, $(wc -l <"$pauses") pauses of ${pause_seconds} s"
+echo "pause-simulators: $simulators simulators seen, $(wc -l <"$pauses") pauses of ${pause_seconds} s"
 exit $status
