@@ -227,4 +227,36 @@ TEST(PortReader, NoMemoryToKeepAReadEndsTheReadingAfterTheBytesBeforeIt)
     }
 }
 
+TEST(PortReader, NoMemoryToHandAReadOutEndsTheReadingAndDropsWhatItHolds)
+{
+    const Pipe pipe;
+    CPortReader reader(pipe.readEnd.Get());
+    for (std::size_t i = 0; i < 3; ++i) ASSERT_TRUE(FeedOneByteRead(pipe, reader, i));
+
+    CPortReader::Chunk chunk;
+    int error = 0;
+    {
+        // The first chunk is copied into fresh memory.
+        const ScopedFailingAllocation failing(AllocatingThreads::This);
+        EXPECT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Failed);
+        EXPECT_TRUE(failing.Failed());
+    }
+    EXPECT_EQ(error, ENOMEM);
+    EXPECT_TRUE(reader.Held().ended);
+    EXPECT_EQ(reader.Held().Counted(), 0u);
+
+    // Nothing that comes later is kept. A reader that kept it would do so as
+    // soon as it came, having nothing else to do: two seconds show that on
+    // any machine, and one that keeps nothing passes however long it is
+    // watched.
+    const char late = 'z';
+    ASSERT_EQ(::write(pipe.writeEnd.Get(), &late, 1), 1);
+    EXPECT_FALSE(WaitFor([&] { return reader.Held().reads > 0; }, 2s));
+    for (int asked = 0; asked < 2; ++asked) {
+        error = 0;
+        EXPECT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Failed);
+        EXPECT_EQ(error, ENOMEM);
+    }
+}
+
 } // namespace
