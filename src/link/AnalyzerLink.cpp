@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <utility>
 
 namespace {
@@ -21,7 +22,21 @@ void CommunicationWarning(const std::string& caption, const std::string& detail)
     ShowWarning(caption, "Communication error:\n" + detail);
 }
 
+// Room for the characters that a line of `capacity` keeps; false when there
+// is no memory for it.
+bool TakeLineMemory(std::string& line, std::size_t capacity)
+{
+    try {
+        line.reserve(std::max<std::size_t>(capacity, 1) - 1);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 } // namespace
+
+void ShowNoMemoryToRead() { CommunicationWarning("Read", SystemErrorText(ENOMEM)); }
 
 CPortSession::CPortSession(CPortSession&& other) noexcept : link_(std::exchange(other.link_, nullptr)) {}
 
@@ -54,6 +69,7 @@ std::optional<CPortSession> CAnalyzerLink::OpenPort(const SerialSettings& settin
         return std::nullopt;
     }
     connectedModel_ = DeviceModel::Other;
+    outOfMemory_ = false;
     if (!port_->Open(settings)) {
         CommunicationWarning("Connect", port_->ErrorText());
         return std::nullopt;
@@ -85,6 +101,20 @@ bool CAnalyzerLink::WritePort(std::string_view command)
 bool CAnalyzerLink::ReadLine(std::string& line, std::size_t capacity, bool skipEmpty)
 {
     line.clear();
+    // The line's memory is taken before its first byte, so that the reading
+    // cannot run out of it halfway. Should there be none, the reading ends
+    // as it does when the port finds none: the answer this read was for is
+    // still to come, and would be taken for the answer to the next command.
+    if (outOfMemory_ || !TakeLineMemory(line, capacity)) {
+        outOfMemory_ = true;
+        ShowNoMemoryToRead();
+        return false;
+    }
+    return ReceiveLine(line, capacity, skipEmpty);
+}
+
+bool CAnalyzerLink::ReceiveLine(std::string& line, std::size_t capacity, bool skipEmpty)
+{
     const CSerialPort::Deadline deadline = std::chrono::steady_clock::now() + lineTimeLimit_;
     std::size_t length = 0; // of the line, also beyond the capacity
     for (std::size_t received = 0; received < kMaxLineBytes; ++received) {

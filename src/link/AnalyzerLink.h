@@ -32,7 +32,9 @@ public:
     // of a longer line is dropped. A failure, no byte within the time-out,
     // 64 KiB without a line end or ten times the time-out in all show the
     // "Read" warning. The limits count from the call: what arrived before
-    // it, while the caller was busy elsewhere, is there at once.
+    // it, while the caller was busy elsewhere, is there at once. No memory
+    // for the line or for what the port took in is a failure as well; it
+    // ends the reading: every later read of the session fails the same way.
     bool ReadLine(std::string& line, std::size_t capacity);
     // ReadLine that passes over empty lines, such as the one that the LF of
     // an analyzer ending its lines with CR LF leaves behind. The limits of
@@ -74,6 +76,7 @@ private:
     void ClosePort();
     bool WritePort(std::string_view command);
     bool ReadLine(std::string& line, std::size_t capacity, bool skipEmpty);
+    bool ReceiveLine(std::string& line, std::size_t capacity, bool skipEmpty);
     void DiscardUntilQuiet(std::chrono::milliseconds quiet);
     void Identify(CPortSession& session);
 
@@ -82,7 +85,11 @@ private:
     std::chrono::milliseconds timeOut_{0};
     std::chrono::milliseconds lineTimeLimit_{0};
     std::chrono::steady_clock::time_point lineArrival_;
+    bool outOfMemory_ = false; // a line found no memory: the session reads no more
 };
+
+// The "Read" warning of a read that found no memory for what it read.
+void ShowNoMemoryToRead();
 
 // The link that the run and the connection test share, over the system's
 // serial ports.

@@ -48,20 +48,32 @@ ReadStatus CPortReader::Take(Chunk& chunk, CSerialPort::Deadline limit, int& err
     std::unique_lock lock(mutex_);
     const bool ready = arrivedOrEnded_.wait_until(lock, limit, [this] { return !reads_.empty() || ended_; });
     if (!ready) return ReadStatus::TimeOut;
-    if (reads_.empty()) {
-        error = failure_;
-        return ReadStatus::Failed;
-    }
+    if (!reads_.empty() && HandOut(chunk)) return ReadStatus::Byte;
+    error = failure_;
+    return ReadStatus::Failed;
+}
+
+// Moves the oldest read into `chunk`. Without memory for the copy the
+// reading ends, as it does when the reading thread finds none: nothing is
+// handed out any more, so what is held goes at once, and with it memory
+// that the program is short of just then.
+bool CPortReader::HandOut(Chunk& chunk)
+{
     const ReadRecord read = reads_.front();
     const auto end = bytes_.begin() + static_cast<std::ptrdiff_t>(read.size);
-    // Copied before anything is dropped: should the copy find no memory,
-    // the chunk is still there for the next asking.
-    chunk.bytes.assign(bytes_.begin(), end);
+    try {
+        chunk.bytes.assign(bytes_.begin(), end);
+    } catch (const std::bad_alloc&) {
+        bytes_.clear();
+        reads_.clear();
+        EndHolding(ENOMEM);
+        return false;
+    }
     chunk.arrived = read.arrived;
     bytes_.erase(bytes_.begin(), end);
     reads_.pop_front();
     roomOrStop_.notify_one();
-    return ReadStatus::Byte;
+    return true;
 }
 
 CPortReader::Holding CPortReader::Held() const
@@ -130,10 +142,12 @@ bool CPortReader::ReadChunk()
 
 // Adds the read in scratch_ to what is held. Nothing may leave this thread:
 // a lack of memory ends the reading as a failed read does, and what was
-// held before it stays whole.
+// held before it stays whole. Once the asker has ended the reading, nothing
+// is kept and the thread ends.
 bool CPortReader::Keep(std::size_t count, std::chrono::steady_clock::time_point arrived)
 {
     const std::lock_guard lock(mutex_);
+    if (ended_) return false;
     const std::size_t before = bytes_.size();
     try {
         // Grown at its end: an insert into an empty deque takes a new block

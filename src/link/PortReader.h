@@ -20,7 +20,9 @@
 //
 // The reader never decides a time-out: that is the asker's waiting alone.
 // A hang-up, a read error or a lack of memory to keep what was read is
-// handed out after the bytes that came before it, and ends the reading.
+// handed out after the bytes that came before it, and ends the reading. A
+// lack of memory to hand a chunk out ends it at once, and what the reader
+// holds is dropped.
 //
 // What it holds is bounded by the memory it takes, not by its bytes alone:
 // each read costs its bytes plus its record (where its bytes end, when they
@@ -53,7 +55,9 @@ public:
 
     // The oldest chunk not handed out yet, waiting for one until `limit`.
     // TimeOut when none came by then; Failed, with the system's error
-    // number, once the chunks before a failure have been handed out.
+    // number, once the chunks before a failure have been handed out, and
+    // with ENOMEM, instead of an exception, when there is no memory for the
+    // chunk's copy (`chunk` may then have lost some of what it held).
     ReadStatus Take(Chunk& chunk, CSerialPort::Deadline limit, int& error);
 
     // What the reader holds now.
@@ -74,6 +78,7 @@ private:
     };
 
     Holding HeldLocked() const;
+    bool HandOut(Chunk& chunk);
     void Read();
     bool WaitForRoom();
     bool WaitForInput();

@@ -172,7 +172,9 @@ bool CPosixSerialPort::Write(std::string_view bytes)
 
 ReadStatus CPosixSerialPort::ReadByte(ReceivedByte& byte, Deadline deadline)
 {
-    if (next_ == chunk_.bytes.size()) {
+    // Past its end as well: a take that found no memory for its copy may
+    // leave the chunk shorter.
+    if (next_ >= chunk_.bytes.size()) {
         const ReadStatus status = TakeChunk(deadline);
         if (status != ReadStatus::Byte) return status;
     }

@@ -1,3 +1,4 @@
+#include "AllocationFailingPort.h"
 #include "FailingAllocation.h"
 #include "SimulatedAnalyzerTest.h"
 #include "link/ConnectionCheck.h"
@@ -54,6 +55,47 @@ TEST_F(ConnectionCheckTest, NoMemoryToOpenThePortIsACommunicationErrorAndTheNext
     EXPECT_TRUE(CheckConnection(link, serial));
     ASSERT_EQ(messages.boxes().size(), 2u);
     EXPECT_EQ(messages.boxes().back().text, "Connected to:\nQV7102");
+}
+
+TEST_F(ConnectionCheckTest, NoMemoryForTheAnswerIsAReadErrorAndTheNextCheckWorks)
+{
+    // Each line is "QV7102\r": the link writes "V" and reads seven bytes to
+    // identify the analyzer (operations 0 to 7), then the same for the check
+    // (8 to 15).
+    StartAnalyzer({"--id", "QV7102", "--line-end", "cr"});
+    const SerialSettings serial = Serial(5000);
+    const std::string noMemory = "Read|Communication error:\nCannot allocate memory";
+    struct Failure {
+        const char* what;
+        int operation; // from whose start on the next allocation fails
+        DeviceModel model;
+        std::size_t warnings;
+    };
+    const Failure failures[] = {
+        // At the identification the reading ends: the check's read fails too.
+        {"the identification's line", 0, DeviceModel::Other, 2},
+        {"the copy of the first bytes that came", 1, DeviceModel::Other, 2},
+        {"the check's line", 8, DeviceModel::QV7102, 1},
+        // Reading the check's line end needs no memory: the text is next.
+        {"the text of the box", 15, DeviceModel::QV7102, 1},
+    };
+    for (const Failure& failure : failures) {
+        messages.log().boxes.clear();
+        auto port = std::make_unique<CAllocationFailingPort>(failure.operation);
+        const CAllocationFailingPort& failing = *port;
+        CAnalyzerLink failingLink(std::move(port));
+        bool shown = true;
+        EXPECT_NO_THROW(shown = CheckConnection(failingLink, serial)) << failure.what;
+        EXPECT_FALSE(shown) << failure.what;
+        EXPECT_TRUE(failing.Failed()) << failure.what;
+        EXPECT_FALSE(failingLink.IsOpen()) << failure.what;
+        EXPECT_EQ(failingLink.ConnectedModel(), failure.model) << failure.what;
+        EXPECT_EQ(Warnings(), std::vector<std::string>(failure.warnings, noMemory)) << failure.what;
+    }
+
+    messages.log().boxes.clear();
+    EXPECT_TRUE(CheckConnection(link, serial));
+    EXPECT_EQ(Warnings(), std::vector<std::string>{"|Connected to:\nQV7102"});
 }
 
 TEST(PortChoices, OffersTheComPortsThenTheAdaptersPresent)

@@ -1,3 +1,4 @@
+#include "AllocationFailingPort.h"
 #include "FailingAllocation.h"
 #include "SimulatedAnalyzerTest.h"
 
@@ -498,6 +499,35 @@ TEST_F(MeasurementRunTest, ExceptionEndsTheRunWithARunError)
     EXPECT_EQ(Warnings(), warnings);
     EXPECT_FALSE(link.IsOpen());
     EXPECT_EQ(listener.progress.back(), std::make_pair(std::int64_t{0}, std::int64_t{3}));
+}
+
+TEST_F(MeasurementRunTest, NoMemoryForTheIdentificationGoesOnAsAFailedIdentification)
+{
+    StartAnalyzer({"--id", "QV7101"});
+    settings.samples = 5;
+    // The run's first read of a byte (operation 1, after the "V") finds no
+    // memory for the copy of what the analyzer sent.
+    auto port = std::make_unique<CAllocationFailingPort>(1);
+    const CAllocationFailingPort& failing = *port;
+    CAnalyzerLink failingLink(std::move(port));
+    CMeasurementRun run(settings, Serial(5000), failingLink, correction, listener);
+    run.Execute();
+    EXPECT_TRUE(failing.Failed());
+
+    // Taken for another device, as after any identification that failed,
+    // with no more reading: the answer to "G" is not read either.
+    const std::vector<std::string> warnings(2, "Read|Communication error:\nCannot allocate memory");
+    EXPECT_EQ(Warnings(), warnings);
+    EXPECT_EQ(failingLink.ConnectedModel(), DeviceModel::Other);
+    EXPECT_TRUE(listener.points.empty());
+    EXPECT_FALSE(failingLink.IsOpen());
+    // The analyzer logs what it receives in its own time.
+    const std::string sent = "VS10.000000\rE20.000000\rP5\rG";
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (Received().size() < sent.size() && std::chrono::steady_clock::now() < limit) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(Received(), sent);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "link/PortReader.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <malloc.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -69,6 +71,25 @@ bool FeedOneByteRead(const Pipe& pipe, const CPortReader& reader, std::size_t in
     }
 }
 
+// The bytes written to the pipe that no one has read yet.
+int Unread(const Pipe& pipe)
+{
+    int count = -1;
+    EXPECT_EQ(::ioctl(pipe.readEnd.Get(), FIONREAD, &count), 0);
+    return count;
+}
+
+// Whether `done` came true before `limit` ran out.
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
 // Takes everything the reader hands out until it has nothing for `quiet`.
 std::string TakeAll(CPortReader& reader, std::chrono::milliseconds quiet)
 {
@@ -111,6 +132,44 @@ TEST(PortReader, ReadsOfOneByteEachHoldNoMoreMemoryThanTheBoundAllows)
     EXPECT_EQ(reader.Held().Counted(), 0u);
 }
 
+TEST(PortReader, AtItsBoundOneByteReadsWaitInThePipeUntilATakeMakesRoom)
+{
+    // 241 one-byte reads with their records reach it; their bytes alone would
+    // not before 4096 reads.
+    constexpr std::size_t kBound = 4096;
+    const Pipe pipe;
+    CPortReader reader(pipe.readEnd.Get(), kBound);
+    std::size_t fed = 0;
+    while (reader.Held().Counted() < kBound) ASSERT_TRUE(FeedOneByteRead(pipe, reader, fed++));
+    const std::string all = Pattern(fed + 3);
+    ASSERT_EQ(::write(pipe.writeEnd.Get(), all.data() + fed, 3), 3);
+
+    // A full reader reads nothing more. One that went on would have read the
+    // new bytes at once, having nothing else to do: two seconds show that on
+    // any machine, however loaded. The reader that stops leaves them in the
+    // pipe however long it is watched, so no pace can fail it; the steps
+    // that follow wait for what they need with a deadline no pause reaches.
+    EXPECT_FALSE(WaitFor([&] { return Unread(pipe) < 3; }, 2s)) << "the reader went on past its bound";
+    EXPECT_EQ(Unread(pipe), 3);
+    EXPECT_EQ(reader.Held().reads, fed);
+    EXPECT_EQ(reader.Held().bytes, fed);
+
+    // A read taken makes room: what waited comes in one read, and fills it
+    // again.
+    CPortReader::Chunk chunk;
+    int error = 0;
+    ASSERT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Byte);
+    EXPECT_TRUE(WaitFor([&] { return Unread(pipe) == 0; }, 10s));
+    EXPECT_TRUE(WaitFor([&] { return reader.Held().bytes == fed + 2; }, 10s));
+    EXPECT_EQ(reader.Held().reads, fed);
+    std::string taken(chunk.bytes.begin(), chunk.bytes.end());
+    for (std::size_t i = 0; i < fed; ++i) {
+        ASSERT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Byte);
+        taken.append(chunk.bytes.begin(), chunk.bytes.end());
+    }
+    EXPECT_EQ(taken, all);
+}
+
 TEST(PortReader, TheProgramsBoundHoldsTwentyMinutesOfFullReadsAt115200Baud)
 {
     const Pipe pipe;
@@ -149,8 +208,12 @@ TEST(PortReader, NoMemoryToKeepAReadEndsTheReadingAfterTheBytesBeforeIt)
         while (kept < 10000 && FeedOneByteRead(pipe, reader, kept)) ++kept;
         EXPECT_TRUE(failing.Failed());
     }
+    // One-byte reads fill a block of records long before one of bytes: the
+    // failure is a record's, after the read's bytes were added, and those
+    // must have gone again.
     ASSERT_TRUE(reader.Held().ended);
     EXPECT_EQ(reader.Held().reads, kept);
+    EXPECT_EQ(reader.Held().bytes, kept);
 
     // The bytes before the failure, then the failure, and nothing after it.
     EXPECT_EQ(TakeAll(reader, 1s), Pattern(kept));
@@ -159,6 +222,38 @@ TEST(PortReader, NoMemoryToKeepAReadEndsTheReadingAfterTheBytesBeforeIt)
     const char late = 'z';
     ASSERT_EQ(::write(pipe.writeEnd.Get(), &late, 1), 1);
     for (int asked = 0; asked < 2; ++asked) {
+        EXPECT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Failed);
+        EXPECT_EQ(error, ENOMEM);
+    }
+}
+
+TEST(PortReader, NoMemoryToHandAReadOutEndsTheReadingAndDropsWhatItHolds)
+{
+    const Pipe pipe;
+    CPortReader reader(pipe.readEnd.Get());
+    for (std::size_t i = 0; i < 3; ++i) ASSERT_TRUE(FeedOneByteRead(pipe, reader, i));
+
+    CPortReader::Chunk chunk;
+    int error = 0;
+    {
+        // The first chunk is copied into fresh memory.
+        const ScopedFailingAllocation failing(AllocatingThreads::This);
+        EXPECT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Failed);
+        EXPECT_TRUE(failing.Failed());
+    }
+    EXPECT_EQ(error, ENOMEM);
+    EXPECT_TRUE(reader.Held().ended);
+    EXPECT_EQ(reader.Held().Counted(), 0u);
+
+    // Nothing that comes later is kept. A reader that kept it would do so as
+    // soon as it came, having nothing else to do: two seconds show that on
+    // any machine, and one that keeps nothing passes however long it is
+    // watched.
+    const char late = 'z';
+    ASSERT_EQ(::write(pipe.writeEnd.Get(), &late, 1), 1);
+    EXPECT_FALSE(WaitFor([&] { return reader.Held().reads > 0; }, 2s));
+    for (int asked = 0; asked < 2; ++asked) {
+        error = 0;
         EXPECT_EQ(reader.Take(chunk, Later(), error), ReadStatus::Failed);
         EXPECT_EQ(error, ENOMEM);
     }
