@@ -63,7 +63,7 @@ TEST_F(ConnectionCheckTest, NoMemoryForTheAnswerIsAReadErrorAndTheNextCheckWorks
     // identify the analyzer (operations 0 to 7), then the same for the check
     // (8 to 15).
     StartAnalyzer({"--id", "QV7102", "--line-end", "cr"});
-    const SerialSettings serial = Serial(5000);
+    const SerialSettings serial = Serial();
     const std::string noMemory = "Read|Communication error:\nCannot allocate memory";
     struct Failure {
         const char* what;
