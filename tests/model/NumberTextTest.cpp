@@ -1,3 +1,4 @@
+#include "FormatEngReadBack.h"
 #include "model/Exception.h"
 #include "model/NumberText.h"
 #include "model/TraceNumber.h"
@@ -117,15 +118,6 @@ TEST(FormatEng, KeepsItsTextsAtFourDigitsAndMore)
     }
 }
 
-// Half a unit of the last significant digit that `precision` digits give the
-// value, with room for the rounding of the scaling by thousands.
-double HalfUnitOfLastDigit(int precision, double value)
-{
-    const double decade = std::floor(std::log10(std::fabs(value)));
-    const int digits = std::max(precision, 1);
-    return 0.5 * std::pow(10.0, decade - digits + 1) * (1 + 1e-9) + std::fabs(value) * 1e-15;
-}
-
 double ReadByDataCell(const std::string& text)
 {
     double value = 0;
@@ -142,7 +134,7 @@ TEST(FormatEng, EveryTextReadsBackAtEveryPrecision)
                 for (const double sign : {1.0, -1.0}) {
                     const double value = sign * mantissa * std::pow(10.0, decade);
                     const std::string text = FormatEng(precision, value);
-                    const double tolerance = HalfUnitOfLastDigit(precision, value);
+                    const double tolerance = FormatEngReadBackTolerance(precision, value);
                     ASSERT_LE(std::count(text.begin(), text.end(), 'e'), 1) << value << " at " << precision << ": " << text;
                     ASSERT_NEAR(ParseValue(text), value, tolerance) << value << " at " << precision << ": " << text;
                     ASSERT_NEAR(TextToDouble(text), value, tolerance) << value << " at " << precision << ": " << text;
