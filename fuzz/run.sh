@@ -25,7 +25,7 @@ for target in "$build"/fuzz/fuzz_*; do
     done
     status=1
   else
-    grep -E '^#[0-9]+ +DONE' "$work/$name.log" || tail -n 1 "$work/$name.log"
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$work/$name.log" || tail -n 1 "$work/$name.log"
   fi
 done
 exit $status
