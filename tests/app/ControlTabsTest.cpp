@@ -236,7 +236,7 @@ TEST_F(ControlTabs, ARunDropsTheEditsPendingInThePointList)
 {
     CSimulatorProcess analyzer({});
     Settings.ComPort = analyzer.DevicePath();
-    Settings.TimeOut = 500;
+    Settings.TimeOut = 5000;
     TViewForm& view = NewView("a", 1);
     view.GraphTabSet->setCurrentIndex(kGraphData);
     SelectItems({0});

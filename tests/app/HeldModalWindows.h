@@ -11,11 +11,12 @@
 #include <string>
 
 // A modal window runs an event loop of its own until it is answered: this
-// does the same for `duration`.
+// does the same for `duration`, and never less: a timer of two seconds or
+// more is coarse by default and may fire up to 5% early.
 inline void RunEventLoopFor(std::chrono::milliseconds duration)
 {
     QEventLoop loop;
-    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+    QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

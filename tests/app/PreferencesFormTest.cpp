@@ -548,7 +548,7 @@ TEST_F(PreferencesFormTest, CheckConnectionStoresThePortAndShowsTheAnalyzersAnsw
         CSimulatorProcess analyzer({"--id", "QV7100", "--line-end", lineEnd});
         form().FormShow();
         SetComboText(*form().Connection->ComPortComboBox, analyzer.DevicePath());
-        form().Connection->TimeOutEdit->setText("300");
+        form().Connection->TimeOutEdit->setText("5000");
         form().CheckConnectionBtnClick();
         EXPECT_EQ(Boxes(), std::vector<std::string>{"|Connected to:\nQV7100"}) << lineEnd;
         EXPECT_EQ(Settings.ComPort, analyzer.DevicePath());

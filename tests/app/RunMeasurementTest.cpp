@@ -32,14 +32,25 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
+#include <system_error>
+#include <thread>
 
 namespace {
 
 using namespace std::chrono_literals;
+
+// How long a box or a dialog is left up during a run: six times the longest
+// stall of the analyzer that the tests must bear, so that a point held up
+// with the window stands well apart from one held up by a stall.
+constexpr std::chrono::milliseconds kHold = 3s;
+constexpr double kHoldSeconds = 0.001 * kHold.count();
+// The longest step between two points of a sweep that goes on under a box:
+// a stalled analyzer makes steps of about half a second, a point held up
+// with the box makes one of nearly kHold.
+constexpr double kLongestSweepStep = 1.5;
 
 // What the windows showed while a run went on.
 struct DuringTheRun {
@@ -99,7 +110,9 @@ protected:
     RunMeasurement()
     {
         main->FormShow();
-        Settings.TimeOut = 500;
+        // Far beyond any stall of the analyzer or the machine; it costs
+        // nothing unless it fires.
+        Settings.TimeOut = 5000;
     }
 
     void StartAnalyzer(const std::vector<std::string>& options = {})
@@ -114,6 +127,7 @@ protected:
     {
         DuringTheRun seen;
         QTimer::singleShot(0, &control(), [&] {
+            runBegan_ = std::chrono::steady_clock::now();
             TViewControlForm& form = control();
             seen.running = RunInProgress();
             seen.busy = main->ActiveView() && main->ActiveView()->Busy;
@@ -129,6 +143,13 @@ protected:
         });
         control().RunBtn->click();
         return seen;
+    }
+
+    // From the run's first handling of events, which comes before its
+    // first point.
+    double SecondsIntoTheRun() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - runBegan_).count();
     }
 
     const CTrace& Trace(const TViewForm& view, int index) const { return *view.Traces.Get(index); }
@@ -154,15 +175,24 @@ protected:
 
     void HoldEveryBox(std::function<void()> answered = [] {})
     {
-        InstallMessageSink(std::make_unique<HeldMessageSink>(messages.sharedLog(), 2s, std::move(answered)));
+        InstallMessageSink(std::make_unique<HeldMessageSink>(messages.sharedLog(), kHold, std::move(answered)));
     }
 
-    std::string Received() const
+    // What the analyzer received, once its log holds `count` bytes: a
+    // stalled analyzer logs what was sent to it only when it goes on. After
+    // ten seconds, whatever the log holds by then.
+    std::string ReceivedOnceItHolds(std::size_t count) const
     {
-        std::ifstream file(File("received"), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
+        const auto giveUp = std::chrono::steady_clock::now() + 10s;
+        while (!ReceivedHolds(count) && std::chrono::steady_clock::now() < giveUp) std::this_thread::sleep_for(10ms);
+        return Read(File("received"));
+    }
+
+    bool ReceivedHolds(std::size_t count) const
+    {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(File("received"), error);
+        return !error && size >= count;
     }
 
     static std::vector<double> TimeSteps(const CTrace& trace)
@@ -180,12 +210,37 @@ protected:
         return steps.empty() ? 0 : *std::max_element(steps.begin(), steps.end());
     }
 
+    static double MedianStep(const CTrace& trace)
+    {
+        std::vector<double> steps = TimeSteps(trace);
+        if (steps.empty()) return 0;
+        const auto middle = steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2);
+        std::nth_element(steps.begin(), middle, steps.end());
+        return *middle;
+    }
+
+    // The points of a sweep come `delay` apart as the analyzer sent them,
+    // also those sent while a window held the run up, and the analyzer was
+    // still sweeping when the last window went, `answeredAt` seconds into
+    // the run. A stall of the analyzer stretches one step or two; it moves
+    // neither the median nor the longest step past its bound.
+    static void ExpectTheAnalyzersSpacing(const CTrace& trace, double delay, double answeredAt)
+    {
+        ASSERT_GT(trace.Data.Count(), 1);
+        EXPECT_LE(LongestStep(trace), kLongestSweepStep);
+        EXPECT_NEAR(MedianStep(trace), delay, delay / 3);
+        // Point times count from the first point, which came after the run
+        // began: a last one later than this came after the window went.
+        EXPECT_GT(trace.Data.GetRecord(trace.Data.Count() - 1)->t, answeredAt) << "the sweep ended under the window";
+    }
+
     // What a modal window was when it was answered.
     struct HeldWindow {
         bool commandEnabled = false;
         std::string className;
         bool duringTheRun = false;
         qint64 upMs = 0;
+        double answeredAt = 0; // seconds into the run
     };
 
     // Triggers the command and answers the modal window it opens once that
@@ -197,17 +252,19 @@ protected:
         QAction* action = main->findChild<QAction*>(command.name);
         held.commandEnabled = action && action->isEnabled();
         if (!held.commandEnabled) return held;
+        // Started first: the window is up at least as long as the hold.
+        QElapsedTimer up;
+        up.start();
         const QObject whileTriggered;
-        QTimer::singleShot(hold, &whileTriggered, [&held, &command] {
+        QTimer::singleShot(hold, Qt::PreciseTimer, &whileTriggered, [this, &held, &command] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             held.className = dialog->metaObject()->className();
             held.duringTheRun = RunInProgress();
+            held.answeredAt = SecondsIntoTheRun();
             command.answer(*dialog);
             if (dialog->isVisible()) dialog->reject();
         });
-        QElapsedTimer up;
-        up.start();
         action->trigger();
         held.upMs = up.elapsed();
         return held;
@@ -229,6 +286,9 @@ protected:
     }
 
     std::unique_ptr<CSimulatorProcess> analyzer;
+
+private:
+    std::chrono::steady_clock::time_point runBegan_;
 };
 
 const std::string kCloseQuestion = "Ombrelix|Do you want to save the changes you made to Noname1 ?";
@@ -433,29 +493,32 @@ TEST_F(RunMeasurement, WithoutAutoSaveOrAFileNameNothingIsWritten)
 }
 
 // The analyzer goes on sweeping while a modal box or dialog holds the
-// program for two seconds, four times the read time-out: the lines it sent
-// meanwhile keep the times they came at, and none is lost.
+// program for three seconds: the lines it sent meanwhile keep the times they
+// came at, and none is lost. The sweeps last some five seconds, so that the
+// window, up from about 0.7 s into the run, goes well before their end.
 TEST_F(RunMeasurement, ACloseQuestionLeftUpHoldsUpNoPointOfASweep)
 {
-    TViewForm& sweep = SlowSweepAfterAChangedDocument(50, 60);
-    HoldEveryBox();
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(85, 60);
+    double answeredAt = 0;
+    HoldEveryBox([&] { answeredAt = SecondsIntoTheRun(); });
     Run([this] { CloseTheMainWindowAfter(600ms); });
 
     EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
     EXPECT_EQ(main->Views().size(), 2);
     ASSERT_EQ(sweep.Traces.Count(), 1);
     const CTrace& trace = Trace(sweep, 0);
-    ASSERT_EQ(trace.Data.Count(), 50);
-    EXPECT_LE(LongestStep(trace), 0.4);
-    EXPECT_GE(trace.Data.GetRecord(49)->t, 48 * 0.060);
+    ASSERT_EQ(trace.Data.Count(), 85);
+    ExpectTheAnalyzersSpacing(trace, 0.060, answeredAt);
 }
 
 TEST_F(RunMeasurement, AFileOpenedFromAnIdleWindowHoldsUpNoPointOfASweep)
 {
-    TViewForm& sweep = SlowSweepAfterAChangedDocument(50, 60);
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(85, 60);
     ASSERT_TRUE(WriteFileReplacing(File("other.csv"), "10,50,0\n20,60,5\n"));
-    main->Files->RunFileDialog = [this](const FileDialogRequest&) {
-        RunEventLoopFor(2s);
+    double answeredAt = 0;
+    main->Files->RunFileDialog = [&](const FileDialogRequest&) {
+        RunEventLoopFor(kHold);
+        answeredAt = SecondsIntoTheRun();
         return File("other.csv");
     };
     Run([this] {
@@ -470,21 +533,32 @@ TEST_F(RunMeasurement, AFileOpenedFromAnIdleWindowHoldsUpNoPointOfASweep)
     EXPECT_EQ(main->Views()[2]->DocumentName, File("other.csv"));
     EXPECT_EQ(main->Views()[2]->Traces.Count(), 1);
     const CTrace& trace = Trace(sweep, 0);
-    ASSERT_EQ(trace.Data.Count(), 50);
-    EXPECT_LE(LongestStep(trace), 0.4);
+    ASSERT_EQ(trace.Data.Count(), 85);
+    ExpectTheAnalyzersSpacing(trace, 0.060, answeredAt);
 }
 
+// The close question comes at about the tenth point and goes about sixty
+// points later; a run that read on through the lines sent meanwhile before
+// it stopped, or that went on to the end, would hold sixty or a hundred.
 TEST_F(RunMeasurement, StopRightAfterABoxStillStopsTheAnalyzer)
 {
-    TViewForm& sweep = SlowSweepAfterAChangedDocument(50, 60);
-    HoldEveryBox([this] { control().StopBtn->setChecked(true); });
+    TViewForm& sweep = SlowSweepAfterAChangedDocument(100, 60);
+    double answeredAt = 0;
+    HoldEveryBox([&] {
+        answeredAt = SecondsIntoTheRun();
+        control().StopBtn->setChecked(true);
+    });
     Run([this] { CloseTheMainWindowAfter(600ms); });
 
     EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
+    // The stop went while the analyzer swept: its lines take six seconds
+    // from the first one.
+    EXPECT_LT(answeredAt, 99 * 0.060);
     const int stoppedAt = Trace(sweep, 0).Data.Count();
     EXPECT_GT(stoppedAt, 0);
-    EXPECT_LT(stoppedAt, 25);
-    EXPECT_EQ(Received(), "VCformat\rrecZ\rS10.000000\rE20.000000\rP50\rG\r");
+    EXPECT_LT(stoppedAt, 30);
+    const std::string sweepAndStop = "VCformat\rrecZ\rS10.000000\rE20.000000\rP100\rG\r";
+    EXPECT_EQ(ReceivedOnceItHolds(sweepAndStop.size()), sweepAndStop);
 
     // The analyzer is ready for the next run, with nothing of the last one
     // left in the port.
@@ -495,14 +569,15 @@ TEST_F(RunMeasurement, StopRightAfterABoxStillStopsTheAnalyzer)
     EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
 }
 
-// About, Settings and Save As PNG, each from its command, are left up for
-// over a second during a slow sweep, the run going on between them: every
-// point comes with the analyzer's spacing, and the line width confirmed in
-// the settings is applied and saved.
+// About, Settings and Save As PNG, each from its command, are left up in
+// turn during a slow sweep, the run going on between them: every point comes
+// with the analyzer's spacing, and the line width confirmed in the settings
+// is applied and saved. The three windows are gone about ten seconds into the
+// sweep of eleven.
 TEST_F(RunMeasurement, TheAboutBoxTheSettingsAndAPictureSaveLeftUpHoldUpNoPointOfASweep)
 {
     StartAnalyzer({"--line-delay", "40"});
-    CurrentRunSettings.samples = 175;
+    CurrentRunSettings.samples = 280;
     control().RunSettingsToControls();
     main->resize(1000, 700);
     main->show();
@@ -512,7 +587,7 @@ TEST_F(RunMeasurement, TheAboutBoxTheSettingsAndAPictureSaveLeftUpHoldUpNoPointO
     const std::vector<HeldCommand> commands = {{"HelpAbout1", CloseTheAboutBox},
                                                {"EditPreferences", ConfirmLineWidth(4, runButtonsOn)},
                                                {"SaveAsPng", SaveThePictureAs(File("chart"))}};
-    const std::vector<HeldWindow> held = RunHoldingInTurn(commands, 300ms, 1100ms, 200ms);
+    const std::vector<HeldWindow> held = RunHoldingInTurn(commands, 300ms, kHold, 200ms);
 
     ASSERT_EQ(held.size(), commands.size());
     const char* const classes[] = {"TAboutBox", "TPreferencesForm", "PictureSaveDialog"};
@@ -520,15 +595,14 @@ TEST_F(RunMeasurement, TheAboutBoxTheSettingsAndAPictureSaveLeftUpHoldUpNoPointO
         EXPECT_TRUE(held[i].commandEnabled) << commands[i].name;
         EXPECT_EQ(held[i].className, classes[i]) << commands[i].name;
         EXPECT_TRUE(held[i].duringTheRun) << commands[i].name;
-        EXPECT_GE(held[i].upMs, 1100) << commands[i].name;
+        EXPECT_GE(held[i].upMs, kHold.count()) << commands[i].name;
     }
     EXPECT_EQ(runButtonsOn, (std::vector<bool>{false, false, false, true}));
     EXPECT_TRUE(messages.boxes().empty());
 
     const CTrace& trace = Trace(sweep, 0);
-    ASSERT_EQ(trace.Data.Count(), 175);
-    EXPECT_LE(LongestStep(trace), 0.3);
-    EXPECT_GE(trace.Data.GetRecord(174)->t, 174 * 0.040);
+    ASSERT_EQ(trace.Data.Count(), 280);
+    ExpectTheAnalyzersSpacing(trace, 0.040, held.back().answeredAt);
 
     EXPECT_EQ(Settings.LineWidth, 4);
     CXMLNode saved("OB_settings");
@@ -540,17 +614,22 @@ TEST_F(RunMeasurement, TheAboutBoxTheSettingsAndAPictureSaveLeftUpHoldUpNoPointO
 }
 
 // Point by point the program asks for each measurement itself: the run waits
-// with the box, then goes on to the end, and its times show the pause.
+// with the box, then goes on to the end, and its times show the pause. The
+// box stays up twice the time-out, which counts from the asking, not from
+// the answer that came before the box.
 TEST_F(RunMeasurement, APointByPointRunHeldUpByABoxResumesAndCompletes)
 {
     TViewForm& sweep = SlowSweepAfterAChangedDocument(5, 100, 2);
+    // Half the hold, and well beyond the slowest answer of a stalled
+    // analyzer, some 0.6 s.
+    Settings.TimeOut = 1500;
     HoldEveryBox();
     Run([this] { CloseTheMainWindowAfter(300ms); });
 
     EXPECT_EQ(Boxes(), std::vector<std::string>{kCloseQuestion});
     const CTrace& trace = Trace(sweep, 0);
     ASSERT_EQ(trace.Data.Count(), 5);
-    EXPECT_GE(LongestStep(trace), 2.0);
+    EXPECT_GE(LongestStep(trace), kHoldSeconds);
     EXPECT_NEAR(trace.Data.GetRecord(4)->f, 20, 1e-6);
 }
 
