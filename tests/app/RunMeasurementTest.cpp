@@ -228,7 +228,7 @@ protected:
     {
         ASSERT_GT(trace.Data.Count(), 1);
         EXPECT_LE(LongestStep(trace), kLongestSweepStep);
-        EXPECT_NEAR(MedianStep(trace), delay, delay / 3);
+        EXPECT_GE(MedianStep(trace), delay / 2);
         // Point times count from the first point, which came after the run
         // began: a last one later than this came after the window went.
         EXPECT_GT(trace.Data.GetRecord(trace.Data.Count() - 1)->t, answeredAt) << "the sweep ended under the window";

@@ -255,7 +255,9 @@ TEST_F(MeasurementRunTest, SweepHeldUpByTheWindowKeepsEveryPointAndTheAnalyzersS
 }
 
 // Point by point the run itself asks for every measurement: it waits with
-// the window, and its times show the pause.
+// the window, and its times show the pause. The window stays up three times
+// the time-out, which counts from the asking, not from the answer that came
+// before the window.
 TEST_F(MeasurementRunTest, PointByPointHeldUpByTheWindowResumesAndCompletes)
 {
     StartAnalyzer({"--id", "QV7101", "--load", "50"});
@@ -265,7 +267,7 @@ TEST_F(MeasurementRunTest, PointByPointHeldUpByTheWindowResumesAndCompletes)
     listener.onDispatch = [&] {
         if (++dispatches == 3) std::this_thread::sleep_for(std::chrono::seconds(3));
     };
-    Run();
+    Run(Serial(kShortTimeOutMs));
 
     ASSERT_EQ(listener.points.size(), 4u);
     const std::vector<double> steps = TimeSteps(listener.points);
