@@ -26,29 +26,25 @@ readonly pause_seconds=0.5
 pauses=$(mktemp)
 trap 'rm -f "$pauses"' EXIT
 
-# The start time of a process (field 22 of its stat line), which tells it
-# apart from a later process that gets the same number; empty once it is gone.
-start_time() {
+# Field N of a process's stat line (4 is its parent, 22 its start time,
+# which tells it apart from a later process that gets the same number);
+# empty once the process is gone.
+stat_field() {
   local stat
   read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
+  # Past the name, which may hold blanks: field 3 comes first.
   stat=${stat##*) }
-  set -- $stat
-  echo "${20}"
+  local fields=($stat)
+  echo "${fields[$2 - 3]}"
 }
 
-parent_of() {
-  local stat
-  read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
-  stat=${stat##*) }
-  set -- $stat
-  echo "$2"
-}
+start_time() { stat_field "$1" 22; }
 
 descends_from() {
   local pid=$1 ancestor=$2
   while [ -n "$pid" ] && [ "$pid" -gt 1 ]; do
     [ "$pid" = "$ancestor" ] && return 0
-    pid=$(parent_of "$pid")
+    pid=$(stat_field "$pid" 4)
   done
   return 1
 }
