@@ -1,7 +1,9 @@
 #include "FileSizeLimit.h"
 #include "HeldModalWindows.h"
 #include "MainFormFixture.h"
+#include "SimulatorLog.h"
 #include "SimulatorProcess.h"
+#include "SweepSteps.h"
 #include "app/AboutBox.h"
 #include "app/FileCommands.h"
 #include "app/picture/PictureSaveDialog.h"
@@ -35,8 +37,6 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -47,10 +47,6 @@ using namespace std::chrono_literals;
 // with the window stands well apart from one held up by a stall.
 constexpr std::chrono::milliseconds kHold = 3s;
 constexpr double kHoldSeconds = 0.001 * kHold.count();
-// The longest step between two points of a sweep that goes on under a box:
-// a stalled analyzer makes steps of about half a second, a point held up
-// with the box makes one of nearly kHold.
-constexpr double kLongestSweepStep = 1.5;
 
 // What the windows showed while a run went on.
 struct DuringTheRun {
@@ -178,23 +174,6 @@ protected:
         InstallMessageSink(std::make_unique<HeldMessageSink>(messages.sharedLog(), kHold, std::move(answered)));
     }
 
-    // What the analyzer received, once its log holds `count` bytes: a
-    // stalled analyzer logs what was sent to it only when it goes on. After
-    // ten seconds, whatever the log holds by then.
-    std::string ReceivedOnceItHolds(std::size_t count) const
-    {
-        const auto giveUp = std::chrono::steady_clock::now() + 10s;
-        while (!ReceivedHolds(count) && std::chrono::steady_clock::now() < giveUp) std::this_thread::sleep_for(10ms);
-        return Read(File("received"));
-    }
-
-    bool ReceivedHolds(std::size_t count) const
-    {
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(File("received"), error);
-        return !error && size >= count;
-    }
-
     static std::vector<double> TimeSteps(const CTrace& trace)
     {
         std::vector<double> steps;
@@ -210,15 +189,6 @@ protected:
         return steps.empty() ? 0 : *std::max_element(steps.begin(), steps.end());
     }
 
-    static double MedianStep(const CTrace& trace)
-    {
-        std::vector<double> steps = TimeSteps(trace);
-        if (steps.empty()) return 0;
-        const auto middle = steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2);
-        std::nth_element(steps.begin(), middle, steps.end());
-        return *middle;
-    }
-
     // The points of a sweep come `delay` apart as the analyzer sent them,
     // also those sent while a window held the run up, and the analyzer was
     // still sweeping when the last window went, `answeredAt` seconds into
@@ -227,8 +197,8 @@ protected:
     static void ExpectTheAnalyzersSpacing(const CTrace& trace, double delay, double answeredAt)
     {
         ASSERT_GT(trace.Data.Count(), 1);
-        EXPECT_LE(LongestStep(trace), kLongestSweepStep);
-        EXPECT_GE(MedianStep(trace), delay / 2);
+        EXPECT_LE(LongestStep(trace), kLongestStallStep);
+        EXPECT_GE(MedianStep(TimeSteps(trace)), delay / 2);
         // Point times count from the first point, which came after the run
         // began: a last one later than this came after the window went.
         EXPECT_GT(trace.Data.GetRecord(trace.Data.Count() - 1)->t, answeredAt) << "the sweep ended under the window";
@@ -558,7 +528,7 @@ TEST_F(RunMeasurement, StopRightAfterABoxStillStopsTheAnalyzer)
     EXPECT_GT(stoppedAt, 0);
     EXPECT_LT(stoppedAt, 30);
     const std::string sweepAndStop = "VCformat\rrecZ\rS10.000000\rE20.000000\rP100\rG\r";
-    EXPECT_EQ(ReceivedOnceItHolds(sweepAndStop.size()), sweepAndStop);
+    EXPECT_TRUE(SimulatorReceived(File("received"), sweepAndStop));
 
     // The analyzer is ready for the next run, with nothing of the last one
     // left in the port.

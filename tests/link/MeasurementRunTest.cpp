@@ -1,8 +1,10 @@
 #include "AllocationFailingPort.h"
 #include "FailingAllocation.h"
 #include "SimulatedAnalyzerTest.h"
+#include "SweepSteps.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <complex>
 #include <thread>
@@ -42,18 +44,6 @@ std::vector<double> TimeSteps(const std::vector<PointRecord>& points)
     return steps;
 }
 
-// The longest step between two points that a pause of the analyzer or of
-// a busy machine can make, far below the hold of the window in the tests
-// that hold the run up.
-constexpr double kLongestStep = 1.5;
-
-double MedianStep(std::vector<double> steps)
-{
-    std::sort(steps.begin(), steps.end());
-    const std::size_t middle = steps.size() / 2;
-    return steps.size() % 2 ? steps[middle] : (steps[middle - 1] + steps[middle]) / 2;
-}
-
 // Times follow the analyzer's line delay. A pause of the analyzer makes one
 // step long and may make the next one near 0, as the line that waited and
 // the next one then come together; the median step and the whole sweep's
@@ -66,7 +56,7 @@ void ExpectSpacing(const std::vector<PointRecord>& points, double delay)
     ASSERT_FALSE(steps.empty());
     for (std::size_t i = 0; i < steps.size(); ++i) {
         EXPECT_GE(steps[i], 0) << "before point " << i + 1;
-        EXPECT_LE(steps[i], kLongestStep) << "before point " << i + 1;
+        EXPECT_LE(steps[i], kLongestStallStep) << "before point " << i + 1;
     }
     EXPECT_GE(MedianStep(steps), delay / 2);
     EXPECT_GE(points.back().t, delay * static_cast<double>(points.size() - 2));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingMessageSink.h"
+#include "SimulatorLog.h"
 #include "SimulatorProcess.h"
 #include "TempDir.h"
 #include "link/AnalyzerLink.h"
@@ -10,13 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -59,37 +56,18 @@ protected:
     SerialSettings Serial(int timeOutMs = kTimeOutMs) const { return {analyzer->DevicePath(), 9600, timeOutMs}; }
 
     // Every byte the analyzer has received so far.
-    std::string Received() const
-    {
-        std::ifstream file(dir.File("received"), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
-    }
+    std::string Received() const { return ReadSimulatorLog(dir.File("received")); }
 
     // Every byte the analyzer has received, once its log holds what
-    // `complete` asks for or ten seconds have passed. The bytes a run sent
-    // last may still wait for an analyzer that a busy machine holds up.
+    // `complete` asks for or ten seconds have passed.
     std::string ReceivedOnce(const std::function<bool(const std::string&)>& complete) const
     {
-        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        std::string bytes = Received();
-        while (!complete(bytes) && std::chrono::steady_clock::now() < limit) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            bytes = Received();
-        }
-        return bytes;
+        return SimulatorLogOnce(dir.File("received"), complete);
     }
 
-    // Whether the analyzer received exactly `expected`, looked at once its
-    // log holds at least as many bytes.
     ::testing::AssertionResult ReceivedIs(const std::string& expected) const
     {
-        const std::string received =
-            ReceivedOnce([&expected](const std::string& bytes) { return bytes.size() >= expected.size(); });
-        if (received == expected) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "the analyzer received " << ::testing::PrintToString(received)
-                                             << "\n                instead of " << ::testing::PrintToString(expected);
+        return SimulatorReceived(dir.File("received"), expected);
     }
 
     // The warnings shown, each as caption and text separated by "|".
